@@ -1,0 +1,196 @@
+#include "numeric_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include <locale.h>
+
+namespace korv {
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// Length of the number at the start of `text` (sign, digits, one point, exponent), 0 when there
+// is none. An "e" counts only when digits follow it, so "1e" is the number 1.
+size_t number_prefix_length(std::string_view text) {
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    size_t digits = 0;
+    while (i < text.size() && is_digit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && is_digit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j < text.size() && is_digit(text[j])) {
+            while (j < text.size() && is_digit(text[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    return i;
+}
+
+// strtod in the "C" locale: a Qt application switches the process to the user's locale, whose
+// decimal separator may be a comma.
+double parse_c_number(const std::string& number) {
+    static locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(number.c_str(), nullptr, c_locale);
+}
+
+// Formatting that never looks at the locale.
+std::string to_text(double value, std::chars_format format, int precision) {
+    char buffer[400];
+    const std::to_chars_result result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+bool is_numeric(std::string_view text) {
+    while (!text.empty() && is_blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && is_blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    const size_t length = number_prefix_length(text);
+    if (length == 0 || length != text.size()) {
+        return false;
+    }
+    return std::isfinite(parse_c_number(std::string(text)));
+}
+
+double leading_number(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            compact.push_back(c);
+        }
+    }
+    const size_t length = number_prefix_length(compact);
+    if (length == 0) {
+        return 0.0;
+    }
+    compact.resize(length);
+    return parse_c_number(compact);
+}
+
+std::optional<int32_t> to_int32_half_even(double value) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
+        whole += 1.0;
+    }
+    if (whole < static_cast<double>(std::numeric_limits<int32_t>::min()) ||
+        whole > static_cast<double>(std::numeric_limits<int32_t>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(whole);
+}
+
+std::string format_fixed(double value, int decimals) {
+    // printf rounds an exact tie to even; users expect a half to round away from zero. A value is
+    // an exact tie at `decimals` places when value * 2^(decimals+1) is an odd integer, and the
+    // next double away from zero then rounds the way users expect.
+    const double scaled = std::ldexp(value, decimals + 1);
+    if (std::isfinite(scaled) && std::fabs(scaled) < 0x1p53 && std::fmod(scaled, 2.0) != 0.0 &&
+        scaled == std::trunc(scaled)) {
+        value = std::nextafter(value, std::copysign(HUGE_VAL, value));
+    }
+    std::string text = to_text(value, std::chars_format::fixed, decimals);
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+std::string format_exponent(double value) {
+    if (value == 0.0) {
+        value = 0.0;  // no "-0.0000e+00"
+    }
+    return to_text(value, std::chars_format::scientific, 4);
+}
+
+std::string format_general(double value) {
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+    }
+    if (value == 0.0) {
+        return "0";
+    }
+    const std::string scientific = to_text(std::fabs(value), std::chars_format::scientific, 14);
+    // scientific: d.dddddddddddddde[+-]xx
+    std::string digits;
+    digits.push_back(scientific[0]);
+    digits.append(scientific, 2, 14);
+    const int exponent = std::atoi(scientific.c_str() + 17);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent >= -4 && exponent <= 14) {
+        if (exponent < 0) {
+            text += "0.";
+            text.append(static_cast<size_t>(-exponent - 1), '0');
+            text += digits;
+        } else {
+            const size_t integer_digits = static_cast<size_t>(exponent) + 1;
+            if (digits.size() <= integer_digits) {
+                text += digits;
+                text.append(integer_digits - digits.size(), '0');
+            } else {
+                text += digits.substr(0, integer_digits);
+                text += '.';
+                text += digits.substr(integer_digits);
+            }
+        }
+        return text;
+    }
+    text += digits[0];
+    if (digits.size() > 1) {
+        text += '.';
+        text += digits.substr(1);
+    }
+    char exponent_text[16];
+    std::snprintf(exponent_text, sizeof exponent_text, "E%c%02d", exponent < 0 ? '-' : '+',
+                  std::abs(exponent));
+    return text + exponent_text;
+}
+
+std::string format_stored(double value) {
+    const std::string text = format_general(value);
+    return text.front() == '-' ? text : " " + text;
+}
+
+std::string format_stored(int32_t value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+}  // namespace korv

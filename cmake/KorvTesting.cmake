@@ -1,0 +1,46 @@
+# Helpers that give every test program the same environment: offscreen Qt, a private runtime
+# folder and a private configuration folder, so no test touches the user's real settings.
+include(GoogleTest)
+find_package(GTest REQUIRED)
+
+set(KORV_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
+file(MAKE_DIRECTORY ${KORV_TEST_RUNTIME_DIR})
+file(CHMOD ${KORV_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+# A German locale, whose decimal separator is a comma, so that tests can prove numbers never go
+# through the user's locale. Built once into the build tree from the system's locale sources.
+set(KORV_TEST_LOCALES ${CMAKE_BINARY_DIR}/test-locales)
+find_program(KORV_LOCALEDEF localedef)
+if(KORV_LOCALEDEF AND NOT EXISTS ${KORV_TEST_LOCALES}/de_DE.UTF-8)
+    file(MAKE_DIRECTORY ${KORV_TEST_LOCALES})
+    execute_process(COMMAND ${KORV_LOCALEDEF} -i de_DE -f UTF-8 ${KORV_TEST_LOCALES}/de_DE.UTF-8
+                    RESULT_VARIABLE korv_localedef_result OUTPUT_QUIET ERROR_QUIET)
+endif()
+
+set(KORV_TEST_ENVIRONMENT
+    LOCPATH=${KORV_TEST_LOCALES}
+    QT_QPA_PLATFORM=offscreen
+    XDG_RUNTIME_DIR=${KORV_TEST_RUNTIME_DIR}
+    XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config
+    LC_ALL=C.UTF-8)
+
+# korv_add_gtest(<name> SOURCES ... LIBS ...): a GoogleTest program, one CTest test per case.
+function(korv_add_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} korv_test_support GTest::gtest_main GTest::gmock)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        NO_PRETTY_VALUES
+        PROPERTIES ENVIRONMENT "${KORV_TEST_ENVIRONMENT}")
+endfunction()
+
+# korv_add_qtest(<name> SOURCES ... LIBS ...): a Qt Test program run offscreen, one CTest test.
+function(korv_add_qtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} korv_test_support Qt6::Test Qt6::Widgets)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KORV_TEST_ENVIRONMENT}")
+endfunction()

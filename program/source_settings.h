@@ -1,0 +1,43 @@
+#pragma once
+// The source coordinate system in the per-user settings store: "Name", and the twelve numbers in
+// the two lists "Parameters1" (spheroid, projection, hemisphere, longitude origin, latitude
+// origin, standard parallels 1 and 2) and "Parameters2" (false easting, false northing, scale
+// factor, zone width, zone number), each list joined by ";".
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "coord_system.h"
+
+namespace korv {
+
+class SettingsStore;
+
+inline const QString kSettingsApplication = QStringLiteral("Halvern\\Quarrtool");
+inline const QString kSettingsSection = QStringLiteral("Projection");
+inline const QString kNoValue = QStringLiteral("<no value>");
+
+// Takes the values of a stored list into their fields, in list order. Each value reads with the
+// leading-number rule; an integer field takes the nearest integer, a half to the even neighbour.
+// A value that cannot be taken (an integer out of range, a number too large) is skipped, and so
+// are values missing from a short list: those fields keep what they held.
+void read_parameters1(std::string_view text, CoordSystem& record);
+void read_parameters2(std::string_view text, CoordSystem& record);
+
+// The lists as stored: each value with one blank in front when it is not negative.
+std::string parameters1_text(const CoordSystem& record);
+std::string parameters2_text(const CoordSystem& record);
+
+// The text with leading and trailing spaces removed.
+std::string trim_spaces(std::string_view text);
+
+// Reads "Name" and, when there is one, both lists into `record`; with no "Name" (or the text
+// "<no value>") the record is left as it was.
+void load_source_coord_system(const SettingsStore& store, CoordSystem& record);
+
+// Writes "Name" (trimmed), "Parameters1" and "Parameters2" as one change. Returns an empty text
+// on success, else what went wrong.
+QString save_source_coord_system(SettingsStore& store, const CoordSystem& record);
+
+}  // namespace korv
