@@ -6,6 +6,7 @@
 
 #include "numeric_text.h"
 #include "settings_store.h"
+#include "trim_spaces.h"
 
 namespace korv {
 namespace {
@@ -72,14 +73,6 @@ void read_parameters2(std::string_view text, CoordSystem& record) {
 std::string parameters1_text(const CoordSystem& record) { return list_text(kParameters1, record); }
 
 std::string parameters2_text(const CoordSystem& record) { return list_text(kParameters2, record); }
-
-std::string trim_spaces(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 void load_source_coord_system(const SettingsStore& store, CoordSystem& record) {
     const QString name = store.get(kSettingsSection, QStringLiteral("Name"), kNoValue);

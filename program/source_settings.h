@@ -29,9 +29,6 @@ void read_parameters2(std::string_view text, CoordSystem& record);
 std::string parameters1_text(const CoordSystem& record);
 std::string parameters2_text(const CoordSystem& record);
 
-// The text with leading and trailing spaces removed.
-std::string trim_spaces(std::string_view text);
-
 // Reads "Name" and, when there is one, both lists into `record`; with no "Name" (or the text
 // "<no value>") the record is left as it was.
 void load_source_coord_system(const SettingsStore& store, CoordSystem& record);

@@ -201,6 +201,29 @@ bool close_file(int32_t fnum) {
     return complete;
 }
 
+bool copy_file(const std::string& from, const std::string& to) {
+    QFile source(QString::fromStdString(from));
+    QSaveFile target(QString::fromStdString(to));
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    std::vector<char> chunk(kReadBufferSize);
+    for (;;) {
+        const qint64 got = source.read(chunk.data(), static_cast<qint64>(chunk.size()));
+        if (got < 0) {
+            target.cancelWriting();
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        if (target.write(chunk.data(), got) != got) {
+            break;  // the save file remembers the failure and will not commit
+        }
+    }
+    return target.commit();
+}
+
 bool file_exists(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);

@@ -78,6 +78,9 @@ KORV_PLATFORM_EXPORT bool write_line(int32_t fnum, std::string_view text);
 // false when it could not be written whole (the target then keeps its earlier content).
 KORV_PLATFORM_EXPORT bool close_file(int32_t fnum);
 
+// Copies a file byte for byte; the copy is written beside its target and replaces it when whole.
+KORV_PLATFORM_EXPORT bool copy_file(const std::string& from, const std::string& to);
+
 KORV_PLATFORM_EXPORT bool file_exists(const std::string& path);
 KORV_PLATFORM_EXPORT bool delete_file(const std::string& path);
 

@@ -4,6 +4,7 @@
 
 #include "settings_store.h"
 #include "test_sandbox.h"
+#include "trim_spaces.h"
 
 namespace korv {
 namespace {

@@ -1,0 +1,141 @@
+#include "datum_shift.h"
+
+#include <cmath>
+
+#include "numeric_text.h"
+#include "trim_spaces.h"
+
+namespace korv {
+namespace {
+
+// The file writes 0.0000 for translations and scale and four decimals for the boxes; a user's
+// edit of exactly 0.001 must not count as a change because of binary rounding in the difference.
+constexpr double kEditTolerance = 0.001 + 1e-9;
+
+std::string upper_case(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return upper;
+}
+
+// Cuts the first field off `rest` at its first comma; both parts are trimmed of blanks.
+std::string take_field(std::string_view& rest) {
+    const size_t comma = rest.find(',');
+    std::string field = trim_spaces(rest.substr(0, comma));
+    if (comma == std::string_view::npos) {
+        rest = {};
+    } else {
+        rest.remove_prefix(comma + 1);
+        while (!rest.empty() && rest.front() == ' ') {
+            rest.remove_prefix(1);
+        }
+    }
+    return field;
+}
+
+DatumShift make_shift(const char* name, ShiftValues values) {
+    DatumShift shift;
+    shift.name = name;
+    set_values(shift, values);
+    prepare(shift);
+    return shift;
+}
+
+}  // namespace
+
+ShiftValues values_of(const DatumShift& shift) {
+    return {shift.dx, shift.dy, shift.dz, shift.rx, shift.ry, shift.rz, shift.sc};
+}
+
+void set_values(DatumShift& shift, const ShiftValues& values) {
+    shift.dx = values.dx;
+    shift.dy = values.dy;
+    shift.dz = values.dz;
+    shift.rx = values.rx;
+    shift.ry = values.ry;
+    shift.rz = values.rz;
+    shift.sc = values.sc;
+}
+
+void prepare(DatumShift& shift) {
+    DEFINE_DATUM(&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz, &shift.sc,
+                 shift.workspace.data());
+}
+
+const std::array<DatumShift, 2>& built_in_datum_shifts() {
+    static const std::array<DatumShift, 2> shifts = {
+        make_shift("AGD84 to GDA 94",
+                   {-117.763, -51.510, 139.061, -0.292, -0.443, -0.277, -0.191}),
+        make_shift("AGD66 to GDA 94",
+                   {-117.808, -51.536, 137.784, -0.303, -0.446, -0.234, -0.290}),
+    };
+    return shifts;
+}
+
+bool same_name(std::string_view a, std::string_view b) { return upper_case(a) == upper_case(b); }
+
+bool values_match(const ShiftValues& a, const ShiftValues& b) {
+    const double pairs[][2] = {{a.dx, b.dx}, {a.dy, b.dy}, {a.dz, b.dz}, {a.rx, b.rx},
+                               {a.ry, b.ry}, {a.rz, b.rz}, {a.sc, b.sc}};
+    for (const auto& pair : pairs) {
+        if (!(std::fabs(pair[0] - pair[1]) <= kEditTolerance)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool is_datum_file_header(std::string_view line) {
+    const std::string upper = upper_case(line);
+    return upper.find("NAME") != std::string::npos && upper.find("DX") != std::string::npos &&
+           upper.find("RX") != std::string::npos;
+}
+
+bool is_entry_line(std::string_view line) { return !line.empty() && !line.starts_with("None"); }
+
+DatumShift parse_datum_line(std::string_view line) {
+    std::string_view rest = line;
+    DatumShift shift;
+    shift.name = take_field(rest);
+    for (double* value : {&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz,
+                          &shift.sc}) {
+        *value = leading_number(take_field(rest));
+    }
+    return shift;
+}
+
+std::string format_datum_line(const DatumShift& shift) {
+    return trim_spaces(shift.name) + "," + format_fixed(shift.dx, 4) + "," +
+           format_fixed(shift.dy, 4) + "," + format_fixed(shift.dz, 4) + "," +
+           format_exponent(shift.rx) + "," + format_exponent(shift.ry) + "," +
+           format_exponent(shift.rz) + "," + format_fixed(shift.sc, 4);
+}
+
+DatumShift inverse_of(const DatumShift& shift) {
+    namespace ws = korvutil32::workspace;
+    const auto& w = shift.workspace;
+    const double s = w[ws::kScale];
+    const double t[3] = {w[ws::kTranslation], w[ws::kTranslation + 1], w[ws::kTranslation + 2]};
+
+    // Minus the transposed rotation applied to the translation, divided by the scale: column j
+    // of M dotted with t.
+    auto rotated_back = [&](int column) {
+        double sum = 0;
+        for (int row = 0; row < 3; ++row) {
+            sum += w[ws::matrix(row, column)] * t[row];
+        }
+        return -sum / s;
+    };
+
+    DatumShift inverse;
+    inverse.name = shift.name + " Inverse";
+    set_values(inverse, {rotated_back(0), rotated_back(1), rotated_back(2), -shift.rx, -shift.ry,
+                         -shift.rz, (1.0 / (1.0 + shift.sc / 1000000.0) - 1.0) * 1000000.0});
+    return inverse;
+}
+
+}  // namespace korv
