@@ -1,0 +1,330 @@
+#include "projection.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <exception>
+
+#include "message_box.h"
+#include "projection_checks.h"
+#include "projection_constants.h"
+#include "projection_defaults.h"
+#include "projection_fields.h"
+#include "projection_lists.h"
+#include "spin_button.h"
+
+namespace korv {
+namespace {
+
+// Space between one row of fields and the captions of the next.
+constexpr int kRowGap = 8;
+
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLineEdit* text_box(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QComboBox* list(const QString& name, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    return combo;
+}
+
+// A field in the grid: its caption above it, the caption's buddy being the box the user types
+// in. `shown` is what takes the cell, the box itself or a group holding it.
+void add_field(QGridLayout* grid, int row, int column, const QString& caption, QWidget* buddy,
+               QWidget* shown, int column_span = 1) {
+    auto* label = new QLabel(caption, grid->parentWidget());
+    label->setBuddy(buddy);
+    if (row > 0) {
+        label->setContentsMargins(0, kRowGap, 0, 0);
+    }
+    grid->addWidget(label, 2 * row, column, 1, column_span);
+    grid->addWidget(shown, 2 * row + 1, column, 1, column_span);
+}
+
+}  // namespace
+
+Projection::Projection(QWidget* parent) : QWidget(parent) {
+    build_fields();
+    UserControl_Initialize();
+}
+
+Projection::~Projection() = default;
+
+void Projection::build_fields() {
+    Combo_projection = list(QStringLiteral("Combo_projection"), this);
+    for (const char* name : kProjectionNames) {
+        Combo_projection->addItem(QString::fromUtf8(name));
+    }
+    Text_zone_number = text_box(QStringLiteral("Text_zone_number"), QStringLiteral("0"), this);
+    Spin1 = new SpinButton(this);
+    Spin1->setObjectName(QStringLiteral("Spin1"));
+    Spin1->step_with_keys_of(Text_zone_number);
+    Spin1->setFixedHeight(Text_zone_number->sizeHint().height());
+
+    Combo_spheroid = list(QStringLiteral("Combo_spheroid"), this);
+    for (const SpheroidEntry& spheroid : kSpheroids) {
+        Combo_spheroid->addItem(QString::fromUtf8(spheroid.name), spheroid.code);
+    }
+    Combo_hemisphere = list(QStringLiteral("Combo_hemisphere"), this);
+    for (const char* name : kHemisphereNames) {
+        Combo_hemisphere->addItem(QString::fromUtf8(name));
+    }
+
+    const QString no_angle = QStringLiteral("000 0 0.00");
+    Text_false_east = text_box(QStringLiteral("Text_false_east"), QStringLiteral("0"), this);
+    Text_false_north = text_box(QStringLiteral("Text_false_north"), QStringLiteral("0"), this);
+    Text_scale_factor =
+        text_box(QStringLiteral("Text_scale_factor"), QStringLiteral("0.9996"), this);
+    Text_longitude_origin = text_box(QStringLiteral("Text_longitude_origin"), no_angle, this);
+    Text_latitude_origin = text_box(QStringLiteral("Text_latitude_origin"), no_angle, this);
+    Text_zone_width = text_box(QStringLiteral("Text_zone_width"), QStringLiteral("6 0 0.00"), this);
+    Text_standard_parallel[1] = text_box(QStringLiteral("Text_standard_parallel1"), no_angle, this);
+    Text_standard_parallel[2] = text_box(QStringLiteral("Text_standard_parallel2"), no_angle, this);
+
+    Command_reset = new QPushButton(QStringLiteral("Reset"), this);
+    Command_reset->setObjectName(QStringLiteral("Command_reset"));
+    Command_reset->setToolTip(QStringLiteral("Restore the original projection defintions"));
+
+    text_boxes_ = {{
+        {&ProjectionEntries::zone_number, Text_zone_number},
+        {&ProjectionEntries::longitude_origin, Text_longitude_origin},
+        {&ProjectionEntries::latitude_origin, Text_latitude_origin},
+        {&ProjectionEntries::standard_parallel_1, Text_standard_parallel[1]},
+        {&ProjectionEntries::standard_parallel_2, Text_standard_parallel[2]},
+        {&ProjectionEntries::false_east, Text_false_east},
+        {&ProjectionEntries::false_north, Text_false_north},
+        {&ProjectionEntries::scale_factor, Text_scale_factor},
+        {&ProjectionEntries::zone_width, Text_zone_width},
+    }};
+
+    auto* zone = new QWidget(this);
+    auto* zone_row = new QHBoxLayout(zone);
+    zone_row->setContentsMargins(0, 0, 0, 0);
+    zone_row->setSpacing(1);
+    zone_row->addWidget(Text_zone_number);
+    zone_row->addWidget(Spin1);
+
+    auto* grid = new QGridLayout(this);
+    grid->setVerticalSpacing(2);
+    add_field(grid, 0, 0, QStringLiteral("Projection"), Combo_projection, Combo_projection, 2);
+    add_field(grid, 0, 2, QStringLiteral("Zone Number"), Text_zone_number, zone);
+    add_field(grid, 1, 0, QStringLiteral("Spheroid"), Combo_spheroid, Combo_spheroid, 2);
+    add_field(grid, 1, 2, QStringLiteral("Hemisphere"), Combo_hemisphere, Combo_hemisphere);
+    add_field(grid, 2, 0, QStringLiteral("False Easting"), Text_false_east, Text_false_east);
+    add_field(grid, 2, 1, QStringLiteral("False Northing"), Text_false_north, Text_false_north);
+    add_field(grid, 2, 2, QStringLiteral("Scale Factor"), Text_scale_factor, Text_scale_factor);
+    add_field(grid, 3, 0, QStringLiteral("Longitude Origin"), Text_longitude_origin,
+              Text_longitude_origin);
+    add_field(grid, 3, 1, QStringLiteral("Latitude Origin"), Text_latitude_origin,
+              Text_latitude_origin);
+    add_field(grid, 3, 2, QStringLiteral("Zone Width"), Text_zone_width, Text_zone_width);
+    add_field(grid, 4, 0, QStringLiteral("Standard Parallel 1"), Text_standard_parallel[1],
+              Text_standard_parallel[1]);
+    add_field(grid, 4, 1, QStringLiteral("Standard Parallel 2"), Text_standard_parallel[2],
+              Text_standard_parallel[2]);
+    grid->addWidget(Command_reset, 9, 2);
+    for (int column = 0; column < 3; ++column) {
+        grid->setColumnStretch(column, 1);
+    }
+
+    const QList<QWidget*> tab_order = {
+        Combo_projection,  Text_zone_number,          Combo_spheroid,
+        Combo_hemisphere,  Text_false_east,           Text_false_north,
+        Text_scale_factor, Text_longitude_origin,     Text_latitude_origin,
+        Text_zone_width,   Text_standard_parallel[1], Text_standard_parallel[2],
+        Command_reset,
+    };
+    for (qsizetype i = 1; i < tab_order.size(); ++i) {
+        setTabOrder(tab_order[i - 1], tab_order[i]);
+    }
+
+    connect(Combo_projection, &QComboBox::activated, this, &Projection::Combo_projection_Click);
+    connect(Combo_hemisphere, &QComboBox::activated, this, &Projection::Combo_hemisphere_Click);
+    connect(Spin1, &SpinButton::SpinDown, this, &Projection::Spin1_SpinDown);
+    connect(Spin1, &SpinButton::SpinUp, this, &Projection::Spin1_SpinUp);
+    connect(Command_reset, &QPushButton::clicked, this, &Projection::Command_reset_Click);
+}
+
+void Projection::UserControl_Initialize() {
+    utilities_.init_coord_system(record_);
+    show_stored_record();
+}
+
+void Projection::Command_reset_Click() {
+    show_stored_record();
+}
+
+void Projection::show_stored_record() {
+    const QString failure = show_coord_system();
+    if (!failure.isEmpty()) {
+        show_message(failure);
+    }
+}
+
+void Projection::Combo_projection_Click() {
+    if (loading) {
+        return;
+    }
+    const ProjectionDefaults defaults =
+        projection_defaults(Combo_projection->currentIndex(), Combo_hemisphere->currentIndex() + 1);
+    if (defaults.select_northern_hemisphere) {
+        select_hemisphere(kNorthernHemisphere);
+    }
+    for (const DefaultText& text : defaults.texts) {
+        write_text(text.field, text_of(text.text));
+    }
+}
+
+void Projection::Combo_hemisphere_Click() {
+    if (loading) {
+        return;
+    }
+    if (const auto false_north = hemisphere_false_north(Combo_projection->currentIndex(),
+                                                        Combo_hemisphere->currentIndex() + 1)) {
+        write_text(&ProjectionEntries::false_north, text_of(*false_north));
+    }
+}
+
+// A choice made by the control runs the list's handler as the user's choice does.
+void Projection::select_hemisphere(int32_t hemisphere) {
+    Combo_hemisphere->setCurrentIndex(hemisphere - 1);
+    Combo_hemisphere_Click();
+}
+
+void Projection::Spin1_SpinDown() {
+    step_zone_number(ZoneStep::kDown);
+}
+
+void Projection::Spin1_SpinUp() {
+    step_zone_number(ZoneStep::kUp);
+}
+
+void Projection::step_zone_number(ZoneStep step) {
+    if (const auto zone = step_zone(Text_zone_number->text().toStdString(), step)) {
+        Text_zone_number->setText(QString::fromStdString(*zone));
+    }
+}
+
+void Projection::write_text(EntryText field, const QString& text) {
+    for (const TextBox& text_box : text_boxes_) {
+        if (text_box.field == field) {
+            text_box.box->setText(text);
+        }
+    }
+}
+
+ProjectionEntries Projection::entries() const {
+    ProjectionEntries shown;
+    shown.projection = Combo_projection->currentIndex();
+    const QVariant code = Combo_spheroid->currentData();
+    shown.spheroid = code.isValid() ? code.toInt() : kFirstSpheroidCode;
+    shown.hemisphere = Combo_hemisphere->currentIndex() + 1;
+    for (const TextBox& text_box : text_boxes_) {
+        shown.*(text_box.field) = text_box.box->text().toStdString();
+    }
+    return shown;
+}
+
+QString Projection::show_coord_system() {
+    loading = true;
+    const auto done = qScopeGuard([this] { loading = false; });
+    correct_record(record_);
+    if (record_.projection >= kProjectionCount) {
+        // The fields keep what they showed; the record stays as assigned.
+        return QStringLiteral("The projection %1 is not one of the projections this control knows")
+            .arg(record_.projection);
+    }
+    Combo_projection->setCurrentIndex(record_.projection);
+    const int spheroid = Combo_spheroid->findData(record_.spheroid);
+    if (spheroid >= 0) {
+        Combo_spheroid->setCurrentIndex(spheroid);
+    }
+    Combo_hemisphere->setCurrentIndex(record_.hemisphere - 1);
+    const ProjectionEntries shown = entries_for(record_, utilities_);
+    for (const TextBox& text_box : text_boxes_) {
+        text_box.box->setText(QString::fromStdString(shown.*(text_box.field)));
+    }
+    return {};
+}
+
+int32_t Projection::check_entries() {
+    if (const auto failure = korv::check_entries(entries(), utilities_)) {
+        show_message(QString::fromStdString(*failure));
+        return -1;
+    }
+    return 0;
+}
+
+int32_t Projection::read_property(CoordSystem& trValue) {
+    if (check_entries() != 0) {
+        return -1;
+    }
+    // Taken into the stored record only once everything has succeeded, so a failed read leaves
+    // the control's record as it was.
+    CoordSystem record = record_;
+    read_entries(entries(), utilities_, record);
+    if (!compute_derived(record)) {
+        show_message(QStringLiteral(
+            "The constants of this projection could not be computed, so the coordinate system "
+            "cannot be used. Check the projection and the spheroid."));
+        return -1;
+    }
+    record.defined = kTrue;
+    record_ = record;
+    trValue = record_;
+    return 0;
+}
+
+int32_t Projection::CoordinateSystem(CoordSystem& trValue) {
+    try {
+        return read_property(trValue);
+    } catch (const std::exception& error) {
+        show_message(QStringLiteral("The coordinate system could not be read: %1")
+                         .arg(QString::fromLocal8Bit(error.what())));
+        return -1;
+    }
+}
+
+QString Projection::setCoordinateSystem(const CoordSystem& trValue) {
+    record_ = trValue;
+    try {
+        return show_coord_system();
+    } catch (const std::exception& error) {
+        return QStringLiteral("The coordinate system could not be shown: %1")
+            .arg(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+int32_t Projection::CoordinateSystem(QVariant& trValue) {
+    CoordSystem record;
+    const int32_t ierr = CoordinateSystem(record);
+    if (ierr == 0) {
+        trValue = QVariant::fromValue(record);
+    }
+    return ierr;
+}
+
+QString Projection::setCoordinateSystem(const QVariant& trValue, int32_t /*ierr*/) {
+    if (trValue.metaType() != QMetaType::fromType<korv::CoordSystem>()) {
+        const QString held =
+            trValue.isValid() ? QString::fromLatin1(trValue.typeName()) : QStringLiteral("nothing");
+        return QStringLiteral(
+                   "Type mismatch: CoordinateSystem takes a korv::CoordSystem record, but the "
+                   "value assigned holds %1")
+            .arg(held);
+    }
+    return setCoordinateSystem(trValue.value<korv::CoordSystem>());
+}
+
+}  // namespace korv

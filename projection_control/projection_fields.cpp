@@ -1,0 +1,68 @@
+#include "projection_fields.h"
+
+#include "angle_text.h"
+#include "numeric_text.h"
+#include "utilities.h"
+
+namespace korv {
+namespace {
+
+std::string angle_text(double degrees, int32_t kind, Utilities& utilities) {
+    std::string text;
+    utilities.format_angle(degrees, text, kind);
+    return text;
+}
+
+double angle(const std::string& text, int32_t kind, Utilities& utilities) {
+    double degrees = 0;
+    utilities.parse_angle(text, degrees, kind);
+    return degrees;
+}
+
+}  // namespace
+
+void correct_record(CoordSystem& record) {
+    if (record.projection < kLocalGrid) {
+        record.projection = kLocalGrid;
+    }
+    if (record.spheroid < 1) {
+        record.spheroid = 1;
+    }
+    if (record.hemisphere != kNorthernHemisphere && record.hemisphere != kSouthernHemisphere) {
+        record.hemisphere = kSouthernHemisphere;
+    }
+}
+
+ProjectionEntries entries_for(const CoordSystem& record, Utilities& utilities) {
+    ProjectionEntries entries;
+    entries.projection = record.projection;
+    entries.spheroid = record.spheroid;
+    entries.hemisphere = record.hemisphere;
+    entries.zone_number = format_fixed(record.zone_number, 0);
+    entries.longitude_origin = angle_text(record.longitude_origin, kLongitudeAngle, utilities);
+    entries.latitude_origin = angle_text(record.latitude_origin, kLatitudeAngle, utilities);
+    entries.standard_parallel_1 = angle_text(record.standard_parallel_1, kLatitudeAngle, utilities);
+    entries.standard_parallel_2 = angle_text(record.standard_parallel_2, kLatitudeAngle, utilities);
+    entries.false_east = format_fixed(record.false_east, 0);
+    entries.false_north = format_fixed(record.false_north, 0);
+    entries.scale_factor = format_fixed(record.scale_factor, 4);
+    entries.zone_width = angle_text(record.zone_width, kPlainAngle, utilities);
+    return entries;
+}
+
+void read_entries(const ProjectionEntries& entries, Utilities& utilities, CoordSystem& record) {
+    record.projection = entries.projection;
+    record.spheroid = entries.spheroid;
+    record.hemisphere = entries.hemisphere;
+    record.zone_number = to_int32_half_even(leading_number(entries.zone_number)).value_or(0);
+    record.longitude_origin = angle(entries.longitude_origin, kLongitudeAngle, utilities);
+    record.latitude_origin = angle(entries.latitude_origin, kLatitudeAngle, utilities);
+    record.standard_parallel_1 = angle(entries.standard_parallel_1, kLatitudeAngle, utilities);
+    record.standard_parallel_2 = angle(entries.standard_parallel_2, kLatitudeAngle, utilities);
+    record.zone_width = angle(entries.zone_width, kPlainAngle, utilities);
+    record.false_east = leading_number(entries.false_east);
+    record.false_north = leading_number(entries.false_north);
+    record.scale_factor = leading_number(entries.scale_factor);
+}
+
+}  // namespace korv
