@@ -1,0 +1,124 @@
+#pragma once
+// The PointTransform control: lets the user define a grid-to-map transform, either as origin,
+// scale and azimuth or from two pairs of points, with an elevation shift and scale. A host hands a
+// CoordTransform in and reads it back; the control keeps its own copy. Hosts create it by the
+// class name "KorvPointTransform.PointTransform" and call its public members directly or
+// late-bound through the meta-object system.
+
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "coord_transform.h"
+#include "point_transform_export.h"
+#include "record_metatypes.h"
+#include "transform_fields.h"
+#include "utilities.h"
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace korv {
+
+class KORV_POINT_TRANSFORM_EXPORT PointTransform : public QWidget {
+    Q_OBJECT
+
+public:
+    PointTransform(QWidget* parent = nullptr);
+
+    // The public members in the order hosts know them. Arguments are by reference; parameter
+    // types are written in full so late-bound callers name them as declared here.
+
+    // Writes the cleared transform into `lCoordTransform`; the next store of the origin tab then
+    // uses the default second original point again.
+    Q_INVOKABLE void clear_coord_transform(korv::CoordTransform& lCoordTransform);
+
+    // Solves rotation and scales from two point pairs; `ierr` 0 when solved, -1 (outputs left as
+    // they were) for baselines shorter than 0.0001 or after a message on overflow.
+    Q_INVOKABLE void convert_transform(double& gxmin, double& gymin, double& mxmin, double& mymin,
+                                       double& gxmax, double& gymax, double& mxmax, double& mymax,
+                                       double& rotation, double& xscale, double& yscale,
+                                       int32_t& ierr);
+
+    // One line of a file open for reading under `fnum`, as the runtime's line input gives it.
+    Q_INVOKABLE QString get_line(int32_t& fnum);
+
+    // One line of a file open for reading under `fnum`, read byte by byte: control characters
+    // dropped, tabs as blanks, over-long lines cut.
+    Q_INVOKABLE QString get_line_ch(int32_t& fnum);
+
+    // Lets the user choose a coordinate file and reads it into the ten values (new x and y are
+    // the map coordinates). `ierr` 0 when read; negative when the choice was cancelled; -1 after
+    // a message otherwise (the values hold what was read when only the distance checks failed,
+    // and are unchanged when the file could not be read).
+    Q_INVOKABLE void load_coordinate_file(double& gxmin, double& gymin, double& xpmin,
+                                          double& ypmin, double& gxmax, double& gymax,
+                                          double& xpmax, double& ypmax, double& gzshift,
+                                          double& gzscale, int32_t& ierr);
+
+    // Shows the control's transform on the current tab.
+    Q_INVOKABLE void load_transform_parameters();
+
+    // Lets the user choose a coordinate file and writes the ten values to it (they are only
+    // read). `ierr` 0 when written; non-zero when the choice was cancelled; -1 after a message
+    // when the file could not be written (an earlier file of that name is then unchanged).
+    Q_INVOKABLE void save_coordinate_file(double& gxmin, double& gymin, double& mxmin,
+                                          double& mymin, double& gxmax, double& gymax,
+                                          double& mxmax, double& mymax, double& zshift,
+                                          double& zscale, int32_t& ierr);
+
+    // Checks the fields of the current tab and stores them into the control's transform. `ierr`
+    // 0 when stored; -1 after a message, with the transform unchanged when a field was refused.
+    Q_INVOKABLE void unload_transform_parameters(int32_t& ierr);
+
+    // Reading the property PointTransform: stores the current tab, then copies the transform
+    // into `trValue`. Returns 0, or -1 after a message with `trValue` untouched.
+    int32_t getPointTransform(CoordTransform& trValue);
+    // The same for late-bound hosts: `trValue` receives a QVariant holding a korv::CoordTransform.
+    Q_INVOKABLE int32_t getPointTransform(QVariant& trValue);
+
+    // Assigning the property PointTransform: takes a copy of `trValue` and shows it on the
+    // "Origin, Scale and Azimuth" tab.
+    void setPointTransform(const CoordTransform& trValue);
+    // The same for late-bound hosts; `value` is not used. Returns an empty text when assigned, or
+    // the reason when `trValue` holds no korv::CoordTransform (the control is then unchanged).
+    Q_INVOKABLE QString setPointTransform(const QVariant& trValue, int32_t value = 0);
+
+    // The designed size of the control.
+    QSize sizeHint() const override;
+
+private:
+    void show_messages(const std::vector<std::string>& messages) const;
+
+    void Tab_transform_type_Click();
+    void Command_reset_Click();
+    void Command_invert_transform_Click();
+    void Command_load_transform_file_Click();
+    void Command_save_transform_file_Click();
+
+    QTabWidget* Tab_transform_type = nullptr;
+    // Text boxes in the order their tab checks them (see OriginField and TwoPointField). The
+    // elevation boxes form the control arrays Text_elevation_shift and Text_elevation_scale,
+    // index 0 on the origin tab and 1 on the two-point tab; their object names carry the index
+    // ("Text_elevation_shift0", "Text_elevation_shift1").
+    std::array<QLineEdit*, kOriginFieldCount> origin_boxes{};
+    std::array<QLineEdit*, kTwoPointFieldCount> two_point_boxes{};
+    QPushButton* Command_reset = nullptr;
+    QPushButton* Command_invert_transform = nullptr;
+    QPushButton* Command_load_transform_file = nullptr;
+    QPushButton* Command_save_transform_file = nullptr;
+
+    CoordTransform coord_transform;
+    int32_t transform_type = 0;  // the tab shown: 0 origin form, 1 two-point form
+    bool loading = false;        // set while the record is being shown; guards the tab's handler
+    bool second_point_defined = false;
+    Utilities utilities;
+    std::vector<std::string> fields;  // handed to the coordinate file reader
+};
+
+}  // namespace korv
