@@ -1,0 +1,7 @@
+#include "control_collection.h"
+
+#include "projection_plugin.h"
+
+ControlCollection::ControlCollection(QObject* parent) : QObject(parent) {
+    controls_ = {new ProjectionPlugin(this)};
+}
