@@ -1,8 +1,10 @@
 #include "coordinate_file.h"
 
+#include <QFile>
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <optional>
 
 #include "line_reader.h"
@@ -16,7 +18,7 @@ namespace {
 
 constexpr double kShortestFileBaseline = 1.0;
 
-QString quoted(const std::string& path) {
+QString quoted_path(const std::string& path) {
     return QStringLiteral("\"%1\"").arg(QString::fromStdString(path));
 }
 
@@ -39,18 +41,51 @@ bool all_finite(const CoordinateFileValues& values) {
         [](double value) { return std::isfinite(value); });
 }
 
-// Writes the file through a file number; true when it was written whole.
+// A name beside `path` that no file has yet, to write the new file under first.
+std::string staging_name(const std::string& path) {
+    std::string name = path + ".saving";
+    for (int n = 1; file_exists(name); ++n) {
+        name = path + ".saving" + std::to_string(n);
+    }
+    return name;
+}
+
+bool holds_exactly(const std::string& path, const std::string& content) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) && file.readAll() == QByteArray::fromStdString(content);
+}
+
+// Writes the file under a staging name beside `path` through a file number, checks that the
+// staging file holds every line, and only then moves it over `path`. A write error can show only
+// when the file is flushed at closing (a full disk), after the file number has already reported
+// the file complete; the check catches it, so an earlier file is never replaced by part of a new
+// one. True when `path` holds the new file.
 bool write_file(const std::string& path, const CoordinateFileValues& values) {
+    const std::string staged = staging_name(path);
     const int32_t fnum = free_file();
-    if (fnum == 0 || !open_for_output(fnum, path)) {
+    if (fnum == 0 || !open_for_output(fnum, staged)) {
         return false;
     }
+    std::string content;
     bool written = true;
     for (const std::string& line : coordinate_file_lines(values)) {
         written = written && write_line(fnum, line);
+        content += line + "\r\n";
     }
-    // Closing moves the new file over the old one, and only when everything was written.
-    return close_file(fnum) && written;
+    written = close_file(fnum) && written && holds_exactly(staged, content);
+    if (written && file_exists(path)) {
+        QFile::setPermissions(QString::fromStdString(staged),
+                              QFile::permissions(QString::fromStdString(path)));
+    }
+    std::error_code error;
+    if (written) {
+        std::filesystem::rename(staged, path, error);
+    }
+    if (!written || error) {
+        std::filesystem::remove(staged, error);
+        return false;
+    }
+    return true;
 }
 
 struct PointLine {
@@ -118,7 +153,7 @@ int32_t save_chosen(Utilities& utilities, const CoordinateFileValues& values) {
         show_message(
             QStringLiteral("The coordinate file %1 could not be written; a file of that name "
                            "that was there before is unchanged.")
-                .arg(quoted(file_name)));
+                .arg(quoted_path(file_name)));
         return -1;
     }
     return 0;
@@ -135,15 +170,15 @@ int32_t load_chosen(Utilities& utilities, std::vector<std::string>& fields,
     switch (read_file(file_name, utilities, fields, values)) {
         case ReadFailure::kCannotOpen:
             show_message(QStringLiteral("The coordinate file %1 could not be opened.")
-                             .arg(quoted(file_name)));
+                             .arg(quoted_path(file_name)));
             return -1;
         case ReadFailure::kCannotRead:
-            show_message(
-                QStringLiteral("The coordinate file %1 could not be read.").arg(quoted(file_name)));
+            show_message(QStringLiteral("The coordinate file %1 could not be read.")
+                             .arg(quoted_path(file_name)));
             return -1;
         case ReadFailure::kOutOfRange:
             show_message(QStringLiteral("The coordinate file %1 holds a number too large to use.")
-                             .arg(quoted(file_name)));
+                             .arg(quoted_path(file_name)));
             return -1;
         case ReadFailure::kNone:
             break;

@@ -15,6 +15,12 @@ bool all_finite(std::initializer_list<double> values) {
     return true;
 }
 
+TwoPointSolution overflowed() {
+    TwoPointSolution solution;
+    solution.error_message = std::string(kParametersErrorPrefix) + kOverflowDescription;
+    return solution;
+}
+
 }  // namespace
 
 PointPairs point_pairs(const CoordTransform& record) {
@@ -60,8 +66,7 @@ TwoPointSolution convert_transform(const PointPairs& points) {
     const double dgy = points.gymax - points.gymin;
     const double original_length = std::sqrt(dgy * dgy + dgx * dgx);
     if (!std::isfinite(original_length)) {
-        solution.error_message = std::string(kParametersErrorPrefix) + kOverflowDescription;
-        return solution;
+        return overflowed();
     }
     if (original_length < kShortestBaseline) {
         return solution;
@@ -70,17 +75,14 @@ TwoPointSolution convert_transform(const PointPairs& points) {
     const double dmy = points.mymax - points.mymin;
     const double new_length = std::sqrt(dmy * dmy + dmx * dmx);
     if (!std::isfinite(new_length)) {
-        solution.error_message = std::string(kParametersErrorPrefix) + kOverflowDescription;
-        return solution;
+        return overflowed();
     }
     if (new_length < kShortestBaseline) {
         return solution;
     }
+    // Both lengths are finite and the original one at least kShortestBaseline, so the scale is
+    // finite too.
     const double scale = new_length / original_length;
-    if (!std::isfinite(scale)) {
-        solution.error_message = std::string(kParametersErrorPrefix) + kOverflowDescription;
-        return solution;
-    }
     solution.rotation = clockwise_bearing(dmx / new_length, dmy / new_length) -
                         clockwise_bearing(dgx / original_length, dgy / original_length);
     solution.xscale = scale;
