@@ -1,41 +1,67 @@
 #pragma once
-// The program's one window, "Define Source Datum Definitions": the source coordinate system, read
-// from the settings store at start-up and written back whenever the window closes.
+// The program's one window, "Define Source Datum Definitions". Its panel holds the source
+// coordinate system (the Projection control), the datum shift frame and the buttons "Test
+// Transform", "Cancel" and "Done"; the conversion test panel lies over it when shown. The source
+// coordinate system is read from the settings store at start-up and written back whenever the
+// window closes.
 
 #include <QWidget>
+#include <memory>
 
-#include "coord_system.h"
+#include "datum_list.h"
+#include "program_state.h"
 
-class QPushButton;
 class QFrame;
+class QGroupBox;
+class QPushButton;
 
 namespace korv {
+
+class ConversionTestPanel;
+class DatumShiftFrame;
 
 class Form_projections : public QWidget {
     Q_OBJECT
 
 public:
     explicit Form_projections(QWidget* parent = nullptr);
+    ~Form_projections() override;
 
-    // Start-up: reads the source coordinate system and fills the window. Never stops on a
-    // failing step.
+    // Start-up: reads the source coordinate system, shows it, loads the datum list. Never stops
+    // on a failing step.
     void Form_Load();
 
-    const CoordSystem& source_coord_system() const { return source_coord_system_; }
+    const ProgramState& state() const { return state_; }
+    const DatumList* datum_list() const { return datum_list_.get(); }
+
+    // "Done" (index 0) and "Test Transform" (index 1).
+    void Command_done_Click(int Index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void build_panel();
     void Cancel_Click();
+    // Reads the Projection control back into the source coordinate system and checks the datum
+    // shift boxes; negative when the definition is refused (the user has seen why).
+    int32_t validate_source_definition();
+    // Makes the typed datum shift current and, for a list entry, stores it.
+    void take_datum_shift(int Index);
+    void show_test_panel();
     // Writes the settings; runs once, whatever closes the window.
     void Form_Unload();
 
     QFrame* Frame_projection = nullptr;
+    QGroupBox* Frame_source_data_coordinate_system = nullptr;
+    QWidget* vxProjection = nullptr;  // null when the control library cannot be loaded
+    DatumShiftFrame* Frame_datum_shift = nullptr;
+    QPushButton* Command_done[2] = {nullptr, nullptr};
     QPushButton* Cancel = nullptr;
+    ConversionTestPanel* Frame_transform_test = nullptr;
 
-    CoordSystem source_coord_system_;     // the value the dialog works on
-    CoordSystem committed_coord_system_;  // the copy taken by "Done" and "Test Transform"
+    ProgramState state_;
+    std::unique_ptr<DatumList> datum_list_;
     bool unloaded_ = false;
 };
 

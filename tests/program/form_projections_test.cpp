@@ -66,7 +66,7 @@ private slots:
             Form_projections form;
             form.Form_Load();
             form.show();
-            QCOMPARE(form.source_coord_system(), CoordSystem{});
+            QCOMPARE(form.state().source_coord_system, CoordSystem{});
             close_with(form, how);
         }
         QCOMPARE(stored("Name"), QString());
@@ -81,7 +81,7 @@ private slots:
         {
             Form_projections form;
             form.Form_Load();
-            const CoordSystem& read = form.source_coord_system();
+            const CoordSystem& read = form.state().source_coord_system;
             QCOMPARE(read.name, std::string("  Zone 55  "));
             QCOMPARE(read.spheroid, 12);
             QCOMPARE(read.standard_parallel_2, -37.123456789012);
@@ -100,9 +100,9 @@ private slots:
         Form_projections form;
         form.Form_Load();
         QCOMPARE(form.windowTitle(), QStringLiteral("Define Source Datum Definitions"));
-        QCOMPARE(form.source_coord_system().false_east, 0.0);
-        QCOMPARE(form.source_coord_system().false_north, 2.5);
-        QCOMPARE(form.source_coord_system().zone_number, 0);
+        QCOMPARE(form.state().source_coord_system.false_east, 0.0);
+        QCOMPARE(form.state().source_coord_system.false_north, 2.5);
+        QCOMPARE(form.state().source_coord_system.zone_number, 0);
     }
 
     void a_damaged_settings_file_never_stops_startup() {

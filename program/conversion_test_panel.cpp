@@ -1,0 +1,211 @@
+#include "conversion_test_panel.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "angle_text.h"
+#include "message_box.h"
+#include "numeric_text.h"
+
+namespace korv {
+namespace {
+
+QLineEdit* make_box(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QPushButton* make_button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// A caption in front of a box, which it names for keyboard and screen-reader users.
+void add_labelled(QGridLayout* grid, int row, int column, const QString& caption, QLineEdit* box) {
+    auto* label = new QLabel(caption, box->parentWidget());
+    label->setBuddy(box);
+    grid->addWidget(label, row, column);
+    grid->addWidget(box, row, column + 1);
+}
+
+template <typename T>
+const T* value_or_report(const Outcome<T>& outcome) {
+    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        show_message(QString::fromStdString(refusal->message));
+        return nullptr;
+    }
+    return &std::get<T>(outcome);
+}
+
+}  // namespace
+
+ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* parent)
+    : QFrame(parent), state_(state) {
+    setObjectName(QStringLiteral("Frame_transform_test"));
+    setAutoFillBackground(true);  // it lies over the dialog's panel and must hide it
+
+    QGroupBox* source = build_side(0, tr("Source Data Coordinates"));
+    QGroupBox* map = build_side(1, tr("Map Coordinates"));
+
+    Command_transform_[0] =
+        make_button(QStringLiteral("Command_transform0"), tr("Convert Source Data to Map"), this);
+    Command_transform_[1] =
+        make_button(QStringLiteral("Command_transform1"), tr("Convert Map to Source Data"), this);
+    Command_done_test = make_button(QStringLiteral("Command_done_test"), tr("Done"), this);
+    for (int index : {0, 1}) {
+        connect(Command_transform_[static_cast<size_t>(index)], &QPushButton::clicked, this,
+                [this, index] { Command_transform_Click(index); });
+    }
+    connect(Command_done_test, &QPushButton::clicked, this,
+            &ConversionTestPanel::Command_done_test_Click);
+
+    auto* between = new QHBoxLayout;
+    between->addWidget(Command_transform_[0]);
+    between->addStretch();
+    between->addWidget(Command_transform_[1]);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(Command_done_test);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(source);
+    layout->addLayout(between);
+    layout->addWidget(map);
+    layout->addStretch();
+    layout->addLayout(bottom);
+
+    // Keyboard order: the source side, across, the map side, then "Done".
+    QWidget::setTabOrder(sides_[0].Command_grid_to_geo, Command_transform_[0]);
+    QWidget::setTabOrder(Command_transform_[0], Command_transform_[1]);
+    QWidget::setTabOrder(Command_transform_[1], sides_[1].Text_lon);
+}
+
+QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
+    SideControls& side = sides_[static_cast<size_t>(index)];
+    const QString suffix = QString::number(index);
+    side.frame = new QGroupBox(caption, this);
+    QWidget* frame = side.frame;
+
+    side.Text_lon = make_box("Text_lon" + suffix, QStringLiteral("000 00 00.000"), frame);
+    side.Text_lat = make_box("Text_lat" + suffix, QStringLiteral("000 00 00.000"), frame);
+    side.Text_east = make_box("Text_east" + suffix, QStringLiteral("0"), frame);
+    side.Text_north = make_box("Text_north" + suffix, QStringLiteral("0"), frame);
+    side.Text_elevation = make_box("Text_elevation" + suffix, QStringLiteral("0"), frame);
+    side.Command_geo_to_grid =
+        make_button("Command_geo_to_grid" + suffix, tr("Lat/lon -> East/North"), frame);
+    side.Command_grid_to_geo =
+        make_button("Command_grid_to_geo" + suffix, tr("East/North -> Lat/lon"), frame);
+    connect(side.Command_geo_to_grid, &QPushButton::clicked, this,
+            [this, index] { Command_geo_to_grid_Click(index); });
+    connect(side.Command_grid_to_geo, &QPushButton::clicked, this,
+            [this, index] { Command_grid_to_geo_Click(index); });
+
+    // Geographic point on the left, the two conversions in the middle, the grid point right.
+    auto* grid = new QGridLayout(frame);
+    add_labelled(grid, 0, 0, tr("Longitude"), side.Text_lon);
+    add_labelled(grid, 1, 0, tr("Latitude"), side.Text_lat);
+    add_labelled(grid, 2, 0, tr("Elevation"), side.Text_elevation);
+    grid->addWidget(side.Command_geo_to_grid, 0, 2);
+    grid->addWidget(side.Command_grid_to_geo, 1, 2);
+    add_labelled(grid, 0, 3, tr("East"), side.Text_east);
+    add_labelled(grid, 1, 3, tr("North"), side.Text_north);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+
+    QWidget::setTabOrder(side.Text_lon, side.Text_lat);
+    QWidget::setTabOrder(side.Text_lat, side.Text_elevation);
+    QWidget::setTabOrder(side.Text_elevation, side.Text_east);
+    QWidget::setTabOrder(side.Text_east, side.Text_north);
+    QWidget::setTabOrder(side.Text_north, side.Command_geo_to_grid);
+    QWidget::setTabOrder(side.Command_geo_to_grid, side.Command_grid_to_geo);
+    return side.frame;
+}
+
+const CoordSystem& ConversionTestPanel::system_of(int index) const {
+    return index == 0 ? state_.source_coord_system : state_.committed_coord_system;
+}
+
+std::optional<GeographicPoint> ConversionTestPanel::read_point(int index) {
+    const SideControls& side = sides_[static_cast<size_t>(index)];
+    const Outcome<GeographicPoint> point =
+        read_geographic_point(side.Text_lon->text().toStdString(), side.Text_lat->text().toStdString());
+    if (const GeographicPoint* read = value_or_report(point)) {
+        geographic_point_ = *read;
+        return *read;
+    }
+    return std::nullopt;
+}
+
+void ConversionTestPanel::show_geographic(int index, const GeographicPoint& point) {
+    const SideControls& side = sides_[static_cast<size_t>(index)];
+    side.Text_lon->setText(QString::fromStdString(angle_to_text(point.longitude)));
+    side.Text_lat->setText(QString::fromStdString(angle_to_text(point.latitude)));
+}
+
+void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
+    const std::optional<GeographicPoint> point = read_point(Index);
+    if (!point) {
+        return;
+    }
+    const Outcome<GridPoint> grid = geographic_to_grid(*point, system_of(Index), Side{Index});
+    if (const GridPoint* converted = value_or_report(grid)) {
+        grid_point_ = *converted;
+        const SideControls& side = sides_[static_cast<size_t>(Index)];
+        side.Text_east->setText(QString::fromStdString(format_fixed(converted->east, 1)));
+        side.Text_north->setText(QString::fromStdString(format_fixed(converted->north, 1)));
+    }
+}
+
+void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
+    const SideControls& side = sides_[static_cast<size_t>(Index)];
+    const Outcome<GridPoint> typed =
+        read_grid_point(side.Text_east->text().toStdString(), side.Text_north->text().toStdString());
+    const GridPoint* grid = value_or_report(typed);
+    if (grid == nullptr) {
+        return;
+    }
+    grid_point_ = *grid;
+    const Outcome<GeographicPoint> point = grid_to_geographic(*grid, system_of(Index), Side{Index});
+    if (const GeographicPoint* converted = value_or_report(point)) {
+        geographic_point_ = *converted;
+        show_geographic(Index, *converted);
+    }
+}
+
+void ConversionTestPanel::Command_transform_Click(int Index) {
+    const std::optional<GeographicPoint> point = read_point(Index);
+    if (!point) {
+        return;
+    }
+    const SideControls& from = sides_[static_cast<size_t>(Index)];
+    const Outcome<double> height = read_elevation(from.Text_elevation->text().toStdString());
+    const double* typed_height = value_or_report(height);
+    if (typed_height == nullptr) {
+        return;
+    }
+    const Outcome<PointWithHeight> moved =
+        convert_between_datums({*point, *typed_height}, Side{Index}, state_.current_datum_shift,
+                               state_.source_coord_system);
+    if (const PointWithHeight* converted = value_or_report(moved)) {
+        const int other = 1 - Index;
+        geographic_point_ = converted->point;
+        show_geographic(other, converted->point);
+        sides_[static_cast<size_t>(other)].Text_elevation->setText(
+            QString::fromStdString(format_fixed(converted->height, 1)));
+    }
+}
+
+void ConversionTestPanel::Command_done_test_Click() {
+    setVisible(false);
+    emit closed();
+}
+
+}  // namespace korv

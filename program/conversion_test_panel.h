@@ -1,0 +1,63 @@
+#pragma once
+// The conversion test panel "Frame_transform_test": on top the source side, at the bottom the map
+// side, each converting a point between latitude/longitude and easting/northing, and between them
+// the two buttons that move a point through the current datum shift. It changes nothing outside
+// itself.
+
+#include <QFrame>
+#include <array>
+
+#include "conversion_test.h"
+#include "program_state.h"
+
+class QLineEdit;
+class QPushButton;
+class QGroupBox;
+
+namespace korv {
+
+class ConversionTestPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    // The panel reads the program's coordinate systems and current shift; it never changes them.
+    explicit ConversionTestPanel(const ProgramState& state, QWidget* parent = nullptr);
+
+    void Command_geo_to_grid_Click(int Index);
+    void Command_grid_to_geo_Click(int Index);
+    void Command_transform_Click(int Index);
+    void Command_done_test_Click();
+
+signals:
+    // "Done" was pressed: the panel has hidden itself.
+    void closed();
+
+private:
+    // The controls of one side; index 0 is the source side, 1 the map side.
+    struct SideControls {
+        QGroupBox* frame = nullptr;
+        QLineEdit* Text_lon = nullptr;
+        QLineEdit* Text_lat = nullptr;
+        QLineEdit* Text_east = nullptr;
+        QLineEdit* Text_north = nullptr;
+        QLineEdit* Text_elevation = nullptr;
+        QPushButton* Command_geo_to_grid = nullptr;
+        QPushButton* Command_grid_to_geo = nullptr;
+    };
+
+    QGroupBox* build_side(int index, const QString& caption);
+    const CoordSystem& system_of(int index) const;
+    std::optional<GeographicPoint> read_point(int index);
+    void show_geographic(int index, const GeographicPoint& point);
+
+    const ProgramState& state_;
+    std::array<SideControls, 2> sides_;
+    std::array<QPushButton*, 2> Command_transform_{};
+    QPushButton* Command_done_test = nullptr;
+
+    // The test point, kept between clicks and shared by both sides.
+    GeographicPoint geographic_point_;
+    GridPoint grid_point_;
+};
+
+}  // namespace korv

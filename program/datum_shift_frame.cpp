@@ -1,0 +1,158 @@
+#include "datum_shift_frame.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "numeric_text.h"
+#include "trim_spaces.h"
+
+namespace korv {
+namespace {
+
+struct BoxSpec {
+    const char* name;
+    const char* caption;
+    const char* invalid_message;
+};
+
+constexpr std::array<BoxSpec, 7> kBoxes = {{
+    {"Text_dx", "DX", "The dx value is invalid"},
+    {"Text_dy", "DY", "The dy value is invalid"},
+    {"Text_dz", "DZ", "The dz value is invalid"},
+    {"Text_rx", "RX", "The rx value is invalid"},
+    {"Text_ry", "RY", "The ry value is invalid"},
+    {"Text_rz", "RZ", "The rz value is invalid"},
+    {"Text_sc", "SC", "The SC value is invalid"},
+}};
+
+constexpr int kValueDecimals = 4;
+
+}  // namespace
+
+DatumShiftFrame::DatumShiftFrame(QWidget* parent)
+    : QGroupBox(tr("Optional Datum shift between source datum and map display datum"), parent) {
+    setObjectName(QStringLiteral("Frame_datum_shift"));
+
+    Combo_transform = new QComboBox(this);
+    Combo_transform->setObjectName(QStringLiteral("Combo_transform"));
+    Combo_transform->setEditable(true);
+    Combo_transform->setInsertPolicy(QComboBox::NoInsert);  // typed names never join the list
+    Combo_transform->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Combo_transform->setMinimumContentsLength(24);
+    auto* transform_label = new QLabel(tr("Transform"), this);
+    transform_label->setBuddy(Combo_transform);
+
+    Command_inverse = new QPushButton(tr("Calculate Inverse"), this);
+    Command_inverse->setObjectName(QStringLiteral("Command_inverse"));
+
+    connect(Combo_transform, &QComboBox::currentIndexChanged, this,
+            [this](int index) {
+                selected_position_ = index;
+                Combo_transform_Click();
+            });
+    // Typing makes the text a name of the user's own: no list entry is selected any more.
+    connect(Combo_transform->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { selected_position_ = -1; });
+    connect(Command_inverse, &QPushButton::clicked, this, &DatumShiftFrame::Command_inverse_Click);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(transform_label, 0, 0);
+    grid->addWidget(Combo_transform, 0, 1, 1, 5);
+    grid->addWidget(Command_inverse, 0, 6, 1, 2);
+    // Translations on the first row of values, rotations on the second, the scale below.
+    for (size_t i = 0; i < kBoxes.size(); ++i) {
+        auto* box = new QLineEdit(QStringLiteral("0.0000"), this);
+        box->setObjectName(QString::fromLatin1(kBoxes[i].name));
+        auto* label = new QLabel(QString::fromLatin1(kBoxes[i].caption), this);
+        label->setBuddy(box);
+        const int row = 1 + static_cast<int>(i) / 3;
+        const int column = 2 * (static_cast<int>(i) % 3);
+        grid->addWidget(label, row, column);
+        grid->addWidget(box, row, column + 1);
+        boxes_[i] = box;
+    }
+    for (int column : {1, 3, 5}) {
+        grid->setColumnStretch(column, 1);
+    }
+}
+
+void DatumShiftFrame::fill(const DatumList& list, const std::string& current_name) {
+    list_ = &list;
+    const QSignalBlocker quiet(Combo_transform);
+    Combo_transform->clear();
+    Combo_transform->addItem(QStringLiteral("None"));
+    int32_t position = 0;
+    for (int32_t k = 1; k <= list.count(); ++k) {
+        Combo_transform->addItem(QString::fromStdString(list.entry(k).name));
+        if (same_name(list.entry(k).name, current_name)) {
+            position = k;
+        }
+    }
+    // Through "nothing selected" so that the boxes are always filled from the selection.
+    Combo_transform->setCurrentIndex(-1);
+    Combo_transform->setCurrentIndex(position);
+    selected_position_ = position;
+    Combo_transform_Click();
+}
+
+std::string DatumShiftFrame::trimmed_name() const {
+    return trim_spaces(Combo_transform->currentText().toStdString());
+}
+
+std::optional<QString> DatumShiftFrame::check_boxes() const {
+    const std::string name = trimmed_name();
+    if (name.empty()) {
+        return QStringLiteral("A name must be supplied for the transform");
+    }
+    if (name.find(',') != std::string::npos) {
+        // "datum.csv" separates its fields with commas and has no quoting.
+        return QStringLiteral("A transform name cannot contain a comma");
+    }
+    for (size_t i = 0; i < kBoxes.size(); ++i) {
+        if (!is_numeric(boxes_[i]->text().toStdString())) {
+            return QString::fromLatin1(kBoxes[i].invalid_message);
+        }
+    }
+    return std::nullopt;
+}
+
+ShiftValues DatumShiftFrame::box_values() const {
+    std::array<double, 7> v{};
+    for (size_t i = 0; i < v.size(); ++i) {
+        v[i] = leading_number(boxes_[i]->text().toStdString());
+    }
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+}
+
+void DatumShiftFrame::show_values(const ShiftValues& values) {
+    const double v[] = {values.dx, values.dy, values.dz, values.rx,
+                        values.ry, values.rz, values.sc};
+    for (size_t i = 0; i < boxes_.size(); ++i) {
+        boxes_[i]->setText(QString::fromStdString(format_fixed(v[i], kValueDecimals)));
+    }
+}
+
+void DatumShiftFrame::Combo_transform_Click() {
+    if (list_ != nullptr && selected_position_ >= 1 && selected_position_ <= list_->count()) {
+        const DatumShift& entry = list_->entry(selected_position_);
+        Combo_transform->setEditText(QString::fromStdString(entry.name));
+        show_values(values_of(entry));
+    } else {
+        show_values(ShiftValues{});
+    }
+}
+
+void DatumShiftFrame::Command_inverse_Click() {
+    // Works from the selected entry only; with "None" or a typed name there is nothing to invert.
+    if (list_ == nullptr || selected_position_ < 1 || selected_position_ > list_->count()) {
+        return;
+    }
+    const DatumShift inverse = inverse_of(list_->entry(selected_position_));
+    Combo_transform->setEditText(QString::fromStdString(inverse.name));
+    show_values(values_of(inverse));
+}
+
+}  // namespace korv

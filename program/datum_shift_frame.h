@@ -1,0 +1,55 @@
+#pragma once
+// The frame "Frame_datum_shift": the datum shift drop-down `Combo_transform` (editable, "None"
+// first, then the list's entries), the seven value boxes and "Calculate Inverse".
+
+#include <QGroupBox>
+#include <array>
+#include <optional>
+
+#include "datum_list.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace korv {
+
+class DatumShiftFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit DatumShiftFrame(QWidget* parent = nullptr);
+
+    // Fills the drop-down from the list and selects the last entry named as `current_name`
+    // (case aside), or "None"; the boxes then show the selection.
+    void fill(const DatumList& list, const std::string& current_name);
+
+    // The position of the selected list entry (1 to count), 0 for "None", -1 once the user has
+    // typed into the drop-down.
+    int32_t selected_position() const { return selected_position_; }
+
+    // The drop-down's text, trimmed.
+    std::string trimmed_name() const;
+
+    // The first message for a definition that cannot be taken when a list entry is selected:
+    // an empty or unstorable name, or a box that is not numeric. Nothing when all is well.
+    std::optional<QString> check_boxes() const;
+
+    // The seven boxes read with the leading-number rule.
+    ShiftValues box_values() const;
+
+    void Combo_transform_Click();
+    void Command_inverse_Click();
+
+private:
+    void show_values(const ShiftValues& values);
+
+    const DatumList* list_ = nullptr;
+    QComboBox* Combo_transform = nullptr;
+    QPushButton* Command_inverse = nullptr;
+    // Text_dx, Text_dy, Text_dz, Text_rx, Text_ry, Text_rz, Text_sc.
+    std::array<QLineEdit*, 7> boxes_{};
+    int32_t selected_position_ = -1;
+};
+
+}  // namespace korv
