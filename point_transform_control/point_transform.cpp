@@ -64,7 +64,7 @@ QWidget* build_tab(std::span<const BoxPlace> places, std::span<QLineEdit*> boxes
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(10);
     for (const BoxPlace& place : places) {
         auto* box = new QLineEdit(page);
         box->setObjectName(QString::fromLatin1(place.object_name));
@@ -75,9 +75,11 @@ QWidget* build_tab(std::span<const BoxPlace> places, std::span<QLineEdit*> boxes
         caption->setObjectName(QStringLiteral("Label_") +
                                QString::fromLatin1(place.object_name).mid(5));
         caption->setBuddy(box);
-        // Each row of boxes takes two grid rows: the captions, then the boxes.
-        grid->addWidget(caption, 2 * place.row, place.column, Qt::AlignBottom);
-        grid->addWidget(box, 2 * place.row + 1, place.column);
+        auto* cell = new QVBoxLayout;  // the caption right above its box
+        cell->setSpacing(2);
+        cell->addWidget(caption);
+        cell->addWidget(box);
+        grid->addLayout(cell, place.row, place.column);
         boxes[place.field] = box;
     }
     grid->setColumnStretch(0, 1);
@@ -128,7 +130,9 @@ PointTransform::PointTransform(QWidget* parent) : QWidget(parent), fields(kField
     Command_save_transform_file =
         make_button("Command_save_transform_file", "Save Transformation To File", this);
 
+    // The buttons line up with the columns of text boxes above them.
     auto* buttons = new QGridLayout;
+    buttons->setContentsMargins(11, 0, 11, 0);
     buttons->setHorizontalSpacing(24);
     buttons->addWidget(Command_reset, 0, 0);
     buttons->addWidget(Command_load_transform_file, 0, 1);

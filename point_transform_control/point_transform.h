@@ -29,7 +29,7 @@ class KORV_POINT_TRANSFORM_EXPORT PointTransform : public QWidget {
     Q_OBJECT
 
 public:
-    PointTransform(QWidget* parent = nullptr);
+    explicit PointTransform(QWidget* parent = nullptr);
 
     // The public members in the order hosts know them. Arguments are by reference; parameter
     // types are written in full so late-bound callers name them as declared here.
