@@ -39,6 +39,14 @@ QComboBox* list(const QString& name, QWidget* parent) {
     return combo;
 }
 
+// Each of the five rows takes two grid rows: the captions, then the fields.
+int caption_row(int row) {
+    return 2 * row;
+}
+int field_row(int row) {
+    return 2 * row + 1;
+}
+
 // A field in the grid: its caption above it, the caption's buddy being the box the user types
 // in. `shown` is what takes the cell, the box itself or a group holding it.
 void add_field(QGridLayout* grid, int row, int column, const QString& caption, QWidget* buddy,
@@ -48,14 +56,16 @@ void add_field(QGridLayout* grid, int row, int column, const QString& caption, Q
     if (row > 0) {
         label->setContentsMargins(0, kRowGap, 0, 0);
     }
-    grid->addWidget(label, 2 * row, column, 1, column_span);
-    grid->addWidget(shown, 2 * row + 1, column, 1, column_span);
+    grid->addWidget(label, caption_row(row), column, 1, column_span);
+    grid->addWidget(shown, field_row(row), column, 1, column_span);
 }
 
 }  // namespace
 
 Projection::Projection(QWidget* parent) : QWidget(parent) {
     build_fields();
+    lay_out_fields();
+    connect_handlers();
     UserControl_Initialize();
 }
 
@@ -107,7 +117,9 @@ void Projection::build_fields() {
         {&ProjectionEntries::scale_factor, Text_scale_factor},
         {&ProjectionEntries::zone_width, Text_zone_width},
     }};
+}
 
+void Projection::lay_out_fields() {
     auto* zone = new QWidget(this);
     auto* zone_row = new QHBoxLayout(zone);
     zone_row->setContentsMargins(0, 0, 0, 0);
@@ -133,7 +145,7 @@ void Projection::build_fields() {
               Text_standard_parallel[1]);
     add_field(grid, 4, 1, QStringLiteral("Standard Parallel 2"), Text_standard_parallel[2],
               Text_standard_parallel[2]);
-    grid->addWidget(Command_reset, 9, 2);
+    grid->addWidget(Command_reset, field_row(4), 2);
     for (int column = 0; column < 3; ++column) {
         grid->setColumnStretch(column, 1);
     }
@@ -148,7 +160,9 @@ void Projection::build_fields() {
     for (qsizetype i = 1; i < tab_order.size(); ++i) {
         setTabOrder(tab_order[i - 1], tab_order[i]);
     }
+}
 
+void Projection::connect_handlers() {
     connect(Combo_projection, &QComboBox::activated, this, &Projection::Combo_projection_Click);
     connect(Combo_hemisphere, &QComboBox::activated, this, &Projection::Combo_hemisphere_Click);
     connect(Spin1, &SpinButton::SpinDown, this, &Projection::Spin1_SpinDown);

@@ -59,6 +59,8 @@ public:
 
 private:
     void build_fields();
+    void lay_out_fields();
+    void connect_handlers();
     void UserControl_Initialize();
     void Command_reset_Click();
     void Combo_projection_Click();
