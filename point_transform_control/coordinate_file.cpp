@@ -1,10 +1,8 @@
 #include "coordinate_file.h"
 
-#include <QFile>
 #include <QString>
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <optional>
 
 #include "line_reader.h"
@@ -41,51 +39,19 @@ bool all_finite(const CoordinateFileValues& values) {
         [](double value) { return std::isfinite(value); });
 }
 
-// A name beside `path` that no file has yet, to write the new file under first.
-std::string staging_name(const std::string& path) {
-    std::string name = path + ".saving";
-    for (int n = 1; file_exists(name); ++n) {
-        name = path + ".saving" + std::to_string(n);
-    }
-    return name;
-}
-
-bool holds_exactly(const std::string& path, const std::string& content) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) && file.readAll() == QByteArray::fromStdString(content);
-}
-
-// Writes the file under a staging name beside `path` through a file number, checks that the
-// staging file holds every line, and only then moves it over `path`. A write error can show only
-// when the file is flushed at closing (a full disk), after the file number has already reported
-// the file complete; the check catches it, so an earlier file is never replaced by part of a new
-// one. True when `path` holds the new file.
+// Writes the file through a file number: it is written beside `path` and replaces it only when
+// complete, so an earlier file is never replaced by part of a new one. True when `path` holds
+// the new file.
 bool write_file(const std::string& path, const CoordinateFileValues& values) {
-    const std::string staged = staging_name(path);
     const int32_t fnum = free_file();
-    if (fnum == 0 || !open_for_output(fnum, staged)) {
+    if (fnum == 0 || !open_for_output(fnum, path)) {
         return false;
     }
-    std::string content;
     bool written = true;
     for (const std::string& line : coordinate_file_lines(values)) {
         written = written && write_line(fnum, line);
-        content += line + "\r\n";
     }
-    written = close_file(fnum) && written && holds_exactly(staged, content);
-    if (written && file_exists(path)) {
-        QFile::setPermissions(QString::fromStdString(staged),
-                              QFile::permissions(QString::fromStdString(path)));
-    }
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(staged, path, error);
-    }
-    if (!written || error) {
-        std::filesystem::remove(staged, error);
-        return false;
-    }
-    return true;
+    return close_file(fnum) && written;
 }
 
 struct PointLine {

@@ -16,11 +16,11 @@ QWidget* create_projection_control(QWidget* parent, QString& error) {
 
 int32_t read_coordinate_system(QWidget* control, CoordSystem& record) {
     QVariant value = QVariant::fromValue(record);
-    int ierr = -1;
+    int32_t ierr = -1;
     const bool called =
         control != nullptr &&
         QMetaObject::invokeMethod(control, "CoordinateSystem", Qt::DirectConnection,
-                                  Q_RETURN_ARG(int, ierr), Q_ARG(QVariant&, value));
+                                  Q_RETURN_ARG(int32_t, ierr), Q_ARG(QVariant&, value));
     if (!called) {
         show_message(QStringLiteral("The coordinate system cannot be read: the control %1 is not "
                                     "available.")
@@ -43,7 +43,7 @@ QString assign_coordinate_system(QWidget* control, const CoordSystem& record) {
         control != nullptr &&
         QMetaObject::invokeMethod(control, "setCoordinateSystem", Qt::DirectConnection,
                                   Q_RETURN_ARG(QString, error),
-                                  Q_ARG(QVariant, QVariant::fromValue(record)), Q_ARG(int, 0));
+                                  Q_ARG(QVariant, QVariant::fromValue(record)), Q_ARG(int32_t, 0));
     if (!called) {
         return QStringLiteral("the control %1 is not available")
             .arg(QString::fromLatin1(kProjectionClassName));

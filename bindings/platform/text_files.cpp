@@ -189,7 +189,10 @@ bool close_file(int32_t fnum) {
     }
     bool complete = true;
     if (file->output != nullptr) {
-        if (file->write_failed) {
+        // A write error may show only when the buffer is flushed, and commit() would not notice
+        // it: flush first, so a full disk never puts a cut-off file in place of the old one.
+        if (file->write_failed || !file->output->flush()) {
+            file->write_failed = true;
             file->output->cancelWriting();
         }
         complete = file->output->commit() && !file->write_failed;
@@ -218,8 +221,12 @@ bool copy_file(const std::string& from, const std::string& to) {
             break;
         }
         if (target.write(chunk.data(), got) != got) {
-            break;  // the save file remembers the failure and will not commit
+            target.cancelWriting();
+            break;
         }
+    }
+    if (!target.flush()) {
+        target.cancelWriting();
     }
     return target.commit();
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <QDir>
+#include <csignal>
 #include <filesystem>
 
 #include "test_sandbox.h"
@@ -100,6 +104,29 @@ TEST_F(TextFiles, AFileThatCannotBeCompletedIsReportedOnClose) {
     std::filesystem::remove_all(sandbox_.folder().toStdString());
     EXPECT_TRUE(write_line(1, std::string(100000, 'x')));
     EXPECT_FALSE(close_file(1)) << "its folder vanished: the file cannot be put in place";
+}
+
+TEST_F(TextFiles, AFullDiskLeavesTheOldFileWholeAndNothingBesideIt) {
+    const std::string path = sandbox_.path("datum.csv");
+    testing::write_file(path, "old content");
+    // A file size limit makes writes fail as a full disk does; the failure shows only when the
+    // buffered text is flushed.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    ASSERT_TRUE(open_for_output(1, path));
+    write_line(1, std::string(500, 'x'));
+    const bool closed = close_file(1);
+    const bool copied = copy_file(path, sandbox_.path("copy.csv"));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(copied) << "a small file still fits";
+    EXPECT_EQ(testing::read_file(path), "old content");
+    EXPECT_EQ(QDir(sandbox_.folder()).entryList(QDir::Files),
+              (QStringList{"copy.csv", "datum.csv"}));
 }
 
 }  // namespace
