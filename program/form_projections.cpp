@@ -48,7 +48,7 @@ bool report_unsaved(DefineResult result, const DatumList& list, const std::strin
 
 }  // namespace
 
-Form_projections::Form_projections(QWidget* parent) : QWidget(parent) {
+Form_projections::Form_projections(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form_projections"));
     build_panel();
 
@@ -196,6 +196,8 @@ void Form_projections::show_test_panel() {
 }
 
 void Form_projections::Cancel_Click() { close(); }
+
+void Form_projections::reject() { Cancel_Click(); }
 
 void Form_projections::closeEvent(QCloseEvent* event) {
     Form_Unload();

@@ -3,9 +3,9 @@
 // coordinate system (the Projection control), the datum shift frame and the buttons "Test
 // Transform", "Cancel" and "Done"; the conversion test panel lies over it when shown. The source
 // coordinate system is read from the settings store at start-up and written back whenever the
-// window closes.
+// window closes. It is shown modeless; Enter presses "Done" and Escape "Cancel".
 
-#include <QWidget>
+#include <QDialog>
 #include <memory>
 
 #include "datum_list.h"
@@ -20,7 +20,7 @@ namespace korv {
 class ConversionTestPanel;
 class DatumShiftFrame;
 
-class Form_projections : public QWidget {
+class Form_projections : public QDialog {
     Q_OBJECT
 
 public:
@@ -36,6 +36,9 @@ public:
 
     // "Done" (index 0) and "Test Transform" (index 1).
     void Command_done_Click(int Index);
+
+    // Escape leaves the dialog as "Cancel" does.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

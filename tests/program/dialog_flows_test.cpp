@@ -1,0 +1,397 @@
+// The dialog driven as a user drives it: the datum shift frame, "Done", "Test Transform",
+// "Cancel" and the conversion test panel, with the settings store and "datum.csv" in a
+// temporary folder.
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <cmath>
+
+#include "angle_text.h"
+#include "datum_shift.h"
+#include "form_projections.h"
+#include "settings_store.h"
+#include "source_settings.h"
+#include "test_sandbox.h"
+
+namespace korv {
+namespace {
+
+const char* const kBoxNames[] = {"Text_dx", "Text_dy", "Text_dz", "Text_rx",
+                                 "Text_ry", "Text_rz", "Text_sc"};
+
+const std::string kBuiltInFile =
+    "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n"
+    "AGD84 to GDA 94,-117.7630,-51.5100,139.0610,-2.9200e-01,-4.4300e-01,-2.7700e-01,-0.1910\r\n"
+    "AGD66 to GDA 94,-117.8080,-51.5360,137.7840,-3.0300e-01,-4.4600e-01,-2.3400e-01,-0.2900\r\n";
+
+void store_zone55() {
+    SettingsStore settings(kSettingsApplication);
+    settings.set(kSettingsSection, "Name", "MGA zone 55");
+    settings.set(kSettingsSection, "Parameters1", " 12; 2; 2;-177; 0; 0; 0");
+    settings.set(kSettingsSection, "Parameters2", " 500000; 10000000; 0.9996; 6; 55");
+    QVERIFY(settings.commit().isEmpty());
+}
+
+QString stored(const QString& key) {
+    return SettingsStore(kSettingsApplication).get(kSettingsSection, key, kNoValue);
+}
+
+// The translation of the inverse of X' = t + s*M*X found by inverting the 3x3 matrix s*M in
+// general (Cramer's rule), not by the transposition the program uses.
+std::array<double, 3> inverse_translation(const ShiftValues& v) {
+    const double k = M_PI / (180.0 * 3600.0);
+    const double s = 1 + v.sc / 1e6;
+    const double rx = v.rx * k, ry = v.ry * k, rz = v.rz * k;
+    const double a[3][3] = {{s, s * rz, -s * ry}, {-s * rz, s, s * rx}, {s * ry, -s * rx, s}};
+    const double det = a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) -
+                       a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) +
+                       a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
+    const double t[3] = {v.dx, v.dy, v.dz};
+    std::array<double, 3> result{};
+    for (int column = 0; column < 3; ++column) {
+        double replaced[3][3];
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) {
+                replaced[i][j] = j == column ? t[i] : a[i][j];
+            }
+        }
+        const double d = replaced[0][0] * (replaced[1][1] * replaced[2][2] - replaced[1][2] * replaced[2][1]) -
+                         replaced[0][1] * (replaced[1][0] * replaced[2][2] - replaced[1][2] * replaced[2][0]) +
+                         replaced[0][2] * (replaced[1][0] * replaced[2][1] - replaced[1][1] * replaced[2][0]);
+        result[static_cast<size_t>(column)] = -d / det;  // X = -(sM)^-1 t + (sM)^-1 X'
+    }
+    return result;
+}
+
+}  // namespace
+
+class DialogFlowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testing::Sandbox> sandbox_;
+    std::unique_ptr<testing::MessageRecorder> messages_;
+    std::unique_ptr<Form_projections> form_;
+
+    template <typename T = QWidget>
+    T* find(const char* name) {
+        T* widget = form_->findChild<T*>(QString::fromLatin1(name));
+        if (widget == nullptr) {
+            qFatal("no widget %s", name);
+        }
+        return widget;
+    }
+    QString text(const char* name) { return find<QLineEdit>(name)->text(); }
+    void type(const char* name, const QString& value) { find<QLineEdit>(name)->setText(value); }
+    void click(const char* name) { find<QPushButton>(name)->click(); }
+    QComboBox* combo() { return find<QComboBox>("Combo_transform"); }
+    void select_shift(int position) { combo()->setCurrentIndex(position); }
+    std::string datum_file() const { return sandbox_->path("datum.csv"); }
+
+    void start() {
+        form_ = std::make_unique<Form_projections>();
+        form_->Form_Load();
+        form_->show();
+    }
+
+private slots:
+    void init() {
+        sandbox_ = std::make_unique<testing::Sandbox>();
+        messages_ = std::make_unique<testing::MessageRecorder>();
+    }
+    void cleanup() {
+        form_.reset();
+        messages_.reset();
+        sandbox_.reset();
+    }
+
+    void first_start_seeds_the_list_and_selects_none() {
+        start();
+        QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+        QCOMPARE(combo()->count(), 3);
+        QCOMPARE(combo()->itemText(0), QStringLiteral("None"));
+        QCOMPARE(combo()->itemText(1), QStringLiteral("AGD84 to GDA 94"));
+        QCOMPARE(combo()->itemText(2), QStringLiteral("AGD66 to GDA 94"));
+        QCOMPARE(combo()->currentText(), QStringLiteral("None"));
+        for (const char* box : kBoxNames) {
+            QCOMPARE(text(box), QStringLiteral("0.0000"));
+        }
+        QVERIFY(find("vxProjection")->isVisible());
+        QVERIFY(messages_->messages().isEmpty());
+    }
+
+    void selecting_an_entry_fills_the_boxes_with_four_decimals() {
+        start();
+        select_shift(1);
+        QCOMPARE(text("Text_dx"), QStringLiteral("-117.7630"));
+        QCOMPARE(text("Text_rx"), QStringLiteral("-0.2920"));
+        QCOMPARE(text("Text_sc"), QStringLiteral("-0.1910"));
+        select_shift(0);
+        QCOMPARE(text("Text_dx"), QStringLiteral("0.0000"));
+    }
+
+    void an_edit_reaches_the_file_only_beyond_the_tolerance_data() {
+        QTest::addColumn<QString>("dz");
+        QTest::addColumn<bool>("rewritten");
+        QTest::newRow("0.0005") << "139.0615" << false;
+        QTest::newRow("0.002") << "139.0630" << true;
+    }
+    void an_edit_reaches_the_file_only_beyond_the_tolerance() {
+        QFETCH(QString, dz);
+        QFETCH(bool, rewritten);
+        store_zone55();
+        start();
+        select_shift(1);
+        type("Text_dz", dz);
+        click("Command_done1");
+        QVERIFY2(messages_->messages().isEmpty(), qPrintable(messages_->messages().join("; ")));
+        QCOMPARE(form_->state().current_datum_shift.dz, dz.toDouble());
+        QCOMPARE(form_->state().current_datum_shift.name, std::string("AGD84 to GDA 94"));
+        std::string expected = kBuiltInFile;
+        if (rewritten) {
+            expected.replace(expected.find("139.0610"), 8, dz.toStdString());
+        }
+        QCOMPARE(testing::read_file(datum_file()), expected);
+        QCOMPARE(form_->datum_list()->entry(1).dz, rewritten ? dz.toDouble() : 139.061);
+    }
+
+    void calculate_inverse_data() {
+        QTest::addColumn<int>("position");
+        QTest::newRow("AGD84 to GDA 94") << 1;
+        QTest::newRow("AGD66 to GDA 94") << 2;
+    }
+    void calculate_inverse() {
+        QFETCH(int, position);
+        start();
+        select_shift(position);
+        const DatumShift& entry = form_->datum_list()->entry(position);
+        click("Command_inverse");
+        QCOMPARE(combo()->currentText(), QString::fromStdString(entry.name) + " Inverse");
+        const std::array<double, 3> expected = inverse_translation(values_of(entry));
+        const char* translations[] = {"Text_dx", "Text_dy", "Text_dz"};
+        for (size_t i = 0; i < 3; ++i) {
+            QCOMPARE(text(translations[i]),
+                     QString::number(expected[i], 'f', 4));
+        }
+        QCOMPARE(text("Text_rx"), QString::number(-entry.rx, 'f', 4));
+        QCOMPARE(text("Text_ry"), QString::number(-entry.ry, 'f', 4));
+        QCOMPARE(text("Text_rz"), QString::number(-entry.rz, 'f', 4));
+        QCOMPARE(text("Text_sc"), QString::number(-entry.sc, 'f', 4));
+        QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);  // nothing is stored yet
+        QVERIFY(form_->state().current_datum_shift.name.empty());
+    }
+
+    void an_inverse_taken_by_done_joins_the_list() {
+        store_zone55();
+        start();
+        select_shift(1);
+        click("Command_inverse");
+        click("Command_done0");
+        QVERIFY(messages_->messages().isEmpty());
+        const std::string file = testing::read_file(datum_file());
+        QVERIFY(file.find("\r\nAGD84 to GDA 94 Inverse,117.") != std::string::npos);
+        QVERIFY(!form_->isVisible());
+    }
+
+    void a_typed_name_is_current_for_the_run_only() {
+        store_zone55();
+        start();
+        select_shift(2);
+        QTest::keyClicks(combo()->lineEdit(), " mine");
+        click("Command_done1");
+        QCOMPARE(form_->state().current_datum_shift.name, std::string("AGD66 to GDA 94 mine"));
+        QCOMPARE(form_->state().current_datum_shift.dz, 137.784);
+        QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+    }
+
+    void the_datum_boxes_are_checked_for_a_list_entry_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("dx") << "Text_dx" << "The dx value is invalid";
+        QTest::newRow("dy") << "Text_dy" << "The dy value is invalid";
+        QTest::newRow("dz") << "Text_dz" << "The dz value is invalid";
+        QTest::newRow("rx") << "Text_rx" << "The rx value is invalid";
+        QTest::newRow("ry") << "Text_ry" << "The ry value is invalid";
+        QTest::newRow("rz") << "Text_rz" << "The rz value is invalid";
+        QTest::newRow("sc") << "Text_sc" << "The SC value is invalid";
+    }
+    void the_datum_boxes_are_checked_for_a_list_entry() {
+        QFETCH(QString, box);
+        QFETCH(QString, message);
+        store_zone55();
+        start();
+        select_shift(1);
+        type(qPrintable(box), "12 m");
+        click("Command_done0");
+        QCOMPARE(messages_->messages(), QStringList{message});
+        QVERIFY(form_->isVisible());
+        QVERIFY(form_->state().current_datum_shift.name.empty());
+    }
+
+    void a_name_that_the_file_cannot_hold_is_refused() {
+        store_zone55();
+        start();
+        select_shift(1);
+        combo()->lineEdit()->setText("  ");
+        click("Command_done1");
+        QCOMPARE(messages_->messages(), QStringList{"A name must be supplied for the transform"});
+        messages_->clear();
+        combo()->lineEdit()->setText("Site A, east");
+        click("Command_done1");
+        QCOMPARE(messages_->messages(), QStringList{"A transform name cannot contain a comma"});
+        QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+    }
+
+    void done_with_an_invalid_definition_keeps_the_dialog_open() {
+        start();  // the first record has scale factor 0
+        click("Command_done0");
+        QCOMPARE(messages_->messages(), QStringList{"The scale factor must be positive"});
+        QVERIFY(form_->isVisible());
+        QCOMPARE(form_->state().source_coord_system, CoordSystem{});
+    }
+
+    void done_writes_the_settings_and_closes() {
+        store_zone55();
+        start();
+        find<QLineEdit>("Text_zone_number")->setText("56");
+        click("Command_done0");
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(stored("Parameters2"), QStringLiteral(" 500000; 10000000; 0.9996; 6; 56"));
+        QCOMPARE(stored("Name"), QStringLiteral("MGA zone 55"));
+        QCOMPARE(form_->state().committed_coord_system.zone_number, 56);
+    }
+
+    void a_tested_definition_stays_after_cancel() {
+        store_zone55();
+        start();
+        find<QLineEdit>("Text_zone_number")->setText("54");
+        click("Command_done1");
+        click("Command_done_test");
+        click("Cancel");
+        QCOMPARE(stored("Parameters2"), QStringLiteral(" 500000; 10000000; 0.9996; 6; 54"));
+    }
+
+    void done_with_the_shift_text_cleared_takes_no_shift() {
+        store_zone55();
+        start();
+        combo()->lineEdit()->clear();
+        click("Command_done0");
+        QVERIFY(!form_->isVisible());
+        QVERIFY(form_->state().current_datum_shift.name.empty());
+        QCOMPARE(form_->state().committed_coord_system, CoordSystem{});
+        QCOMPARE(stored("Parameters1"), QStringLiteral(" 12; 2; 2;-177; 0; 0; 0"));
+    }
+
+    void the_test_panel_lies_over_the_panel_until_done() {
+        store_zone55();
+        start();
+        auto* panel = find<QFrame>("Frame_transform_test");
+        auto* beneath = find<QFrame>("Frame_projection");
+        QVERIFY(!panel->isVisible());
+        click("Command_done1");
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->geometry(), beneath->geometry());
+        QVERIFY(!beneath->isEnabled());
+        click("Command_done_test");
+        QVERIFY(!panel->isVisible());
+        QVERIFY(beneath->isEnabled());
+    }
+
+    void a_zone55_point_converts_on_both_sides_and_back() {
+        store_zone55();
+        start();
+        click("Command_done1");  // "None": the committed copy is taken, no shift
+        for (const char* side : {"0", "1"}) {
+            const QByteArray suffix(side);
+            type("Text_lon" + suffix, "144 25 29.5244");
+            type("Text_lat" + suffix, "-37 57 03.7203");
+            click("Command_geo_to_grid" + suffix);
+            QCOMPARE(text("Text_east" + suffix), QStringLiteral("273741.3"));
+            QCOMPARE(text("Text_north" + suffix), QStringLiteral("5796489.8"));
+            type("Text_east" + suffix, "273741.2966");
+            type("Text_north" + suffix, "5796489.7769");
+            click("Command_grid_to_geo" + suffix);
+            QCOMPARE(text("Text_lon" + suffix), QStringLiteral("144 25 29.5244"));
+            QCOMPARE(text("Text_lat" + suffix), QStringLiteral("-37 57 3.7203"));
+        }
+        QVERIFY(messages_->messages().isEmpty());
+    }
+
+    void none_passes_the_point_unchanged_and_the_limits_hold_data() {
+        QTest::addColumn<QString>("longitude");
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<QString>("map_longitude");
+        QTest::addColumn<QString>("map_latitude");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a point") << "144 25 29.5244" << "-37 57 3.7203" << "144 25 29.5244"
+                                 << "-37 57 3.7203" << "";
+        QTest::newRow("latitude 89") << "0" << "89 0 0" << "0 0 0.00" << "89 0 0.00" << "";
+        QTest::newRow("latitude 89 and a second")
+            << "0" << "89 0 1" << "000 00 00.000" << "000 00 00.000" << "Latitude is invalid";
+        QTest::newRow("longitude 360") << "360" << "-89" << "360 0 0.00" << "-89 0 0.00" << "";
+        QTest::newRow("longitude beyond 360")
+            << "-360 0 0.1" << "0" << "000 00 00.000" << "000 00 00.000" << "Longitude is invalid";
+    }
+    void none_passes_the_point_unchanged_and_the_limits_hold() {
+        QFETCH(QString, longitude);
+        QFETCH(QString, latitude);
+        QFETCH(QString, map_longitude);
+        QFETCH(QString, map_latitude);
+        QFETCH(QString, message);
+        store_zone55();
+        start();
+        click("Command_done1");
+        type("Text_lon0", longitude);
+        type("Text_lat0", latitude);
+        click("Command_transform0");
+        QCOMPARE(messages_->messages(), message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(text("Text_lon1"), map_longitude);
+        QCOMPARE(text("Text_lat1"), map_latitude);
+        QCOMPARE(text("Text_elevation1"), message.isEmpty() ? QStringLiteral("0.0") : "0");
+    }
+
+    void a_shift_moves_the_point_between_the_sides() {
+        store_zone55();
+        start();
+        select_shift(2);
+        click("Command_done1");
+        type("Text_lon0", "144 30 0");
+        type("Text_lat0", "-37 15 0");
+        type("Text_elevation0", "100");
+        click("Command_transform0");
+        QVERIFY(messages_->messages().isEmpty());
+        QVERIFY(text("Text_lon1") != text("Text_lon0"));
+        click("Command_transform1");  // and back again, through the displayed (rounded) texts
+        const double display_rounding = 2e-5 / 3600;  // twice the last shown digit: 0.6 mm
+        QVERIFY(std::fabs(*angle_from_text(text("Text_lon0").toStdString()) - 144.5) <=
+                display_rounding);
+        QVERIFY(std::fabs(*angle_from_text(text("Text_lat0").toStdString()) + 37.25) <=
+                display_rounding);
+        QCOMPARE(text("Text_elevation0"), QStringLiteral("100.0"));
+    }
+
+    void a_side_that_cannot_convert_says_so_and_keeps_its_boxes() {
+        store_zone55();
+        start();
+        combo()->lineEdit()->clear();  // no committed copy is taken
+        click("Command_done1");
+        type("Text_lon1", "147");
+        type("Text_lat1", "-37");
+        click("Command_geo_to_grid1");
+        QCOMPARE(messages_->messages(),
+                 QStringList{"The point cannot be converted with the coordinate system of the map"});
+        QCOMPARE(text("Text_east1"), QStringLiteral("0"));
+        messages_->clear();
+        type("Text_east0", "x");
+        click("Command_grid_to_geo0");
+        QCOMPARE(messages_->messages(), QStringList{"Easting is invalid"});
+    }
+};
+
+}  // namespace korv
+
+QTEST_MAIN(korv::DialogFlowsTest)
+#include "dialog_flows_test.moc"
