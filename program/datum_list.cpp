@@ -1,5 +1,7 @@
 #include "datum_list.h"
 
+#include <algorithm>
+
 #include "line_reader.h"
 #include "trim_spaces.h"
 #include "text_files.h"
@@ -56,6 +58,14 @@ DatumList::FileState DatumList::read_file() {
     std::vector<DatumShift> entries;
     bool complete = true;
     if (is_datum_file_header(get_line_program(fnum))) {
+        // Counted first, so the list is sized once rather than grown entry by entry.
+        const int64_t first_entry = input_file(fnum)->position();
+        size_t count = 0;
+        while (!at_end(fnum) && count <= static_cast<size_t>(kMaxEntries)) {
+            count += is_entry_line(get_line_program(fnum)) ? 1 : 0;
+        }
+        entries.reserve(std::min(count, static_cast<size_t>(kMaxEntries)));
+        input_file(fnum)->set_position(first_entry);
         while (!at_end(fnum)) {
             const std::string line = get_line_program(fnum);
             if (!is_entry_line(line)) {

@@ -22,19 +22,16 @@ std::string upper_case(std::string_view text) {
     return upper;
 }
 
-// Cuts the first field off `rest` at its first comma; both parts are trimmed of blanks.
-std::string take_field(std::string_view& rest) {
+// Cuts the first field off `rest` at its first comma, trimmed of blanks.
+std::string_view take_field(std::string_view& rest) {
     const size_t comma = rest.find(',');
-    std::string field = trim_spaces(rest.substr(0, comma));
-    if (comma == std::string_view::npos) {
-        rest = {};
-    } else {
-        rest.remove_prefix(comma + 1);
-        while (!rest.empty() && rest.front() == ' ') {
-            rest.remove_prefix(1);
-        }
+    std::string_view field = rest.substr(0, comma);
+    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    const size_t first = field.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
     }
-    return field;
+    return field.substr(first, field.find_last_not_of(' ') - first + 1);
 }
 
 DatumShift make_shift(const char* name, ShiftValues values) {
@@ -100,7 +97,7 @@ bool is_entry_line(std::string_view line) { return !line.empty() && !line.starts
 DatumShift parse_datum_line(std::string_view line) {
     std::string_view rest = line;
     DatumShift shift;
-    shift.name = take_field(rest);
+    shift.name = std::string(take_field(rest));
     for (double* value : {&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz,
                           &shift.sc}) {
         *value = leading_number(take_field(rest));

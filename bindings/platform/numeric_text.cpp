@@ -52,10 +52,16 @@ size_t number_prefix_length(std::string_view text) {
 }
 
 // strtod in the "C" locale: a Qt application switches the process to the user's locale, whose
-// decimal separator may be a comma.
-double parse_c_number(const std::string& number) {
-    static locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
-    return strtod_l(number.c_str(), nullptr, c_locale);
+// decimal separator may be a comma. `number` holds only the characters of one number.
+double parse_c_number(std::string_view number) {
+    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
+    char buffer[64];
+    if (number.size() < sizeof buffer) {  // the usual case: no allocation
+        number.copy(buffer, number.size());
+        buffer[number.size()] = '\0';
+        return strtod_l(buffer, nullptr, c_locale);
+    }
+    return strtod_l(std::string(number).c_str(), nullptr, c_locale);
 }
 
 // Formatting that never looks at the locale.
@@ -79,23 +85,22 @@ bool is_numeric(std::string_view text) {
     if (length == 0 || length != text.size()) {
         return false;
     }
-    return std::isfinite(parse_c_number(std::string(text)));
+    return std::isfinite(parse_c_number(text));
 }
 
 double leading_number(std::string_view text) {
     std::string compact;
-    compact.reserve(text.size());
-    for (char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') {
-            compact.push_back(c);
+    if (text.find_first_of(" \t\n") != std::string_view::npos) {
+        compact.reserve(text.size());
+        for (char c : text) {
+            if (c != ' ' && c != '\t' && c != '\n') {
+                compact.push_back(c);
+            }
         }
+        text = compact;
     }
-    const size_t length = number_prefix_length(compact);
-    if (length == 0) {
-        return 0.0;
-    }
-    compact.resize(length);
-    return parse_c_number(compact);
+    const size_t length = number_prefix_length(text);
+    return length == 0 ? 0.0 : parse_c_number(text.substr(0, length));
 }
 
 std::optional<int32_t> to_int32_half_even(double value) {
