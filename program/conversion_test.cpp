@@ -97,8 +97,8 @@ Outcome<PointWithHeight> convert_between_datums(const PointWithHeight& point, Si
     CoordSystem constants = source_system;
     DatumShift prepared = shift;
     CONVERT_DATUM(&direction, &in.point.longitude, &in.point.latitude, &in.height,
-                  constants.derived.data(), &out.point.longitude, &out.point.latitude,
-                  &out.height, constants.derived.data(), prepared.workspace.data());
+                  constants.derived.data(), &out.point.longitude, &out.point.latitude, &out.height,
+                  constants.derived.data(), prepared.workspace.data());
     if (std::isnan(out.point.longitude) || std::isnan(out.point.latitude) ||
         std::isnan(out.height)) {
         return Refusal{"The point cannot be moved through the datum shift \"" + name + "\""};

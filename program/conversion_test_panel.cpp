@@ -135,8 +135,8 @@ const CoordSystem& ConversionTestPanel::system_of(int index) const {
 
 std::optional<GeographicPoint> ConversionTestPanel::read_point(int index) {
     const SideControls& side = sides_[static_cast<size_t>(index)];
-    const Outcome<GeographicPoint> point =
-        read_geographic_point(side.Text_lon->text().toStdString(), side.Text_lat->text().toStdString());
+    const Outcome<GeographicPoint> point = read_geographic_point(
+        side.Text_lon->text().toStdString(), side.Text_lat->text().toStdString());
     if (const GeographicPoint* read = value_or_report(point)) {
         geographic_point_ = *read;
         return *read;
@@ -166,8 +166,8 @@ void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
 
 void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
     const SideControls& side = sides_[static_cast<size_t>(Index)];
-    const Outcome<GridPoint> typed =
-        read_grid_point(side.Text_east->text().toStdString(), side.Text_north->text().toStdString());
+    const Outcome<GridPoint> typed = read_grid_point(side.Text_east->text().toStdString(),
+                                                     side.Text_north->text().toStdString());
     const GridPoint* grid = value_or_report(typed);
     if (grid == nullptr) {
         return;

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "line_reader.h"
-#include "trim_spaces.h"
 #include "text_files.h"
+#include "trim_spaces.h"
 
 namespace korv {
 namespace {

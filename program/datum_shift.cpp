@@ -65,15 +65,15 @@ void prepare(DatumShift& shift) {
 
 const std::array<DatumShift, 2>& built_in_datum_shifts() {
     static const std::array<DatumShift, 2> shifts = {
-        make_shift("AGD84 to GDA 94",
-                   {-117.763, -51.510, 139.061, -0.292, -0.443, -0.277, -0.191}),
-        make_shift("AGD66 to GDA 94",
-                   {-117.808, -51.536, 137.784, -0.303, -0.446, -0.234, -0.290}),
+        make_shift("AGD84 to GDA 94", {-117.763, -51.510, 139.061, -0.292, -0.443, -0.277, -0.191}),
+        make_shift("AGD66 to GDA 94", {-117.808, -51.536, 137.784, -0.303, -0.446, -0.234, -0.290}),
     };
     return shifts;
 }
 
-bool same_name(std::string_view a, std::string_view b) { return upper_case(a) == upper_case(b); }
+bool same_name(std::string_view a, std::string_view b) {
+    return upper_case(a) == upper_case(b);
+}
 
 bool values_match(const ShiftValues& a, const ShiftValues& b) {
     const double pairs[][2] = {{a.dx, b.dx}, {a.dy, b.dy}, {a.dz, b.dz}, {a.rx, b.rx},
@@ -92,14 +92,16 @@ bool is_datum_file_header(std::string_view line) {
            upper.find("RX") != std::string::npos;
 }
 
-bool is_entry_line(std::string_view line) { return !line.empty() && !line.starts_with("None"); }
+bool is_entry_line(std::string_view line) {
+    return !line.empty() && !line.starts_with("None");
+}
 
 DatumShift parse_datum_line(std::string_view line) {
     std::string_view rest = line;
     DatumShift shift;
     shift.name = std::string(take_field(rest));
-    for (double* value : {&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz,
-                          &shift.sc}) {
+    for (double* value :
+         {&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz, &shift.sc}) {
         *value = leading_number(take_field(rest));
     }
     return shift;

@@ -18,7 +18,7 @@ struct DatumShift {
     double rx = 0;  // rotations, seconds of arc
     double ry = 0;
     double rz = 0;
-    double sc = 0;  // scale change, parts per million
+    double sc = 0;                                               // scale change, parts per million
     std::array<double, korvutil32::kWorkspaceSize> workspace{};  // filled by `prepare`
 };
 

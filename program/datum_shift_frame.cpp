@@ -48,11 +48,10 @@ DatumShiftFrame::DatumShiftFrame(QWidget* parent)
     Command_inverse = new QPushButton(tr("Calculate Inverse"), this);
     Command_inverse->setObjectName(QStringLiteral("Command_inverse"));
 
-    connect(Combo_transform, &QComboBox::currentIndexChanged, this,
-            [this](int index) {
-                selected_position_ = index;
-                Combo_transform_Click();
-            });
+    connect(Combo_transform, &QComboBox::currentIndexChanged, this, [this](int index) {
+        selected_position_ = index;
+        Combo_transform_Click();
+    });
     // Typing makes the text a name of the user's own: no list entry is selected any more.
     connect(Combo_transform->lineEdit(), &QLineEdit::textEdited, this,
             [this] { selected_position_ = -1; });

@@ -22,7 +22,9 @@
 namespace korv {
 namespace {
 
-QString datum_file_path() { return QDir(program_folder()).filePath(QStringLiteral("datum.csv")); }
+QString datum_file_path() {
+    return QDir(program_folder()).filePath(QStringLiteral("datum.csv"));
+}
 
 // Tells the user when a change to the datum list did not reach "datum.csv"; true when it did not.
 bool report_unsaved(DefineResult result, const DatumList& list, const std::string& name) {
@@ -83,9 +85,9 @@ void Form_projections::build_panel() {
         vxProjection->setObjectName(QStringLiteral("vxProjection"));
         source_layout->addWidget(vxProjection);
     } else {
-        auto* missing = new QLabel(
-            tr("The coordinate system control cannot be shown: %1").arg(error),
-            Frame_source_data_coordinate_system);
+        auto* missing =
+            new QLabel(tr("The coordinate system control cannot be shown: %1").arg(error),
+                       Frame_source_data_coordinate_system);
         missing->setWordWrap(true);
         source_layout->addWidget(missing);
     }
@@ -195,9 +197,13 @@ void Form_projections::show_test_panel() {
     focusNextChild();
 }
 
-void Form_projections::Cancel_Click() { close(); }
+void Form_projections::Cancel_Click() {
+    close();
+}
 
-void Form_projections::reject() { Cancel_Click(); }
+void Form_projections::reject() {
+    Cancel_Click();
+}
 
 void Form_projections::closeEvent(QCloseEvent* event) {
     Form_Unload();
@@ -212,8 +218,8 @@ void Form_projections::Form_Unload() {
     SettingsStore store(kSettingsApplication);
     const QString failure = save_source_coord_system(store, state_.source_coord_system);
     if (!failure.isEmpty()) {
-        show_message(QStringLiteral("The source coordinate system could not be saved: %1.")
-                         .arg(failure));
+        show_message(
+            QStringLiteral("The source coordinate system could not be saved: %1.").arg(failure));
     }
 }
 

@@ -7,7 +7,8 @@
 namespace korv {
 
 struct ProgramState {
-    CoordSystem source_coord_system;     // loaded at start-up, read back by "Done" and "Test Transform"
+    CoordSystem
+        source_coord_system;  // loaded at start-up, read back by "Done" and "Test Transform"
     CoordSystem committed_coord_system;  // the copy the map side of the conversion test uses
     DatumShift current_datum_shift;      // set by "Done" and "Test Transform"; not kept
 };

@@ -29,7 +29,8 @@ int32_t read_coordinate_system(QWidget* control, CoordSystem& record) {
     }
     if (ierr == 0) {
         if (!value.canConvert<CoordSystem>()) {
-            show_message(QStringLiteral("The coordinate system control handed back no definition."));
+            show_message(
+                QStringLiteral("The coordinate system control handed back no definition."));
             return -1;
         }
         record = value.value<CoordSystem>();

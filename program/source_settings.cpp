@@ -14,8 +14,12 @@ namespace {
 using FieldPointer = std::variant<int32_t CoordSystem::*, double CoordSystem::*>;
 
 constexpr FieldPointer kParameters1[] = {
-    &CoordSystem::spheroid,         &CoordSystem::projection,          &CoordSystem::hemisphere,
-    &CoordSystem::longitude_origin, &CoordSystem::latitude_origin,     &CoordSystem::standard_parallel_1,
+    &CoordSystem::spheroid,
+    &CoordSystem::projection,
+    &CoordSystem::hemisphere,
+    &CoordSystem::longitude_origin,
+    &CoordSystem::latitude_origin,
+    &CoordSystem::standard_parallel_1,
     &CoordSystem::standard_parallel_2,
 };
 
@@ -55,7 +59,8 @@ std::string list_text(std::span<const FieldPointer> fields, const CoordSystem& r
         if (!text.empty()) {
             text += ';';
         }
-        text += std::visit([&record](auto pointer) { return format_stored(record.*pointer); }, field);
+        text +=
+            std::visit([&record](auto pointer) { return format_stored(record.*pointer); }, field);
     }
     return text;
 }
@@ -70,9 +75,13 @@ void read_parameters2(std::string_view text, CoordSystem& record) {
     read_list(text, kParameters2, record);
 }
 
-std::string parameters1_text(const CoordSystem& record) { return list_text(kParameters1, record); }
+std::string parameters1_text(const CoordSystem& record) {
+    return list_text(kParameters1, record);
+}
 
-std::string parameters2_text(const CoordSystem& record) { return list_text(kParameters2, record); }
+std::string parameters2_text(const CoordSystem& record) {
+    return list_text(kParameters2, record);
+}
 
 void load_source_coord_system(const SettingsStore& store, CoordSystem& record) {
     const QString name = store.get(kSettingsSection, QStringLiteral("Name"), kNoValue);

@@ -28,20 +28,20 @@ inline constexpr int32_t kSouthernHemisphere = 2;
 inline constexpr int kDerivedConstantCount = 20;
 
 struct CoordSystem {
-    int16_t defined = kFalse;  // set True by the control when it hands out a checked definition
-    std::string name;          // kept in the settings store; no control edits it
-    int32_t projection = 0;    // position in the projection list
-    int32_t spheroid = 0;      // spheroid code of the geodesy library
-    int32_t hemisphere = 0;    // 1 northern, 2 southern
-    double longitude_origin = 0;     // degrees
-    double latitude_origin = 0;      // degrees
+    int16_t defined = kFalse;     // set True by the control when it hands out a checked definition
+    std::string name;             // kept in the settings store; no control edits it
+    int32_t projection = 0;       // position in the projection list
+    int32_t spheroid = 0;         // spheroid code of the geodesy library
+    int32_t hemisphere = 0;       // 1 northern, 2 southern
+    double longitude_origin = 0;  // degrees
+    double latitude_origin = 0;   // degrees
     double standard_parallel_1 = 0;  // degrees
     double standard_parallel_2 = 0;  // degrees
     double scale_factor = 0;
     double false_east = 0;
     double false_north = 0;
-    int32_t zone_number = 0;  // zoned projections only
-    double zone_width = 0;    // degrees
+    int32_t zone_number = 0;                              // zoned projections only
+    double zone_width = 0;                                // degrees
     std::array<double, kDerivedConstantCount> derived{};  // filled by the geodesy library
 
     friend bool operator==(const CoordSystem&, const CoordSystem&) = default;

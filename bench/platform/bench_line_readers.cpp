@@ -19,7 +19,8 @@ constexpr size_t kFileBytes = 50u * 1024 * 1024;
 // A coordinate-file-like text: CR LF lines of five numbers.
 const std::string& big_file() {
     static const std::string path = [] {
-        const std::string file = (std::filesystem::temp_directory_path() / "bench_lines.txt").string();
+        const std::string file =
+            (std::filesystem::temp_directory_path() / "bench_lines.txt").string();
         std::ofstream out(file, std::ios::binary);
         const std::string line = "P17 273741.2966 5796489.7769 144.4248678 -37.9510334\r\n";
         for (size_t written = 0; written < kFileBytes; written += line.size()) {
@@ -45,9 +46,15 @@ void read_with(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kFileBytes));
 }
 
-void BM_get_line(benchmark::State& state) { read_with<korv::get_line>(state); }
-void BM_get_line_ch(benchmark::State& state) { read_with<korv::get_line_ch>(state); }
-void BM_get_line_program(benchmark::State& state) { read_with<korv::get_line_program>(state); }
+void BM_get_line(benchmark::State& state) {
+    read_with<korv::get_line>(state);
+}
+void BM_get_line_ch(benchmark::State& state) {
+    read_with<korv::get_line_ch>(state);
+}
+void BM_get_line_program(benchmark::State& state) {
+    read_with<korv::get_line_program>(state);
+}
 
 void BM_baseline_getline_strtod(benchmark::State& state) {
     for (auto _ : state) {

@@ -4,6 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -12,10 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "datum_list.h"
 #include "form_projections.h"
@@ -116,7 +116,10 @@ void BM_startup_to_dialog_shown(benchmark::State& state) {
 
 BENCHMARK(BM_baseline_getline_strtod)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_load_datum_list)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_startup_to_dialog_shown)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_startup_to_dialog_shown)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

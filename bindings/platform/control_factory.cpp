@@ -1,10 +1,10 @@
 #include "control_factory.h"
 
+#include <dlfcn.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QWidget>
-#include <dlfcn.h>
 
 #include "program_folder.h"
 
@@ -32,8 +32,8 @@ CreateControlFunction find_library_function(const QString& library_name, QString
             error = library.errorString();
             continue;
         }
-        if (auto function = reinterpret_cast<CreateControlFunction>(
-                library.resolve(kCreateControlFunction))) {
+        if (auto function =
+                reinterpret_cast<CreateControlFunction>(library.resolve(kCreateControlFunction))) {
             return function;
         }
         error = QStringLiteral("%1 is not a control library").arg(library.fileName());
@@ -48,14 +48,16 @@ QWidget* create_control(const QString& class_name, QWidget* parent, QString* err
     QWidget* control = nullptr;
     const QString library_name = class_name.section('.', 0, 0);
     if (library_name.isEmpty() || !class_name.contains('.')) {
-        reason = QStringLiteral("\"%1\" is not a class name of the form Library.Class").arg(class_name);
+        reason =
+            QStringLiteral("\"%1\" is not a class name of the form Library.Class").arg(class_name);
     } else if (CreateControlFunction function = find_library_function(library_name, reason)) {
         control = function(class_name.toUtf8().constData(), parent);
         if (control == nullptr) {
             reason = QStringLiteral("%1 holds no control \"%2\"").arg(library_name, class_name);
         }
     } else {
-        reason = QStringLiteral("The control library %1 cannot be loaded: %2").arg(library_name, reason);
+        reason =
+            QStringLiteral("The control library %1 cannot be loaded: %2").arg(library_name, reason);
     }
     if (error != nullptr) {
         *error = reason;

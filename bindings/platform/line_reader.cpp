@@ -54,7 +54,9 @@ std::string read_characters(int32_t fnum, ReaderRules rules) {
 
 }  // namespace
 
-std::string get_line(int32_t fnum) { return read_line(fnum).value_or(std::string()); }
+std::string get_line(int32_t fnum) {
+    return read_line(fnum).value_or(std::string());
+}
 
 std::string get_line_ch(int32_t fnum) {
     return read_characters(fnum, {.initial_buffer = 1024, .return_ends_line = false});

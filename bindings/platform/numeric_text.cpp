@@ -11,8 +11,12 @@
 namespace korv {
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Length of the number at the start of `text` (sign, digits, one point, exponent), 0 when there
 // is none. An "e" counts only when digits follow it, so "1e" is the number 1.

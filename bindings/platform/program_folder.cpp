@@ -23,6 +23,8 @@ QString program_folder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
 }
 
-void set_program_folder(const QString& folder) { folder_override() = folder; }
+void set_program_folder(const QString& folder) {
+    folder_override() = folder;
+}
 
 }  // namespace korv

@@ -26,7 +26,9 @@ std::unique_ptr<QSettings> open_store(const QString& application) {
 
 }  // namespace
 
-void set_settings_folder(const QString& folder) { settings_folder_override() = folder; }
+void set_settings_folder(const QString& folder) {
+    settings_folder_override() = folder;
+}
 
 SettingsStore::SettingsStore(const QString& application) : settings_(open_store(application)) {}
 

@@ -1,9 +1,9 @@
 #include "text_files.h"
 
+#include <sys/stat.h>
 #include <QFile>
 #include <QSaveFile>
 #include <array>
-#include <sys/stat.h>
 
 #include "numeric_text.h"
 
@@ -33,7 +33,9 @@ OpenFile* entry(int32_t fnum) {
     return &file_table()[static_cast<size_t>(fnum)];
 }
 
-bool is_line_end(int c) { return c == '\r' || c == '\n'; }
+bool is_line_end(int c) {
+    return c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -52,7 +54,9 @@ std::unique_ptr<InputFile> InputFile::open(const std::string& path) {
 
 InputFile::InputFile(std::FILE* file) : file_(file), buffer_(kReadBufferSize) {}
 
-InputFile::~InputFile() { std::fclose(file_); }
+InputFile::~InputFile() {
+    std::fclose(file_);
+}
 
 bool InputFile::refill() {
     if (failed_) {
@@ -236,6 +240,8 @@ bool file_exists(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool delete_file(const std::string& path) { return QFile::remove(QString::fromStdString(path)); }
+bool delete_file(const std::string& path) {
+    return QFile::remove(QString::fromStdString(path));
+}
 
 }  // namespace korv

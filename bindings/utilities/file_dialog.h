@@ -14,8 +14,8 @@ struct FileDialogRequest {
     enum class Kind { kOpen, kSave };
     Kind kind = Kind::kOpen;
     QString title;
-    QString filter;          // in the dialog's own form: "Coordinate Files (*.crd);;All files (*.*)"
-    QString file_name;       // proposed name, may be empty
+    QString filter;     // in the dialog's own form: "Coordinate Files (*.crd);;All files (*.*)"
+    QString file_name;  // proposed name, may be empty
     QString default_suffix;  // added to a saved name that has none
 };
 

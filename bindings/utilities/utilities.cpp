@@ -114,7 +114,9 @@ void Utilities::restore_directory(const std::string& directory) {
     QDir::setCurrent(QString::fromStdString(directory));
 }
 
-void Utilities::init_coord_system(CoordSystem& record) { record = CoordSystem{}; }
+void Utilities::init_coord_system(CoordSystem& record) {
+    record = CoordSystem{};
+}
 
 bool Utilities::parse_angle(std::string_view text, double& value, int32_t /*kind*/) {
     const std::optional<double> degrees = angle_from_text(text);
@@ -126,6 +128,8 @@ void Utilities::format_angle(double value, std::string& text, int32_t /*kind*/) 
     text = angle_to_text(value);
 }
 
-std::string current_directory() { return QDir::currentPath().toStdString(); }
+std::string current_directory() {
+    return QDir::currentPath().toStdString();
+}
 
 }  // namespace korv

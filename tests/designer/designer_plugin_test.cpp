@@ -14,9 +14,12 @@ private slots:
         QTest::addColumn<QString>("class_name");
         QTest::addColumn<QString>("include_file");
         QTest::addColumn<QString>("a_child");
-        QTest::newRow("Projection") << "korv::Projection" << "projection.h" << "Combo_projection";
-        QTest::newRow("PointTransform")
-            << "korv::PointTransform" << "point_transform.h" << "Tab_transform_type";
+        QTest::newRow("Projection") << "korv::Projection"
+                                    << "projection.h"
+                                    << "Combo_projection";
+        QTest::newRow("PointTransform") << "korv::PointTransform"
+                                        << "point_transform.h"
+                                        << "Tab_transform_type";
     }
     void lists_and_creates_each_control() {
         QFETCH(QString, class_name);

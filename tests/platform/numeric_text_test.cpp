@@ -20,19 +20,19 @@ TEST_P(IsNumeric, WholeTextMustBeOneNumber) {
     EXPECT_EQ(is_numeric(GetParam().text), GetParam().numeric) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, IsNumeric,
-    ::testing::Values(NumericCase{"0", true}, NumericCase{"  -12.5  ", true},
-                      NumericCase{"+3", true}, NumericCase{".5", true}, NumericCase{"5.", true},
-                      NumericCase{"1e5", true}, NumericCase{"1.5E-03", true},
-                      NumericCase{"\t7\t", true}, NumericCase{"", false}, NumericCase{"   ", false},
-                      NumericCase{".", false}, NumericCase{"-", false}, NumericCase{"1.2.3", false},
-                      NumericCase{"1 000", false}, NumericCase{"12abc", false},
-                      NumericCase{"abc", false}, NumericCase{"1e", false},
-                      NumericCase{"1e+", false}, NumericCase{"1,5", false},
-                      NumericCase{"1e999", false}, NumericCase{"--1", false},
-                      NumericCase{"0x10", false}, NumericCase{"inf", false},
-                      NumericCase{"nan", false}));
+INSTANTIATE_TEST_SUITE_P(Texts, IsNumeric,
+                         ::testing::Values(NumericCase{"0", true}, NumericCase{"  -12.5  ", true},
+                                           NumericCase{"+3", true}, NumericCase{".5", true},
+                                           NumericCase{"5.", true}, NumericCase{"1e5", true},
+                                           NumericCase{"1.5E-03", true}, NumericCase{"\t7\t", true},
+                                           NumericCase{"", false}, NumericCase{"   ", false},
+                                           NumericCase{".", false}, NumericCase{"-", false},
+                                           NumericCase{"1.2.3", false}, NumericCase{"1 000", false},
+                                           NumericCase{"12abc", false}, NumericCase{"abc", false},
+                                           NumericCase{"1e", false}, NumericCase{"1e+", false},
+                                           NumericCase{"1,5", false}, NumericCase{"1e999", false},
+                                           NumericCase{"--1", false}, NumericCase{"0x10", false},
+                                           NumericCase{"inf", false}, NumericCase{"nan", false}));
 
 struct LeadingCase {
     const char* text;
@@ -54,8 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LeadingCase{"abc", 0}, LeadingCase{"", 0}, LeadingCase{"1e", 1},
                       LeadingCase{"2.5e+", 2.5}, LeadingCase{"1\t2\n3", 123},
                       LeadingCase{"-2.9200e-01,x", -0.292}, LeadingCase{".25", 0.25},
-                      LeadingCase{"1,5", 1}, LeadingCase{"<no value>", 0},
-                      LeadingCase{"- 5", -5}));
+                      LeadingCase{"1,5", 1}, LeadingCase{"<no value>", 0}, LeadingCase{"- 5", -5}));
 
 TEST(LeadingNumberTest, TooLargeReadsAsInfinityOfItsSign) {
     EXPECT_EQ(leading_number("1e999"), std::numeric_limits<double>::infinity());
@@ -97,11 +96,10 @@ TEST_P(ToInt32HalfEven, RoundsHalvesToEvenAndRefusesOutOfRange) {
 INSTANTIATE_TEST_SUITE_P(
     Values, ToInt32HalfEven,
     ::testing::Values(RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2},
-                      RoundCase{-3.5, -4}, RoundCase{0.49999999999999994, 0},
-                      RoundCase{2.6, 3}, RoundCase{-0.4, 0}, RoundCase{55, 55},
-                      RoundCase{2147483647.0, 2147483647}, RoundCase{2147483647.4, 2147483647},
-                      RoundCase{2147483647.5, std::nullopt}, RoundCase{-2147483648.0, INT32_MIN},
-                      RoundCase{-2147483648.5, INT32_MIN},
+                      RoundCase{-3.5, -4}, RoundCase{0.49999999999999994, 0}, RoundCase{2.6, 3},
+                      RoundCase{-0.4, 0}, RoundCase{55, 55}, RoundCase{2147483647.0, 2147483647},
+                      RoundCase{2147483647.4, 2147483647}, RoundCase{2147483647.5, std::nullopt},
+                      RoundCase{-2147483648.0, INT32_MIN}, RoundCase{-2147483648.5, INT32_MIN},
                       RoundCase{-2147483649.0, std::nullopt}, RoundCase{1e300, std::nullopt},
                       RoundCase{std::numeric_limits<double>::quiet_NaN(), std::nullopt},
                       RoundCase{-std::numeric_limits<double>::infinity(), std::nullopt}));
@@ -153,10 +151,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GeneralCase{0, "0"}, GeneralCase{-0.0, "0"}, GeneralCase{500000, "500000"},
                       GeneralCase{10000000, "10000000"}, GeneralCase{-177, "-177"},
                       GeneralCase{0.9996, "0.9996"}, GeneralCase{0.1, "0.1"},
-                      GeneralCase{1.0 / 3.0, "0.333333333333333"},
-                      GeneralCase{0.0001, "0.0001"}, GeneralCase{0.00001, "1E-05"},
-                      GeneralCase{-0.000015, "-1.5E-05"}, GeneralCase{1e-16, "1E-16"},
-                      GeneralCase{123456789012345, "123456789012345"},
+                      GeneralCase{1.0 / 3.0, "0.333333333333333"}, GeneralCase{0.0001, "0.0001"},
+                      GeneralCase{0.00001, "1E-05"}, GeneralCase{-0.000015, "-1.5E-05"},
+                      GeneralCase{1e-16, "1E-16"}, GeneralCase{123456789012345, "123456789012345"},
                       GeneralCase{1e15, "1E+15"}, GeneralCase{1.5e20, "1.5E+20"},
                       GeneralCase{1e100, "1E+100"}, GeneralCase{999999999999999.9, "1E+15"},
                       GeneralCase{273741.2966, "273741.2966"}));

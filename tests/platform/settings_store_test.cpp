@@ -46,9 +46,10 @@ TEST(SettingsStore, WriteToAReadOnlyFolderIsReportedAndKeepsTheOldValues) {
         store.set(kSection, "Name", "first");
         ASSERT_TRUE(store.commit().isEmpty());
     }
-    const std::filesystem::path folder = std::filesystem::path(sandbox.folder().toStdString()) / "Halvern";
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::owner_exec);
+    const std::filesystem::path folder =
+        std::filesystem::path(sandbox.folder().toStdString()) / "Halvern";
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     SettingsStore store(kApplication);
     store.set(kSection, "Name", "second");
     EXPECT_FALSE(store.commit().isEmpty());

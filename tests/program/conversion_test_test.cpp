@@ -55,15 +55,15 @@ TEST_P(ReadGeographicPoint, ChecksTheLimitsInclusively) {
     EXPECT_EQ(refusal(point), *GetParam().message ? GetParam().message : "(accepted)");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Points, ReadGeographicPoint,
-    ::testing::Values(PointCase{"360 0 0", "89 0 0", ""}, PointCase{"-360", "-89", ""},
-                      PointCase{"360 0 0.01", "0", "Longitude is invalid"},
-                      PointCase{"0", "89 0 1", "Latitude is invalid"},
-                      PointCase{"0", "-90", "Latitude is invalid"},
-                      PointCase{"east", "0", "Longitude is invalid"},
-                      PointCase{"0", "", "Latitude is invalid"},
-                      PointCase{"000 00 00.000", "000 00 00.000", ""}));
+INSTANTIATE_TEST_SUITE_P(Points, ReadGeographicPoint,
+                         ::testing::Values(PointCase{"360 0 0", "89 0 0", ""},
+                                           PointCase{"-360", "-89", ""},
+                                           PointCase{"360 0 0.01", "0", "Longitude is invalid"},
+                                           PointCase{"0", "89 0 1", "Latitude is invalid"},
+                                           PointCase{"0", "-90", "Latitude is invalid"},
+                                           PointCase{"east", "0", "Longitude is invalid"},
+                                           PointCase{"0", "", "Latitude is invalid"},
+                                           PointCase{"000 00 00.000", "000 00 00.000", ""}));
 
 TEST(ConversionTest, GridBoxesMustBeNumericAsAWhole) {
     EXPECT_EQ(refusal(read_grid_point("273741.3 m", "0")), "Easting is invalid");
@@ -111,7 +111,8 @@ TEST(ConversionTest, AShiftMovesThePointAndTheOtherDirectionBringsItBack) {
     const CoordSystem system = zone55_grs80();
     const DatumShift& agd66 = built_in_datum_shifts()[1];
     const PointWithHeight start{{144.5, -37.25}, 100};
-    const PointWithHeight there = value(convert_between_datums(start, Side::kSource, agd66, system));
+    const PointWithHeight there =
+        value(convert_between_datums(start, Side::kSource, agd66, system));
     // Moving from AGD66 to GDA94 shifts a point in Victoria by roughly 200 m to the north-east.
     EXPECT_GT(there.point.latitude - start.point.latitude, 0.001);
     EXPECT_GT(there.point.longitude - start.point.longitude, 0.0008);

@@ -194,7 +194,8 @@ TEST(DatumShiftTest, TheInverseUndoesTheShift) {
     for (const DatumShift& shift : built_in_datum_shifts()) {
         const DatumShift inverse = inverse_of(shift);
         EXPECT_EQ(inverse.name, shift.name + " Inverse");
-        const std::array<double, 3> back = apply(values_of(inverse), apply(values_of(shift), start));
+        const std::array<double, 3> back =
+            apply(values_of(inverse), apply(values_of(shift), start));
         for (int i = 0; i < 3; ++i) {
             EXPECT_NEAR(back[i], start[i], 1e-4) << shift.name << " axis " << i;
         }

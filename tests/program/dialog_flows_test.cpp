@@ -58,9 +58,10 @@ std::array<double, 3> inverse_translation(const ShiftValues& v) {
                 replaced[i][j] = j == column ? t[i] : a[i][j];
             }
         }
-        const double d = replaced[0][0] * (replaced[1][1] * replaced[2][2] - replaced[1][2] * replaced[2][1]) -
-                         replaced[0][1] * (replaced[1][0] * replaced[2][2] - replaced[1][2] * replaced[2][0]) +
-                         replaced[0][2] * (replaced[1][0] * replaced[2][1] - replaced[1][1] * replaced[2][0]);
+        const double d =
+            replaced[0][0] * (replaced[1][1] * replaced[2][2] - replaced[1][2] * replaced[2][1]) -
+            replaced[0][1] * (replaced[1][0] * replaced[2][2] - replaced[1][2] * replaced[2][0]) +
+            replaced[0][2] * (replaced[1][0] * replaced[2][1] - replaced[1][1] * replaced[2][0]);
         result[static_cast<size_t>(column)] = -d / det;  // X = -(sM)^-1 t + (sM)^-1 X'
     }
     return result;
@@ -173,8 +174,7 @@ private slots:
         const std::array<double, 3> expected = inverse_translation(values_of(entry));
         const char* translations[] = {"Text_dx", "Text_dy", "Text_dz"};
         for (size_t i = 0; i < 3; ++i) {
-            QCOMPARE(text(translations[i]),
-                     QString::number(expected[i], 'f', 4));
+            QCOMPARE(text(translations[i]), QString::number(expected[i], 'f', 4));
         }
         QCOMPARE(text("Text_rx"), QString::number(-entry.rx, 'f', 4));
         QCOMPARE(text("Text_ry"), QString::number(-entry.ry, 'f', 4));
@@ -210,13 +210,20 @@ private slots:
     void the_datum_boxes_are_checked_for_a_list_entry_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("message");
-        QTest::newRow("dx") << "Text_dx" << "The dx value is invalid";
-        QTest::newRow("dy") << "Text_dy" << "The dy value is invalid";
-        QTest::newRow("dz") << "Text_dz" << "The dz value is invalid";
-        QTest::newRow("rx") << "Text_rx" << "The rx value is invalid";
-        QTest::newRow("ry") << "Text_ry" << "The ry value is invalid";
-        QTest::newRow("rz") << "Text_rz" << "The rz value is invalid";
-        QTest::newRow("sc") << "Text_sc" << "The SC value is invalid";
+        QTest::newRow("dx") << "Text_dx"
+                            << "The dx value is invalid";
+        QTest::newRow("dy") << "Text_dy"
+                            << "The dy value is invalid";
+        QTest::newRow("dz") << "Text_dz"
+                            << "The dz value is invalid";
+        QTest::newRow("rx") << "Text_rx"
+                            << "The rx value is invalid";
+        QTest::newRow("ry") << "Text_ry"
+                            << "The ry value is invalid";
+        QTest::newRow("rz") << "Text_rz"
+                            << "The rz value is invalid";
+        QTest::newRow("sc") << "Text_sc"
+                            << "The SC value is invalid";
     }
     void the_datum_boxes_are_checked_for_a_list_entry() {
         QFETCH(QString, box);
@@ -326,14 +333,31 @@ private slots:
         QTest::addColumn<QString>("map_longitude");
         QTest::addColumn<QString>("map_latitude");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a point") << "144 25 29.5244" << "-37 57 3.7203" << "144 25 29.5244"
-                                 << "-37 57 3.7203" << "";
-        QTest::newRow("latitude 89") << "0" << "89 0 0" << "0 0 0.00" << "89 0 0.00" << "";
-        QTest::newRow("latitude 89 and a second")
-            << "0" << "89 0 1" << "000 00 00.000" << "000 00 00.000" << "Latitude is invalid";
-        QTest::newRow("longitude 360") << "360" << "-89" << "360 0 0.00" << "-89 0 0.00" << "";
-        QTest::newRow("longitude beyond 360")
-            << "-360 0 0.1" << "0" << "000 00 00.000" << "000 00 00.000" << "Longitude is invalid";
+        QTest::newRow("a point") << "144 25 29.5244"
+                                 << "-37 57 3.7203"
+                                 << "144 25 29.5244"
+                                 << "-37 57 3.7203"
+                                 << "";
+        QTest::newRow("latitude 89") << "0"
+                                     << "89 0 0"
+                                     << "0 0 0.00"
+                                     << "89 0 0.00"
+                                     << "";
+        QTest::newRow("latitude 89 and a second") << "0"
+                                                  << "89 0 1"
+                                                  << "000 00 00.000"
+                                                  << "000 00 00.000"
+                                                  << "Latitude is invalid";
+        QTest::newRow("longitude 360") << "360"
+                                       << "-89"
+                                       << "360 0 0.00"
+                                       << "-89 0 0.00"
+                                       << "";
+        QTest::newRow("longitude beyond 360") << "-360 0 0.1"
+                                              << "0"
+                                              << "000 00 00.000"
+                                              << "000 00 00.000"
+                                              << "Longitude is invalid";
     }
     void none_passes_the_point_unchanged_and_the_limits_hold() {
         QFETCH(QString, longitude);
@@ -381,8 +405,9 @@ private slots:
         type("Text_lon1", "147");
         type("Text_lat1", "-37");
         click("Command_geo_to_grid1");
-        QCOMPARE(messages_->messages(),
-                 QStringList{"The point cannot be converted with the coordinate system of the map"});
+        QCOMPARE(
+            messages_->messages(),
+            QStringList{"The point cannot be converted with the coordinate system of the map"});
         QCOMPARE(text("Text_east1"), QStringLiteral("0"));
         messages_->clear();
         type("Text_east0", "x");

@@ -21,8 +21,7 @@ private:
         return SettingsStore(kSettingsApplication).get(kSettingsSection, key, kNoValue);
     }
 
-    static void store(const QString& name, const QString& parameters1,
-                      const QString& parameters2) {
+    static void store(const QString& name, const QString& parameters1, const QString& parameters2) {
         SettingsStore settings(kSettingsApplication);
         settings.set(kSettingsSection, "Name", name);
         settings.set(kSettingsSection, "Parameters1", parameters1);
@@ -89,8 +88,7 @@ private slots:
             form.close();
         }
         QCOMPARE(stored("Name"), QStringLiteral("Zone 55"));
-        QCOMPARE(stored("Parameters1"),
-                 QStringLiteral(" 12; 2; 2;-177; 0;-36.5;-37.123456789012"));
+        QCOMPARE(stored("Parameters1"), QStringLiteral(" 12; 2; 2;-177; 0;-36.5;-37.123456789012"));
         QCOMPARE(stored("Parameters2"), QStringLiteral(" 500000; 10000000; 0.9996; 6; 55"));
     }
 

@@ -76,18 +76,17 @@ TEST_P(ReadParameters2, EachValueReadsWithTheLeadingNumberRule) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ReadParameters2,
-    ::testing::Values(
-        ListCase{" 500000; 10000000; 1; 6; 55", 500000, 10000000, 1, 6, 55},
-        ListCase{"1;2;3;4;2.5", 1, 2, 3, 4, 2},          // a half goes to the even neighbour
-        ListCase{"1;2;3;4;3.5", 1, 2, 3, 4, 4},
-        ListCase{"abc;x;;.5e1;zz", 0, 0, 0, 5, 0},       // no number reads 0
-        ListCase{"1;2;3;4;9e99", 1, 2, 3, 4, 0},         // out of range: skipped, stays 0
-        ListCase{"1;2;3;4;-2147483649", 1, 2, 3, 4, 0},
-        ListCase{"1e999;2;3;4;5", 0, 2, 3, 4, 5},        // too large for a double: skipped
-        ListCase{"1;2", 1, 2, 0, 0, 0},                  // a short list leaves the rest alone
-        ListCase{"1;2;3;4;5;6;7", 1, 2, 3, 4, 5},        // the last value is the rest of the text
-        ListCase{"<no value>", 0, 0, 0, 0, 0},
-        ListCase{"", 0, 0, 0, 0, 0}));
+    ::testing::Values(ListCase{" 500000; 10000000; 1; 6; 55", 500000, 10000000, 1, 6, 55},
+                      ListCase{"1;2;3;4;2.5", 1, 2, 3, 4, 2},  // a half goes to the even neighbour
+                      ListCase{"1;2;3;4;3.5", 1, 2, 3, 4, 4},
+                      ListCase{"abc;x;;.5e1;zz", 0, 0, 0, 5, 0},  // no number reads 0
+                      ListCase{"1;2;3;4;9e99", 1, 2, 3, 4, 0},    // out of range: skipped, stays 0
+                      ListCase{"1;2;3;4;-2147483649", 1, 2, 3, 4, 0},
+                      ListCase{"1e999;2;3;4;5", 0, 2, 3, 4, 5},  // too large for a double: skipped
+                      ListCase{"1;2", 1, 2, 0, 0, 0},  // a short list leaves the rest alone
+                      ListCase{"1;2;3;4;5;6;7", 1, 2, 3, 4,
+                               5},  // the last value is the rest of the text
+                      ListCase{"<no value>", 0, 0, 0, 0, 0}, ListCase{"", 0, 0, 0, 0, 0}));
 
 TEST(SourceSettings, IntegerFieldsOfTheFirstListRoundHalfToEven) {
     CoordSystem record;

@@ -26,18 +26,18 @@ TEST_P(AngleFromText, ReadsDegreesMinutesAndSeconds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, AngleFromText,
-    ::testing::Values(
-        ParseCase{"-177 0 0.00", -177.0}, ParseCase{"000 0 0.00", 0.0},
-        ParseCase{"000 00 00.000", 0.0}, ParseCase{"6 0 0.00", 6.0},
-        ParseCase{"144 25 29.5244", 144 + 25 / 60.0 + 29.5244 / 3600},
-        ParseCase{"-37 57 03.7203", -(37 + 57 / 60.0 + 3.7203 / 3600)},
-        ParseCase{"-0 30 0", -0.5}, ParseCase{"  12   30  ", 12.5}, ParseCase{"144.5", 144.5},
-        ParseCase{"-89", -89.0}, ParseCase{"+10 0 36", 10.01}, ParseCase{"89 0 0.01", 89 + 0.01 / 3600},
-        ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt}, ParseCase{"abc", std::nullopt},
-        ParseCase{"1 2 3 4", std::nullopt}, ParseCase{"10 -5 0", std::nullopt},
-        ParseCase{"10 60 0", std::nullopt}, ParseCase{"10 0 60", std::nullopt},
-        ParseCase{"10x 0 0", std::nullopt}, ParseCase{"1e999", std::nullopt},
-        ParseCase{"10,5", std::nullopt}));
+    ::testing::Values(ParseCase{"-177 0 0.00", -177.0}, ParseCase{"000 0 0.00", 0.0},
+                      ParseCase{"000 00 00.000", 0.0}, ParseCase{"6 0 0.00", 6.0},
+                      ParseCase{"144 25 29.5244", 144 + 25 / 60.0 + 29.5244 / 3600},
+                      ParseCase{"-37 57 03.7203", -(37 + 57 / 60.0 + 3.7203 / 3600)},
+                      ParseCase{"-0 30 0", -0.5}, ParseCase{"  12   30  ", 12.5},
+                      ParseCase{"144.5", 144.5}, ParseCase{"-89", -89.0},
+                      ParseCase{"+10 0 36", 10.01}, ParseCase{"89 0 0.01", 89 + 0.01 / 3600},
+                      ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt},
+                      ParseCase{"abc", std::nullopt}, ParseCase{"1 2 3 4", std::nullopt},
+                      ParseCase{"10 -5 0", std::nullopt}, ParseCase{"10 60 0", std::nullopt},
+                      ParseCase{"10 0 60", std::nullopt}, ParseCase{"10x 0 0", std::nullopt},
+                      ParseCase{"1e999", std::nullopt}, ParseCase{"10,5", std::nullopt}));
 
 struct FormatCase {
     double degrees;
