@@ -252,6 +252,20 @@ private slots:
         QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
     }
 
+    void a_stored_projection_the_control_does_not_know_never_stops_startup() {
+        {
+            SettingsStore settings(kSettingsApplication);
+            settings.set(kSettingsSection, "Name", "edited by hand");
+            settings.set(kSettingsSection, "Parameters1", " 12; 7; 2;-177; 0; 0; 0");
+            QVERIFY(settings.commit().isEmpty());
+        }
+        start();
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Define Source Datum Definitions"));
+        QCOMPARE(combo()->currentText(), QStringLiteral("None"));  // the later steps ran
+        QVERIFY(find("vxProjection")->isEnabled());
+        QVERIFY(messages_->messages().isEmpty());
+    }
+
     void done_with_an_invalid_definition_keeps_the_dialog_open() {
         start();  // the first record has scale factor 0
         click("Command_done0");
