@@ -23,6 +23,9 @@ public:
     // The panel reads the program's coordinate systems and current shift; it never changes them.
     explicit ConversionTestPanel(const ProgramState& state, QWidget* parent = nullptr);
 
+    // Puts the keyboard focus on the source side's longitude.
+    void focus_first_field();
+
     void Command_geo_to_grid_Click(int Index);
     void Command_grid_to_geo_Click(int Index);
     void Command_transform_Click(int Index);

@@ -193,8 +193,7 @@ void Form_projections::show_test_panel() {
     Frame_projection->setEnabled(false);  // covered: nothing beneath may change meanwhile
     Frame_transform_test->setVisible(true);
     Frame_transform_test->raise();
-    Frame_transform_test->setFocus();
-    focusNextChild();
+    Frame_transform_test->focus_first_field();
 }
 
 void Form_projections::Cancel_Click() {

@@ -316,6 +316,7 @@ private slots:
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->geometry(), beneath->geometry());
         QVERIFY(!beneath->isEnabled());
+        QTRY_VERIFY(find("Text_lon0")->hasFocus() || !QGuiApplication::focusWindow());
         click("Command_done_test");
         QVERIFY(!panel->isVisible());
         QVERIFY(beneath->isEnabled());
