@@ -22,12 +22,24 @@ set(KORV_TEST_ENVIRONMENT
     XDG_RUNTIME_DIR=${KORV_TEST_RUNTIME_DIR}
     XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config
     LC_ALL=C.UTF-8)
+if(KORV_SANITIZE)
+    # Undefined behaviour stops the test with the stack that led to it.
+    list(APPEND KORV_TEST_ENVIRONMENT UBSAN_OPTIONS=print_stacktrace=1)
+endif()
+
+# In the sanitizer build every test program gets the suppressions of leaks that are not ours.
+function(korv_add_sanitizer_suppressions name)
+    if(KORV_SANITIZE)
+        target_link_libraries(${name} PRIVATE korv_sanitizer_suppressions)
+    endif()
+endfunction()
 
 # korv_add_gtest(<name> SOURCES ... LIBS ...): a GoogleTest program, one CTest test per case.
 function(korv_add_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} korv_test_support GTest::gtest_main GTest::gmock)
+    korv_add_sanitizer_suppressions(${name})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
@@ -40,6 +52,7 @@ function(korv_add_qtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} korv_test_support Qt6::Test Qt6::Widgets)
+    korv_add_sanitizer_suppressions(${name})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KORV_TEST_ENVIRONMENT}")
