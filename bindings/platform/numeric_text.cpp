@@ -1,5 +1,6 @@
 #include "numeric_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -67,6 +68,12 @@ double parse_c_number(std::string_view number) {
     }
     return strtod_l(std::string(number).c_str(), nullptr, c_locale);
 }
+
+// The largest magnitudes the general (15 significant digits) and exponent (5 significant digits)
+// formats write: rounding a larger double to that many digits goes past the largest double, and
+// the text would read back as an infinity.
+constexpr double kLargestGeneral = 1.79769313486231e308;
+constexpr double kLargestExponent = 1.7976e308;
 
 // Formatting that never looks at the locale.
 std::string to_text(double value, std::chars_format format, int precision) {
@@ -143,6 +150,9 @@ std::string format_exponent(double value) {
     if (value == 0.0) {
         value = 0.0;  // no "-0.0000e+00"
     }
+    if (std::isfinite(value)) {
+        value = std::clamp(value, -kLargestExponent, kLargestExponent);
+    }
     return to_text(value, std::chars_format::scientific, 4);
 }
 
@@ -153,6 +163,7 @@ std::string format_general(double value) {
     if (value == 0.0) {
         return "0";
     }
+    value = std::clamp(value, -kLargestGeneral, kLargestGeneral);
     const std::string scientific = to_text(std::fabs(value), std::chars_format::scientific, 14);
     // scientific: d.dddddddddddddde[+-]xx
     std::string digits;
