@@ -22,12 +22,8 @@ set(KORV_TEST_ENVIRONMENT
     XDG_RUNTIME_DIR=${KORV_TEST_RUNTIME_DIR}
     XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config
     LC_ALL=C.UTF-8)
-if(KORV_SANITIZE)
-    # Undefined behaviour stops the test with the stack that led to it.
-    list(APPEND KORV_TEST_ENVIRONMENT UBSAN_OPTIONS=print_stacktrace=1)
-endif()
-
-# In the sanitizer build every test program gets the suppressions of leaks that are not ours.
+# In the sanitizer build every test program gets the suppressions of leaks that are not ours
+# and prints the stack of undefined behaviour (tests/support/sanitizer_suppressions.cpp).
 function(korv_add_sanitizer_suppressions name)
     if(KORV_SANITIZE)
         target_link_libraries(${name} PRIVATE korv_sanitizer_suppressions)

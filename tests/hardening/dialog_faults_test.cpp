@@ -1,0 +1,110 @@
+// The dialog on a read-only program folder and on a full disk: the user edits a datum shift and
+// the zone and presses "Done". Both "datum.csv" and the settings fail to be written; the user is
+// told of each, and both files are as they were.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "child_process.h"
+#include "datum_list.h"
+#include "form_projections.h"
+#include "settings_store.h"
+#include "source_settings.h"
+#include "test_sandbox.h"
+
+namespace korv {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Fault { kReadOnlyFolder, kFullDisk };
+
+// Runs the dialog as a user would and returns the messages shown, one per line.
+std::string edit_and_press_done() {
+    int argc = 1;
+    char name[] = "hardening_tests";
+    char* argv[] = {name, nullptr};
+    // No display needed, wherever the test runs, and a runtime folder of the child's own user.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    QApplication application(argc, argv);
+    testing::MessageRecorder messages;
+    {
+        Form_projections form;
+        form.Form_Load();
+        form.show();
+        form.findChild<QComboBox*>("Combo_transform")->setCurrentIndex(1);
+        form.findChild<QLineEdit*>("Text_dz")->setText("139.0630");  // edited by 0.002
+        form.findChild<QLineEdit*>("Text_zone_number")->setText("56");
+        form.findChild<QPushButton*>("Command_done0")->click();
+    }
+    return messages.messages().join('\n').toStdString();
+}
+
+class DialogOnUnwritableFiles : public ::testing::TestWithParam<Fault> {
+protected:
+    void TearDown() override {
+        for (const fs::path& folder : read_only_) {
+            fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+        }
+    }
+    void make_read_only(const fs::path& folder) {
+        ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+        read_only_.push_back(folder);
+    }
+    testing::Sandbox sandbox_;
+    std::vector<fs::path> read_only_;
+};
+
+TEST_P(DialogOnUnwritableFiles, TellsTheUserAndKeepsBothFiles) {
+    {
+        SettingsStore settings(kSettingsApplication);
+        settings.set(kSettingsSection, "Name", "MGA zone 55");
+        settings.set(kSettingsSection, "Parameters1", " 12; 2; 2;-177; 0; 0; 0");
+        settings.set(kSettingsSection, "Parameters2", " 500000; 10000000; 0.9996; 6; 55");
+        ASSERT_TRUE(settings.commit().isEmpty());
+    }
+    const std::string datum_file = sandbox_.path("datum.csv");
+    DatumList(datum_file).load_datum_list();  // the built-in entries
+    const std::string datum_before = testing::read_file(datum_file);
+    const std::string settings_before = testing::read_file(sandbox_.settings_file().toStdString());
+
+    testing::ChildLimits limits;
+    if (GetParam() == Fault::kReadOnlyFolder) {
+        make_read_only(sandbox_.folder().toStdString());
+        make_read_only(fs::path(sandbox_.settings_file().toStdString()).parent_path());
+        limits.unprivileged = true;
+    } else {
+        limits.file_size = 16;
+    }
+    const testing::ChildOutcome outcome = testing::run_in_child(edit_and_press_done, limits);
+
+    ASSERT_TRUE(outcome.completed) << "signal " << outcome.signal << ": " << outcome.report;
+    const std::string datum_path = sandbox_.path("datum.csv");
+    EXPECT_EQ(outcome.report,
+              "The datum shift list could not be written to \"" + datum_path +
+                  "\". \"AGD84 to GDA 94\" is used for this session only.\n"
+                  "The source coordinate system could not be saved: the settings file " +
+                  sandbox_.settings_file().toStdString() + " cannot be written.");
+    EXPECT_EQ(testing::read_file(datum_file), datum_before);
+    EXPECT_EQ(testing::read_file(sandbox_.settings_file().toStdString()), settings_before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, DialogOnUnwritableFiles,
+                         ::testing::Values(Fault::kReadOnlyFolder, Fault::kFullDisk),
+                         [](const ::testing::TestParamInfo<Fault>& info) {
+                             return info.param == Fault::kReadOnlyFolder ? "read_only_folder"
+                                                                         : "full_disk";
+                         });
+
+}  // namespace
+}  // namespace korv
