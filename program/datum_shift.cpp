@@ -99,16 +99,24 @@ bool is_entry_line(std::string_view line) {
 DatumShift parse_datum_line(std::string_view line) {
     std::string_view rest = line;
     DatumShift shift;
-    shift.name = std::string(take_field(rest));
+    shift.name = std::string(take_field(rest).substr(0, kLongestName));
     for (double* value :
          {&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz, &shift.sc}) {
-        *value = leading_number(take_field(rest));
+        // A number too large for a double is no number: it reads 0, as text does.
+        const double number = leading_number(take_field(rest));
+        *value = std::isfinite(number) ? number : 0.0;
     }
     return shift;
 }
 
 std::string format_datum_line(const DatumShift& shift) {
-    return trim_spaces(shift.name) + "," + format_fixed(shift.dx, 4) + "," +
+    std::string name = trim_spaces(shift.name);
+    if (name.starts_with("None")) {
+        // Lines starting with "None" hold no entry: one blank in front keeps this one, and
+        // reading trims it off again.
+        name.insert(0, " ");
+    }
+    return name + "," + format_fixed(shift.dx, 4) + "," +
            format_fixed(shift.dy, 4) + "," + format_fixed(shift.dz, 4) + "," +
            format_exponent(shift.rx) + "," + format_exponent(shift.ry) + "," +
            format_exponent(shift.rz) + "," + format_fixed(shift.sc, 4);

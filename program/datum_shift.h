@@ -53,12 +53,18 @@ bool is_datum_file_header(std::string_view line);
 // Empty lines and lines starting with "None" (case matters) hold no entry.
 bool is_entry_line(std::string_view line);
 
-// One entry line: eight fields separated by commas, the name trimmed, each number read with the
-// leading-number rule (missing or unreadable numbers read 0); a ninth field and beyond are ignored.
+// Names read from the file are cut to this length, so that every line the list writes stays
+// well within the 10240 characters the line reader takes whole, whatever its numbers.
+inline constexpr size_t kLongestName = 1024;
+
+// One entry line: eight fields separated by commas, the name trimmed (and cut to
+// `kLongestName`), each number read with the leading-number rule (missing or unreadable numbers,
+// and numbers too large for a double, read 0); a ninth field and beyond are ignored.
 DatumShift parse_datum_line(std::string_view line);
 
 // The entry as written: the trimmed name, dx, dy, dz and sc as "0.0000", the rotations as
-// "0.0000e+00".
+// "0.0000e+00". A name starting with "None" is written with one blank in front, so that the line
+// is not taken for one without an entry.
 std::string format_datum_line(const DatumShift& shift);
 
 // The inverse of a prepared shift: the name followed by " Inverse", the rotations negated, the

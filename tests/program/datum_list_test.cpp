@@ -167,6 +167,28 @@ TEST_F(DatumListTest, TheListHoldsAtMostWhatTheDropDownTakes) {
     EXPECT_NE(testing::read_file(file()).find("Beyond"), std::string::npos);
 }
 
+TEST_F(DatumListTest, WhatALoadedListHoldsIsSavedSoThatItLoadsTheSame) {
+    testing::write_file(file(), "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n"
+                                "  None of yours  ,1\r\n"
+                                "Big,1e999,-1e999,3\r\n" +
+                                    std::string(20000, 'A') + ",5\r\n");
+    DatumList list = loaded();
+    ASSERT_EQ(list.count(), 4);  // the over-long line is cut by the reader into two entries
+    EXPECT_EQ(list.entry(1).name, "None of yours");
+    EXPECT_EQ(values_of(list.entry(2)), (ShiftValues{0, 0, 3}))
+        << "numbers too large for a double read 0";
+    EXPECT_EQ(list.entry(3).name.size(), kLongestName);
+    ASSERT_TRUE(list.save_datum_list());
+    EXPECT_NE(testing::read_file(file()).find("\r\n None of yours,1.0000,"), std::string::npos);
+
+    const DatumList again = loaded();
+    ASSERT_EQ(again.count(), list.count());
+    for (int32_t k = 1; k <= list.count(); ++k) {
+        EXPECT_EQ(again.entry(k).name, list.entry(k).name);
+        EXPECT_EQ(format_datum_line(again.entry(k)), format_datum_line(list.entry(k)));
+    }
+}
+
 TEST_F(DatumListTest, AnEntryWithAnEmptyNameLoadsFromABlankLine) {
     testing::write_file(file(), "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n   \r\n");
     const DatumList list = loaded();
