@@ -116,9 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
                         testing::write_long_file(path, "", 'x', testing::kHundredMegabytes, "\r\n");
                     },
                     kBuiltInEntries},
-        // Found here: the loader cuts a long line into pieces of 10240 characters and takes each
-        // as an entry, so 100 MB become some 10 000 entries with names of 10 240 characters,
-        // held in memory (about 270 MB) and listed in the drop-down.
+        // The loader cuts a long line into pieces of 10240 characters and takes each as an
+        // entry: the names it keeps of them must not add up to the line's 100 MB.
         DamagedCase{"data_line_of_100_MB",
                     [](const std::string& path) {
                         testing::write_long_file(path, kHeader, 'x', testing::kHundredMegabytes,
@@ -193,9 +192,8 @@ INSTANTIATE_TEST_SUITE_P(
                         testing::write_long_file(path, "", 'x', testing::kHundredMegabytes, "\r\n");
                     },
                     kBothPointsIdentical},
-        // Found here: the elevation line is read as numbers up to the next blank, comma or line
-        // end, and the whole run of 100 MB of digits is held (about 200 MB) before it is found
-        // to be no usable number.
+        // The elevation line is read as numbers up to the next blank, comma or line end: a run
+        // of 100 MB of digits must not be held whole before it is found to be no number.
         DamagedCase{"elevation_line_of_100_MB_digits",
                     [](const std::string& path) {
                         testing::write_long_file(path, kCoordinateHeader + kPointLines + "1", '0',
@@ -249,8 +247,8 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DamagedSettings,
     ::testing::Values(
         DamagedCase{"garbage", content(testing::garbage(65536, 3)), kZeroRecord},
-        // Found here: the store reads the whole file, and a value of 100 MB is held several
-        // times over (about 400 MB) on its way to the record.
+        // The store reads the whole file: a value of 100 MB must not be held several times
+        // over on its way to the record.
         DamagedCase{"value_of_100_MB",
                     [](const std::string& path) {
                         testing::write_long_file(path,

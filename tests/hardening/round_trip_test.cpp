@@ -96,17 +96,14 @@ INSTANTIATE_TEST_SUITE_P(
         DatumFileCase{"largest_numbers",
                       kHeader + "Edge,1.7976931348623157e308,-1e300,0,1.7976931348623157e308,"
                                 "-1.7976931348623157e308,4.9e-324,1e-300\r\n"},
-        // Found by fuzz_datum_list: a name that starts with "None" once its blanks are trimmed
-        // is written at the start of its line, where the loader skips it; a file that held only
-        // such entries is then found unusable and replaced by the built-in entries.
+        // A name that starts with "None" once its blanks are trimmed must not be written where
+        // the loader skips the line (a file of only such entries would then be replaced).
         DatumFileCase{"name_starting_with_None_after_a_blank",
                       kHeader + " None of the above,1,2,3,4,5,6,7\r\nKept,1,2,3,4,5,6,7\r\n"},
-        // Found by fuzz_datum_list: a number too large for a double loads as an infinity, which
-        // is written as "inf" and loads again as 0.
+        // A number too large for a double must not load as an infinity, written as "inf".
         DatumFileCase{"number_too_large_for_a_double", kHeader + "Big,1e999,2,3,4,5,6,7\r\n"},
-        // Found by fuzz_datum_list: the loader takes lines of up to 10240 characters; a name that
-        // long is written with its seven numbers after it, and the loader then cuts that line in
-        // two, making a second entry of its end.
+        // The loader takes lines of up to 10240 characters: a name that long, written with its
+        // seven numbers after it, must not make a line the loader cuts in two.
         DatumFileCase{"name_of_10200_characters",
                       kHeader + std::string(10200, 'A') + ",1,2,3,4,5,6,7\r\n"}),
     [](const ::testing::TestParamInfo<DatumFileCase>& info) { return info.param.name; });
