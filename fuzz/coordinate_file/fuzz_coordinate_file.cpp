@@ -3,7 +3,7 @@
 // message, or -1 and only the messages it may give; it closes the file and leaves the current
 // directory and the caller's field list as they were. Values it takes are finite; refused values
 // leave the caller's values alone. What it read, saved and read again, gives the same ten values
-// to 15 significant digits and the same status.
+// to 15 significant digits.
 
 #include <QString>
 #include <QStringList>
@@ -129,9 +129,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         written == lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n" + lines[3] + "\r\n",
         "a saved file holds its four lines, each ended by CR LF");
 
+    // The file keeps 15 significant digits, so a baseline within that rounding of 1 may pass the
+    // distance check on one side of a save and not on the other; the messages must still be
+    // those of the values read.
     const Loaded second = load(output_path);
-    KORV_FUZZ_REQUIRE(second.ierr == first.ierr && second.messages == first.messages,
-                      "a saved file reads with the same status and messages");
+    check_loaded(second);
     const std::vector<double> before = numbers_of(first.values);
     const std::vector<double> after = numbers_of(second.values);
     for (size_t i = 0; i < before.size(); ++i) {
