@@ -36,11 +36,14 @@ function(korv_add_gtest name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} korv_test_support GTest::gtest_main GTest::gmock)
     korv_add_sanitizer_suppressions(${name})
-    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    # The discovered tests cannot carry a list of variables as a property (only the first one
+    # would arrive), so each test program is started through "cmake -E env" with all of them.
+    set_target_properties(${name} PROPERTIES
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+        CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${KORV_TEST_ENVIRONMENT}")
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
-        NO_PRETTY_VALUES
-        PROPERTIES ENVIRONMENT "${KORV_TEST_ENVIRONMENT}")
+        NO_PRETTY_VALUES)
 endfunction()
 
 # korv_add_qtest(<name> SOURCES ... LIBS ...): a Qt Test program run offscreen, one CTest test.

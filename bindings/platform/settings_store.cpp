@@ -1,7 +1,12 @@
 #include "settings_store.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include "text_files.h"
 
 namespace korv {
 namespace {
@@ -11,14 +16,41 @@ QString& settings_folder_override() {
     return folder;
 }
 
+// The store holds a few short texts: a file larger than this is damaged, and reading it whole
+// would take memory for nothing.
+constexpr qint64 kLargestStoreFile = 1024 * 1024;
+
+// The file that holds the store, where it is a file of its own (not on Windows).
+QString store_file(const QString& maker, const QString& product) {
+    const QString name = maker + "/" + (product.isEmpty() ? maker : product) + ".conf";
+    const QString& folder = settings_folder_override();
+    if (!folder.isEmpty()) {
+        return QDir(folder).filePath(name);
+    }
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(name);
+#endif
+}
+
+// A damaged, oversized store is kept beside itself as "<file>.bak" and the store starts empty.
+void set_aside_if_oversized(const QString& path) {
+    if (path.isEmpty() || QFileInfo(path).size() <= kLargestStoreFile) {
+        return;
+    }
+    if (copy_file(path.toStdString(), (path + ".bak").toStdString())) {
+        QFile::remove(path);
+    }
+}
+
 std::unique_ptr<QSettings> open_store(const QString& application) {
     const QString maker = application.section('\\', 0, 0);
     const QString product = application.section('\\', 1);
-    const QString& folder = settings_folder_override();
-    if (!folder.isEmpty()) {
-        return std::make_unique<QSettings>(
-            QDir(folder).filePath(maker + "/" + (product.isEmpty() ? maker : product) + ".conf"),
-            QSettings::IniFormat);
+    set_aside_if_oversized(store_file(maker, product));
+    if (!settings_folder_override().isEmpty()) {
+        return std::make_unique<QSettings>(store_file(maker, product), QSettings::IniFormat);
     }
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, maker,
                                        product);

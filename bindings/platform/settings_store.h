@@ -14,7 +14,9 @@ namespace korv {
 
 class KORV_PLATFORM_EXPORT SettingsStore {
 public:
-    // `application` is "Maker\Product", for example "Halvern\Quarrtool".
+    // `application` is "Maker\Product", for example "Halvern\Quarrtool". A store file larger
+    // than any the system writes (1 MB) is damaged: it is kept as "<file>.bak" and the store
+    // starts empty.
     explicit SettingsStore(const QString& application);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;

@@ -155,9 +155,16 @@ std::optional<double> read_number(int32_t fnum) {
     while (c == ' ' || c == '\t' || is_line_end(c)) {
         c = file->next();
     }
+    // No number is longer than this; a longer run of characters is read to its end but not kept.
+    constexpr size_t kLongestNumber = 1024;
     std::string token;
+    bool too_long = false;
     while (c != -1 && c != ' ' && c != '\t' && c != ',' && !is_line_end(c)) {
-        token.push_back(static_cast<char>(c));
+        if (token.size() < kLongestNumber) {
+            token.push_back(static_cast<char>(c));
+        } else {
+            too_long = true;
+        }
         c = file->next();
     }
     if (c == '\r') {  // a line end ends the number and is consumed whole
@@ -166,7 +173,7 @@ std::optional<double> read_number(int32_t fnum) {
             file->set_position(after_return);
         }
     }
-    if (!is_numeric(token)) {
+    if (too_long || !is_numeric(token)) {
         return std::nullopt;
     }
     return leading_number(token);

@@ -67,5 +67,19 @@ TEST(SettingsStore, AStoreThatIsAFolderIsReportedOnWrite) {
     EXPECT_FALSE(store.commit().isEmpty());
 }
 
+TEST(SettingsStore, AnOversizedStoreIsKeptAsBackupAndStartsEmpty) {
+    testing::Sandbox sandbox;
+    std::filesystem::create_directories(sandbox.path("Halvern"));
+    const std::string damaged =
+        "[Projection]\nName=\"" + std::string(2 * 1024 * 1024, 'x') + "\"\n";
+    testing::write_file(sandbox.settings_file().toStdString(), damaged);
+    SettingsStore store(kApplication);
+    EXPECT_EQ(store.get(kSection, "Name", "<no value>"), "<no value>");
+    EXPECT_EQ(testing::read_file(sandbox.settings_file().toStdString() + ".bak"), damaged);
+    store.set(kSection, "Name", "fresh");
+    EXPECT_TRUE(store.commit().isEmpty());
+    EXPECT_EQ(SettingsStore(kApplication).get(kSection, "Name", ""), "fresh");
+}
+
 }  // namespace
 }  // namespace korv

@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"header_without_rx", "Name,Dx,Dy,Dz\nMine,1,2,3,4,5,6,7\n", true},
         FileCase{"only_none_lines", "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\nNone,1\r\nNone\r\n\r\n", true},
         FileCase{"empty_file", "", true},
-        FileCase{"garbage", std::string("\x00\xff\x01garbage\n\xfe", 14), true},
+        FileCase{"garbage", std::string("\x00\xff\x01garbage\n\xfe", 12), true},
         FileCase{"only_a_header", "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n", true}),
     [](const ::testing::TestParamInfo<FileCase>& info) { return info.param.name; });
 

@@ -108,7 +108,8 @@ private slots:
         QDir().mkpath(QFileInfo(sandbox.settings_file()).path());
         QFile file(sandbox.settings_file());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("\0\xff[Projection\nName=\"unterminated\n\x01\x02", 40));
+        const char damaged[] = "\0\xff[Projection\nName=\"unterminated\n\x01\x02";
+        file.write(damaged, sizeof damaged - 1);
         file.close();
         Form_projections form;
         form.Form_Load();
