@@ -255,12 +255,8 @@ int32_t PointTransform::getPointTransform(CoordTransform& trValue) {
 }
 
 int32_t PointTransform::getPointTransform(QVariant& trValue) {
-    CoordTransform record;
-    const int32_t ierr = getPointTransform(record);
-    if (ierr == 0) {
-        trValue = QVariant::fromValue(record);
-    }
-    return ierr;
+    return read_into_variant<CoordTransform>(
+        trValue, [this](CoordTransform& record) { return getPointTransform(record); });
 }
 
 void PointTransform::setPointTransform(const CoordTransform& trValue) {
@@ -270,13 +266,11 @@ void PointTransform::setPointTransform(const CoordTransform& trValue) {
 }
 
 QString PointTransform::setPointTransform(const QVariant& trValue, int32_t /*value*/) {
-    if (trValue.metaType() != QMetaType::fromType<CoordTransform>()) {
-        return QStringLiteral("Type mismatch: PointTransform takes a korv::CoordTransform, not %1")
-            .arg(trValue.metaType().isValid() ? QString::fromLatin1(trValue.metaType().name())
-                                              : QStringLiteral("an empty value"));
+    QString error = type_mismatch<CoordTransform>(trValue, QStringLiteral("PointTransform"));
+    if (error.isEmpty()) {
+        setPointTransform(trValue.value<CoordTransform>());
     }
-    setPointTransform(trValue.value<CoordTransform>());
-    return {};
+    return error;
 }
 
 void PointTransform::show_messages(const std::vector<std::string>& messages) const {

@@ -55,7 +55,7 @@ bool is_entry_line(std::string_view line);
 
 // Names read from the file are cut to this length, so that every line the list writes stays
 // well within the 10240 characters the line reader takes whole, whatever its numbers.
-inline constexpr size_t kLongestName = 1024;
+inline constexpr size_t kLongestName = 256;
 
 // One entry line: eight fields separated by commas, the name trimmed (and cut to
 // `kLongestName`), each number read with the leading-number rule (missing or unreadable numbers,

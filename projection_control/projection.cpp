@@ -321,24 +321,14 @@ QString Projection::setCoordinateSystem(const CoordSystem& trValue) {
 }
 
 int32_t Projection::CoordinateSystem(QVariant& trValue) {
-    CoordSystem record;
-    const int32_t ierr = CoordinateSystem(record);
-    if (ierr == 0) {
-        trValue = QVariant::fromValue(record);
-    }
-    return ierr;
+    return read_into_variant<korv::CoordSystem>(
+        trValue, [this](korv::CoordSystem& record) { return CoordinateSystem(record); });
 }
 
 QString Projection::setCoordinateSystem(const QVariant& trValue, int32_t /*ierr*/) {
-    if (trValue.metaType() != QMetaType::fromType<korv::CoordSystem>()) {
-        const QString held =
-            trValue.isValid() ? QString::fromLatin1(trValue.typeName()) : QStringLiteral("nothing");
-        return QStringLiteral(
-                   "Type mismatch: CoordinateSystem takes a korv::CoordSystem record, but the "
-                   "value assigned holds %1")
-            .arg(held);
-    }
-    return setCoordinateSystem(trValue.value<korv::CoordSystem>());
+    const QString error =
+        type_mismatch<korv::CoordSystem>(trValue, QStringLiteral("CoordinateSystem"));
+    return error.isEmpty() ? setCoordinateSystem(trValue.value<korv::CoordSystem>()) : error;
 }
 
 }  // namespace korv

@@ -14,15 +14,22 @@ struct ReaderRules {
     bool return_ends_line;
 };
 
-// The line is assembled in a buffer of blanks sized in advance and lengthened by a step whenever
-// the kept characters reach a multiple of the step; the buffer's length is also what cuts
-// over-long lines, so the two readers' limits follow from their initial sizes.
+// The line is assembled in a buffer sized in advance and lengthened by a step whenever the kept
+// characters reach a multiple of the step; the buffer's length is also what cuts over-long lines,
+// so the two readers' limits follow from their initial lengths. The storage is kept from call to
+// call, so reading a file allocates only the lines it returns.
 std::string read_characters(int32_t fnum, ReaderRules rules) {
     InputFile* file = input_file(fnum);
     if (file == nullptr) {
         return {};
     }
-    std::string buffer(rules.initial_buffer, ' ');
+    thread_local std::string buffer;
+    size_t length = rules.initial_buffer;
+    if (buffer.size() < length) {
+        buffer.resize(length);
+    }
+    // Written through a plain pointer, so the buffer's address is not read again per character.
+    char* line = buffer.data();
     size_t kept = 0;
     bool after_return = false;
     while (!file->at_end()) {
@@ -37,19 +44,22 @@ std::string read_characters(int32_t fnum, ReaderRules rules) {
         }
         after_return = c == '\r';
         if (c >= 32 && c <= 126) {
-            buffer[kept++] = static_cast<char>(c);
+            line[kept++] = static_cast<char>(c);
         } else if (c == '\t') {
-            buffer[kept++] = ' ';
+            line[kept++] = ' ';
         }
         if (kept > 0 && kept % kBufferStep == 0) {
-            if (buffer.size() > kLongestBuffer) {
+            if (length > kLongestBuffer) {
                 break;
             }
-            buffer.resize(buffer.size() + kBufferStep, ' ');
+            length += kBufferStep;
+            if (buffer.size() < length) {
+                buffer.resize(length);
+                line = buffer.data();
+            }
         }
     }
-    buffer.resize(kept);
-    return buffer;
+    return std::string(line, kept);
 }
 
 }  // namespace
