@@ -99,7 +99,7 @@ bool is_entry_line(std::string_view line) {
 DatumShift parse_datum_line(std::string_view line) {
     std::string_view rest = line;
     DatumShift shift;
-    shift.name = std::string(take_field(rest).substr(0, kLongestName));
+    shift.name = trim_spaces(take_field(rest).substr(0, kLongestName));  // a cut may end in blanks
     for (double* value :
          {&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz, &shift.sc}) {
         // A number too large for a double is no number: it reads 0, as text does.

@@ -178,6 +178,9 @@ TEST_F(DatumListTest, WhatALoadedListHoldsIsSavedSoThatItLoadsTheSame) {
     EXPECT_EQ(values_of(list.entry(2)), (ShiftValues{0, 0, 3}))
         << "numbers too large for a double read 0";
     EXPECT_EQ(list.entry(3).name.size(), kLongestName);
+    EXPECT_EQ(parse_datum_line(std::string(kLongestName - 1, 'B') + "  C,1").name,
+              std::string(kLongestName - 1, 'B'))
+        << "a name cut within blanks is trimmed again";
     ASSERT_TRUE(list.save_datum_list());
     EXPECT_NE(testing::read_file(file()).find("\r\n None of yours,1.0000,"), std::string::npos);
 
