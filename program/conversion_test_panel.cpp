@@ -129,7 +129,9 @@ QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
     return side.frame;
 }
 
-void ConversionTestPanel::focus_first_field() { sides_[0].Text_lon->setFocus(); }
+void ConversionTestPanel::focus_first_field() {
+    sides_[0].Text_lon->setFocus();
+}
 
 const CoordSystem& ConversionTestPanel::system_of(int index) const {
     return index == 0 ? state_.source_coord_system : state_.committed_coord_system;

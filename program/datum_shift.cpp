@@ -116,10 +116,10 @@ std::string format_datum_line(const DatumShift& shift) {
         // reading trims it off again.
         name.insert(0, " ");
     }
-    return name + "," + format_fixed(shift.dx, 4) + "," +
-           format_fixed(shift.dy, 4) + "," + format_fixed(shift.dz, 4) + "," +
-           format_exponent(shift.rx) + "," + format_exponent(shift.ry) + "," +
-           format_exponent(shift.rz) + "," + format_fixed(shift.sc, 4);
+    return name + "," + format_fixed(shift.dx, 4) + "," + format_fixed(shift.dy, 4) + "," +
+           format_fixed(shift.dz, 4) + "," + format_exponent(shift.rx) + "," +
+           format_exponent(shift.ry) + "," + format_exponent(shift.rz) + "," +
+           format_fixed(shift.sc, 4);
 }
 
 DatumShift inverse_of(const DatumShift& shift) {

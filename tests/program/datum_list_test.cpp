@@ -168,10 +168,11 @@ TEST_F(DatumListTest, TheListHoldsAtMostWhatTheDropDownTakes) {
 }
 
 TEST_F(DatumListTest, WhatALoadedListHoldsIsSavedSoThatItLoadsTheSame) {
-    testing::write_file(file(), "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n"
-                                "  None of yours  ,1\r\n"
-                                "Big,1e999,-1e999,3\r\n" +
-                                    std::string(20000, 'A') + ",5\r\n");
+    testing::write_file(file(),
+                        "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n"
+                        "  None of yours  ,1\r\n"
+                        "Big,1e999,-1e999,3\r\n" +
+                            std::string(20000, 'A') + ",5\r\n");
     DatumList list = loaded();
     ASSERT_EQ(list.count(), 4);  // the over-long line is cut by the reader into two entries
     EXPECT_EQ(list.entry(1).name, "None of yours");
