@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,8 +15,10 @@
 #include "child_process.h"
 #include "datum_list.h"
 #include "form_projections.h"
+#include "read_only_folders.h"
 #include "settings_store.h"
 #include "source_settings.h"
+#include "test_records.h"
 #include "test_sandbox.h"
 
 namespace korv {
@@ -52,27 +53,12 @@ std::string edit_and_press_done() {
 
 class DialogOnUnwritableFiles : public ::testing::TestWithParam<Fault> {
 protected:
-    void TearDown() override {
-        for (const fs::path& folder : read_only_) {
-            fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        }
-    }
-    void make_read_only(const fs::path& folder) {
-        ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
-        read_only_.push_back(folder);
-    }
     testing::Sandbox sandbox_;
-    std::vector<fs::path> read_only_;
+    testing::ReadOnlyFolders read_only_;  // made writable again before the sandbox goes
 };
 
 TEST_P(DialogOnUnwritableFiles, TellsTheUserAndKeepsBothFiles) {
-    {
-        SettingsStore settings(kSettingsApplication);
-        settings.set(kSettingsSection, "Name", "MGA zone 55");
-        settings.set(kSettingsSection, "Parameters1", " 12; 2; 2;-177; 0; 0; 0");
-        settings.set(kSettingsSection, "Parameters2", " 500000; 10000000; 0.9996; 6; 55");
-        ASSERT_TRUE(settings.commit().isEmpty());
-    }
+    ASSERT_TRUE(testing::store_mga_zone55());
     const std::string datum_file = sandbox_.path("datum.csv");
     DatumList(datum_file).load_datum_list();  // the built-in entries
     const std::string datum_before = testing::read_file(datum_file);
@@ -80,8 +66,8 @@ TEST_P(DialogOnUnwritableFiles, TellsTheUserAndKeepsBothFiles) {
 
     testing::ChildLimits limits;
     if (GetParam() == Fault::kReadOnlyFolder) {
-        make_read_only(sandbox_.folder().toStdString());
-        make_read_only(fs::path(sandbox_.settings_file().toStdString()).parent_path());
+        read_only_.add(sandbox_.folder().toStdString());
+        read_only_.add(fs::path(sandbox_.settings_file().toStdString()).parent_path());
         limits.unprivileged = true;
     } else {
         limits.file_size = 16;

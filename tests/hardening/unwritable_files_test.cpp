@@ -6,7 +6,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -16,6 +15,7 @@
 #include "child_process.h"
 #include "coordinate_file.h"
 #include "datum_list.h"
+#include "read_only_folders.h"
 #include "settings_store.h"
 #include "source_settings.h"
 #include "test_sandbox.h"
@@ -168,17 +168,8 @@ std::vector<std::string> tree(const std::string& root) {
 
 class UnwritableFile : public ::testing::TestWithParam<std::tuple<const WriteTarget*, Fault>> {
 protected:
-    void TearDown() override {
-        for (const fs::path& folder : read_only_) {
-            fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        }
-    }
-    void make_read_only(const fs::path& folder) {
-        ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
-        read_only_.push_back(folder);
-    }
     testing::Sandbox sandbox_;
-    std::vector<fs::path> read_only_;
+    testing::ReadOnlyFolders read_only_;  // made writable again before the sandbox goes
 };
 
 TEST_P(UnwritableFile, IsLeftAsItWasAndTheCallerIsTold) {
@@ -198,7 +189,7 @@ TEST_P(UnwritableFile, IsLeftAsItWasAndTheCallerIsTold) {
             target.write_old(root);
             for (fs::path folder = fs::path(root + "/" + target.file_in_root).parent_path();
                  folder.string().size() >= root.size(); folder = folder.parent_path()) {
-                make_read_only(folder);
+                read_only_.add(folder);
             }
             limits.unprivileged = true;
             break;

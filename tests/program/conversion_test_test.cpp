@@ -4,21 +4,13 @@
 
 #include "angle_text.h"
 #include "korvutil32.h"
+#include "test_records.h"
 
 namespace korv {
 namespace {
 
 CoordSystem zone55_grs80() {
-    CoordSystem system;
-    system.projection = kUniversalTransverseMercator;
-    system.spheroid = 12;
-    system.hemisphere = kSouthernHemisphere;
-    system.longitude_origin = -177;
-    system.scale_factor = 0.9996;
-    system.false_east = 500000;
-    system.false_north = 10000000;
-    system.zone_width = 6;
-    system.zone_number = 55;
+    CoordSystem system = testing::mga_zone55();
     CRDPRM(&system.spheroid, &system.projection, &system.hemisphere, &system.longitude_origin,
            &system.latitude_origin, &system.standard_parallel_1, &system.standard_parallel_2,
            &system.false_east, &system.false_north, &system.scale_factor, &system.zone_width,

@@ -14,6 +14,7 @@
 #include "form_projections.h"
 #include "settings_store.h"
 #include "source_settings.h"
+#include "test_records.h"
 #include "test_sandbox.h"
 
 namespace korv {
@@ -28,11 +29,7 @@ const std::string kBuiltInFile =
     "AGD66 to GDA 94,-117.8080,-51.5360,137.7840,-3.0300e-01,-4.4600e-01,-2.3400e-01,-0.2900\r\n";
 
 void store_zone55() {
-    SettingsStore settings(kSettingsApplication);
-    settings.set(kSettingsSection, "Name", "MGA zone 55");
-    settings.set(kSettingsSection, "Parameters1", " 12; 2; 2;-177; 0; 0; 0");
-    settings.set(kSettingsSection, "Parameters2", " 500000; 10000000; 0.9996; 6; 55");
-    QVERIFY(settings.commit().isEmpty());
+    QVERIFY(testing::store_mga_zone55());
 }
 
 QString stored(const QString& key) {

@@ -3,27 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "settings_store.h"
+#include "test_records.h"
 #include "test_sandbox.h"
 #include "trim_spaces.h"
 
 namespace korv {
 namespace {
 
+// The stored definition, with standard parallels that show negative and 15-digit values.
 CoordSystem zone55() {
-    CoordSystem record;
-    record.name = "MGA zone 55";
-    record.spheroid = 12;
-    record.projection = kUniversalTransverseMercator;
-    record.hemisphere = kSouthernHemisphere;
-    record.longitude_origin = -177;
-    record.latitude_origin = 0;
+    CoordSystem record = testing::mga_zone55();
     record.standard_parallel_1 = -36.5;
     record.standard_parallel_2 = -1.0 / 3.0;
-    record.false_east = 500000;
-    record.false_north = 10000000;
-    record.scale_factor = 0.9996;
-    record.zone_width = 6;
-    record.zone_number = 55;
     return record;
 }
 

@@ -9,27 +9,13 @@
 
 #include "control_factory.h"
 #include "record_metatypes.h"
+#include "test_records.h"
 #include "test_sandbox.h"
 
 namespace korv {
 namespace {
 
 constexpr char kClassName[] = "KorvProjection.Projection";
-
-CoordSystem zone_55() {
-    CoordSystem record;
-    record.name = "MGA zone 55";
-    record.projection = kUniversalTransverseMercator;
-    record.spheroid = 12;
-    record.hemisphere = kSouthernHemisphere;
-    record.longitude_origin = -177;
-    record.scale_factor = 0.9996;
-    record.false_east = 500000;
-    record.false_north = 10000000;
-    record.zone_number = 55;
-    record.zone_width = 6;
-    return record;
-}
 
 QString assign(QWidget* control, const QVariant& value) {
     QString failure = QStringLiteral("not called");
@@ -62,7 +48,7 @@ private slots:
         QCOMPARE(control->parent(), &form);
         QCOMPARE(control->metaObject()->className(), "korv::Projection");
 
-        QCOMPARE(assign(control, QVariant::fromValue(zone_55())), QString());
+        QCOMPARE(assign(control, QVariant::fromValue(testing::mga_zone55())), QString());
         QCOMPARE(control->findChild<QLineEdit*>("Text_zone_number")->text(), QStringLiteral("55"));
         QVariant value;
         QCOMPARE(read(control, value), 0);
@@ -79,7 +65,7 @@ private slots:
         QWidget form;
         QWidget* control = create_control(kClassName, &form);
         QVERIFY(control != nullptr);
-        QCOMPARE(assign(control, QVariant::fromValue(zone_55())), QString());
+        QCOMPARE(assign(control, QVariant::fromValue(testing::mga_zone55())), QString());
         control->findChild<QLineEdit*>("Text_zone_number")->setText("0");
         QVariant value = QStringLiteral("kept");
         QCOMPARE(read(control, value), -1);
@@ -99,7 +85,7 @@ private slots:
         QWidget form;
         QWidget* control = create_control(kClassName, &form);
         QVERIFY(control != nullptr);
-        QCOMPARE(assign(control, QVariant::fromValue(zone_55())), QString());
+        QCOMPARE(assign(control, QVariant::fromValue(testing::mga_zone55())), QString());
         QVERIFY(assign(control, value).startsWith("Type mismatch"));
         // The control's record is as it was: Reset shows it, and a read hands it out.
         control->findChild<QLineEdit*>("Text_zone_number")->setText("7");
