@@ -6,7 +6,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-
 #include <algorithm>
 #include <filesystem>
 #include <functional>
