@@ -173,6 +173,17 @@ std::optional<double> read_number(int32_t fnum) {
             file->set_position(after_return);
         }
     }
+    if (c == ' ' || c == '\t') {
+        // Blanks and one comma after them are one separator ("2.5 ,0.3048"): the comma is taken
+        // here, so the next number does not read as the empty field before it.
+        int64_t after_blanks = file->position();
+        for (c = file->next(); c == ' ' || c == '\t'; c = file->next()) {
+            after_blanks = file->position();
+        }
+        if (c != ',') {
+            file->set_position(after_blanks);
+        }
+    }
     if (too_long || !is_numeric(token)) {
         return std::nullopt;
     }

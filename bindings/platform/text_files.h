@@ -68,8 +68,10 @@ KORV_PLATFORM_EXPORT bool at_end(int32_t fnum);
 KORV_PLATFORM_EXPORT std::optional<std::string> read_line(int32_t fnum);
 
 // The next number of the file: blanks and line ends before it are skipped, and it ends at a blank,
-// a comma or a line end. Nothing at the end of the file, when the text there is no number, or
-// when it runs longer than any number is written (1024 characters).
+// a comma or a line end. Blanks, then at most one comma, then blanks separate two numbers
+// ("2.5 , 0.3048"); a second comma stands for an empty field, which is no number. Nothing at the
+// end of the file, when the text there is no number, or when it runs longer than any number is
+// written (1024 characters).
 KORV_PLATFORM_EXPORT std::optional<double> read_number(int32_t fnum);
 
 // Writes the text followed by a carriage return and a line feed.

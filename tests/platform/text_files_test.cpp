@@ -55,12 +55,16 @@ TEST_F(TextFiles, ReadLineEndsAtReturnOrReturnLineFeedButNotAtALoneLineFeed) {
 }
 
 TEST_F(TextFiles, ReadNumberTakesNumbersSeparatedByBlanksCommasAndLineEnds) {
-    ASSERT_TRUE(open_for_input(1, make("  1.5 -2\r\n3,4e2\n\n 5 x")));
+    ASSERT_TRUE(open_for_input(1, make("  1.5 -2\r\n3,4e2\n\n 5 ,6\t, 7 8 ,,9 x")));
     EXPECT_EQ(read_number(1), 1.5);
     EXPECT_EQ(read_number(1), -2.0);
     EXPECT_EQ(read_number(1), 3.0);
     EXPECT_EQ(read_number(1), 400.0);
-    EXPECT_EQ(read_number(1), 5.0);
+    for (double number : {5.0, 6.0, 7.0, 8.0}) {
+        EXPECT_EQ(read_number(1), number) << "blanks beside a comma are one separator";
+    }
+    EXPECT_EQ(read_number(1), std::nullopt) << "a second comma leaves an empty field";
+    EXPECT_EQ(read_number(1), 9.0);
     EXPECT_EQ(read_number(1), std::nullopt) << "x is no number";
     EXPECT_EQ(read_number(1), std::nullopt) << "end of file";
 }
