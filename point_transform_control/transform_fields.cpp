@@ -123,13 +123,26 @@ StoreOutcome store_two_point_form(const TwoPointTexts& texts, const CoordTransfo
         return outcome;
     }
     const auto value = [&texts](TwoPointField field) { return leading_number(texts[field]); };
-    if (distance(value(kOriginalX1), value(kOriginalY1), value(kOriginalX2), value(kOriginalY2)) <
-        kShortestTypedBaseline) {
+    // Points far apart near the range of a double overflow the distance itself: that is the
+    // arithmetic error of storing this tab, found before anything is stored.
+    const std::string overflow = std::string(kTransformErrorPrefix) + kOverflowDescription;
+    const double original_distance =
+        distance(value(kOriginalX1), value(kOriginalY1), value(kOriginalX2), value(kOriginalY2));
+    if (!std::isfinite(original_distance)) {
+        outcome.messages.push_back(overflow);
+        return outcome;
+    }
+    if (original_distance < kShortestTypedBaseline) {
         outcome.messages.emplace_back("First and second original points must be distinct");
         return outcome;
     }
-    if (distance(value(kNewX1), value(kNewY1), value(kNewX2), value(kNewY2)) <
-        kShortestTypedBaseline) {
+    const double new_distance =
+        distance(value(kNewX1), value(kNewY1), value(kNewX2), value(kNewY2));
+    if (!std::isfinite(new_distance)) {
+        outcome.messages.push_back(overflow);
+        return outcome;
+    }
+    if (new_distance < kShortestTypedBaseline) {
         outcome.messages.emplace_back("First and second new points must be distinct");
         return outcome;
     }

@@ -78,7 +78,8 @@ StoreOutcome store_origin_form(const OriginTexts& texts, const CoordTransform& r
                                bool second_point_defined);
 
 // Checks the two-point tab's texts, stores the points and the elevation, and solves rotation and
-// scales from the points.
+// scales from the points. Points so far apart that their distance overflows are refused with the
+// one overflow message, the record unchanged.
 StoreOutcome store_two_point_form(const TwoPointTexts& texts, const CoordTransform& record,
                                   bool second_point_defined);
 
