@@ -49,6 +49,19 @@ std::optional<std::string> check_zone(const ProjectionEntries& entries) {
     return std::nullopt;
 }
 
+// The zoned projections use their origins without a range check, so only text that is no angle
+// is refused: read as 0 degrees it would move every point by the longitude typed.
+std::optional<std::string> check_zoned_origins(const ProjectionEntries& entries,
+                                               Utilities& utilities) {
+    if (!angle(entries.longitude_origin, kLongitudeAngle, utilities)) {
+        return "Longitude origin is invalid";
+    }
+    if (!angle(entries.latitude_origin, kLatitudeAngle, utilities)) {
+        return "Latitude origin is invalid";
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> check_conic(const ProjectionEntries& entries, Utilities& utilities) {
     const std::optional<double> parallel_1 =
         angle(entries.standard_parallel_1, kLatitudeAngle, utilities);
@@ -88,12 +101,14 @@ std::optional<std::string> check_numbers(const ProjectionEntries& entries) {
     return std::nullopt;
 }
 
-// The zone width is read as a latitude here, as the definitions in use always have been.
+// The zone width is checked as a latitude, as the definitions in use always have been, but
+// stored as a plain angle: a hemisphere letter would pass here and be stored as 0.
 std::optional<std::string> check_zone_width(const ProjectionEntries& entries,
                                             Utilities& utilities) {
     double width = 0;
     utilities.parse_angle(entries.zone_width, width, kLatitudeAngle);
-    if (width <= 0 || width > kZoneWidthLimit) {
+    if (width <= 0 || width > kZoneWidthLimit ||
+        !angle(entries.zone_width, kPlainAngle, utilities)) {
         return "The zone width is invalid";
     }
     return std::nullopt;
@@ -105,6 +120,9 @@ std::optional<std::string> check_entries(const ProjectionEntries& entries, Utili
     const int32_t projection = entries.projection;
     if (is_zoned(projection)) {
         if (auto failure = check_zone(entries)) {
+            return failure;
+        }
+        if (auto failure = check_zoned_origins(entries, utilities)) {
             return failure;
         }
     }

@@ -1,5 +1,6 @@
 #include "angle_text.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -14,45 +15,188 @@ constexpr long long kSecondUnits = 100000;  // 10^kMaxSecondDecimals
 // Above this many units the total no longer fits a 64-bit integer comfortably.
 constexpr double kLargestUnits = 9.0e18;
 
-std::vector<std::string_view> split_blanks(std::string_view text) {
-    std::vector<std::string_view> fields;
+enum class Unit { kDegrees, kMinutes, kSeconds };
+constexpr int kUnitCount = 3;
+
+// One piece of angle text. Blanks only separate pieces; `spaced` says a blank came before.
+struct Token {
+    enum class Kind { kNumber, kSign, kMark, kColon, kLetter } kind;
+    double value = 0;  // kNumber
+    Unit unit{};       // kMark
+    char symbol = 0;   // kSign: '+' or '-'; kLetter: N, S, E or W
+    bool spaced = false;
+};
+
+// Signs of degrees, minutes and seconds: UTF-8 text of each, longest first where one begins
+// another ("''" before "'").
+struct MarkText {
+    std::string_view text;
+    Unit unit;
+};
+constexpr MarkText kMarks[] = {
+    {"\u00B0", Unit::kDegrees}, {"d", Unit::kDegrees},  {"\u2032", Unit::kMinutes},
+    {"''", Unit::kSeconds},     {"'", Unit::kMinutes},  {"m", Unit::kMinutes},
+    {"\u2033", Unit::kSeconds}, {"\"", Unit::kSeconds}, {"s", Unit::kSeconds},
+};
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Length of the unsigned number at the start of `text`: digits with at most one point, and an
+// exponent only when digits follow the "e" (so "144E" is 144 and a letter). 0 when none.
+size_t number_length(std::string_view text) {
     size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-            ++i;
-        }
-        const size_t start = i;
-        while (i < text.size() && text[i] != ' ' && text[i] != '\t') {
-            ++i;
-        }
-        if (i > start) {
-            fields.push_back(text.substr(start, i - start));
+    size_t digits = 0;
+    for (; i < text.size() && is_digit(text[i]); ++i, ++digits) {
+    }
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && is_digit(text[i]); ++i, ++digits) {
         }
     }
-    return fields;
+    if (digits == 0) {
+        return 0;
+    }
+    size_t j = i + 1;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j < text.size() && is_digit(text[j])) {
+            for (; j < text.size() && is_digit(text[j]); ++j) {
+            }
+            i = j;
+        }
+    }
+    return i;
+}
+
+// The pieces of `text`, or nothing when it holds a character no angle is written with.
+std::optional<std::vector<Token>> tokens_of(std::string_view text) {
+    std::vector<Token> tokens;
+    bool spaced = false;
+    size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == ' ' || c == '\t') {
+            spaced = true;
+            ++i;
+            continue;
+        }
+        Token token{Token::Kind::kNumber};
+        token.spaced = spaced;
+        spaced = false;
+        if (const size_t length = number_length(text.substr(i))) {
+            token.value = leading_number(text.substr(i, length));
+            i += length;
+        } else if (c == '+' || c == '-') {
+            token = {Token::Kind::kSign, 0, {}, c, token.spaced};
+            ++i;
+        } else if (c == ':') {
+            token.kind = Token::Kind::kColon;
+            ++i;
+        } else if (c == 'N' || c == 'S' || c == 'E' || c == 'W') {
+            token = {Token::Kind::kLetter, 0, {}, c, token.spaced};
+            ++i;
+        } else {
+            const MarkText* mark = nullptr;
+            for (const MarkText& candidate : kMarks) {
+                if (text.substr(i).starts_with(candidate.text)) {
+                    mark = &candidate;
+                    break;
+                }
+            }
+            if (mark == nullptr) {
+                return std::nullopt;
+            }
+            token = {Token::Kind::kMark, 0, mark->unit, 0, token.spaced};
+            i += mark->text.size();
+        }
+        tokens.push_back(token);
+    }
+    return tokens;
+}
+
+// Whether a hemisphere letter fits the kind of angle; S and W count as a minus sign.
+bool letter_fits(char letter, int32_t kind) {
+    if (kind == kLongitudeAngle) {
+        return letter == 'E' || letter == 'W';
+    }
+    if (kind == kLatitudeAngle) {
+        return letter == 'N' || letter == 'S';
+    }
+    return false;
 }
 
 }  // namespace
 
-std::optional<double> angle_from_text(std::string_view text) {
-    const std::vector<std::string_view> fields = split_blanks(text);
-    if (fields.empty() || fields.size() > 3) {
+// Angle text is read as: an optional hemisphere letter, an optional sign, then degrees, minutes
+// and seconds, each a number that a mark may follow, then the letter if it did not come first.
+// Numbers without marks take the next unit in turn; marks must go from degrees to seconds.
+std::optional<double> angle_from_text(std::string_view text, int32_t kind) {
+    const std::optional<std::vector<Token>> tokens = tokens_of(text);
+    if (!tokens) {
         return std::nullopt;
     }
-    for (std::string_view field : fields) {
-        if (!is_numeric(field)) {
+    const std::vector<Token>& t = *tokens;
+    size_t i = 0;
+    const auto at = [&](Token::Kind wanted) { return i < t.size() && t[i].kind == wanted; };
+
+    char letter = 0;
+    if (at(Token::Kind::kLetter)) {
+        letter = t[i++].symbol;
+    }
+    bool negative = false;
+    const bool signed_text = at(Token::Kind::kSign);
+    if (signed_text) {
+        negative = t[i++].symbol == '-';
+    }
+    std::array<double, kUnitCount> parts{};
+    int next_unit = 0;
+    bool separated = true;  // the first number needs nothing before it
+    while (at(Token::Kind::kNumber)) {
+        if (!separated && !t[i].spaced) {
+            return std::nullopt;  // "1.5.3": two numbers run together
+        }
+        const double number = t[i++].value;
+        int unit = next_unit;
+        separated = false;
+        if (at(Token::Kind::kMark)) {
+            unit = static_cast<int>(t[i++].unit);
+            separated = true;
+        }
+        if (unit < next_unit || unit >= kUnitCount) {
             return std::nullopt;
         }
-    }
-    const bool negative = fields[0].front() == '-';
-    double degrees = std::fabs(leading_number(fields[0]));
-    for (size_t i = 1; i < fields.size(); ++i) {
-        const double part = leading_number(fields[i]);
-        if (fields[i].front() == '-' || fields[i].front() == '+' || part >= 60.0) {
+        if (unit > 0 && number >= 60.0) {
             return std::nullopt;
         }
-        degrees += part / (i == 1 ? 60.0 : 3600.0);
+        parts[static_cast<size_t>(unit)] = number;
+        next_unit = unit + 1;
+        if (at(Token::Kind::kColon)) {
+            ++i;
+            if (!at(Token::Kind::kNumber)) {
+                return std::nullopt;
+            }
+            separated = true;
+        }
     }
+    if (next_unit == 0) {
+        return std::nullopt;  // no number at all
+    }
+    if (letter == 0 && at(Token::Kind::kLetter)) {
+        letter = t[i++].symbol;
+    }
+    if (i != t.size()) {
+        return std::nullopt;
+    }
+    if (letter != 0) {
+        if (!letter_fits(letter, kind) || signed_text) {
+            return std::nullopt;
+        }
+        negative = letter == 'S' || letter == 'W';
+    }
+    const double degrees = parts[0] + parts[1] / 60.0 + parts[2] / 3600.0;
     if (!std::isfinite(degrees)) {
         return std::nullopt;
     }

@@ -1,7 +1,10 @@
 #pragma once
-// Angle text: degrees, minutes and seconds separated by blanks ("-177 0 0.00", "144 25 29.5244").
-// A text that starts with "-" is negative as a whole ("-0 30 0" is -0.5 degrees). Decimal degrees
-// ("144.4248") and degrees with minutes ("144 25.5") read as well.
+// Angle text, as surveyors write it. The fields show degrees, minutes and seconds separated by
+// blanks ("-177 0 0.00", "144 25 29.5244"); besides that form, angle text may be written as
+// decimal degrees ("144.4248"), with marks ("144°25'29.5244\"", "144°25′29.5244″",
+// "144d25m29.5244s"), with colons ("144:25:29.5244"), with a sign, or with a hemisphere letter
+// before or after it ("37 57 3.72 S", "E144.5"). A sign makes the whole angle negative
+// ("-0 30 0" is -0.5 degrees), as do the letters S and W.
 
 #include <cstdint>
 #include <optional>
@@ -12,15 +15,18 @@
 
 namespace korv {
 
-// Kinds of angle: the forms write all three alike.
+// Kinds of angle: the forms write all three alike; they differ in the hemisphere letters read.
 inline constexpr int32_t kLongitudeAngle = 1;
 inline constexpr int32_t kLatitudeAngle = -1;
 inline constexpr int32_t kPlainAngle = 0;
 
-// Decimal degrees of an angle text, or nothing when the text is no angle: empty, more than three
-// fields, a field that is not a number, a sign on minutes or seconds, or minutes or seconds of 60
-// or more.
-KORV_UTILITIES_EXPORT std::optional<double> angle_from_text(std::string_view text);
+// Decimal degrees of an angle text, or nothing when the text is no angle: empty, a character
+// that is no part of angle text, minutes or seconds of 60 or more, more than degrees, minutes and
+// seconds, marks out of that order, two signs (a sign and a hemisphere letter count as two), or
+// a hemisphere letter that does not fit `kind`: N or S for latitudes, E or W for longitudes, none
+// for plain angles. The letters are capitals; small d, m and s mark degrees, minutes and seconds.
+KORV_UTILITIES_EXPORT std::optional<double> angle_from_text(std::string_view text,
+                                                            int32_t kind = kPlainAngle);
 
 // The angle as degrees, minutes and seconds, the seconds with at least two and at most five
 // decimals (a hundred-thousandth of a second is a third of a millimetre on the ground), so that

@@ -118,8 +118,8 @@ void Utilities::init_coord_system(CoordSystem& record) {
     record = CoordSystem{};
 }
 
-bool Utilities::parse_angle(std::string_view text, double& value, int32_t /*kind*/) {
-    const std::optional<double> degrees = angle_from_text(text);
+bool Utilities::parse_angle(std::string_view text, double& value, int32_t kind) {
+    const std::optional<double> degrees = angle_from_text(text, kind);
     value = degrees.value_or(0.0);
     return degrees.has_value();
 }

@@ -37,8 +37,9 @@ public:
     // Prepares a control's first coordinate-system record: left zeroed.
     void init_coord_system(CoordSystem& record);
 
-    // Decimal degrees of an angle text. A text that is no angle gives 0 and the result false.
-    // `kind`: 1 longitude, -1 latitude, 0 plain angle.
+    // Decimal degrees of an angle text (angle_text.h tells the notations read). A text that is
+    // no angle gives 0 and the result false. `kind`: 1 longitude (E or W may be written),
+    // -1 latitude (N or S), 0 plain angle (no hemisphere letter).
     bool parse_angle(std::string_view text, double& value, int32_t kind);
 
     // The angle text for `value` degrees.

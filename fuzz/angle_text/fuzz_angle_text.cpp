@@ -1,6 +1,7 @@
-// Angle text. A text that reads as an angle gives a finite number of degrees; any angle, written
-// as text and read again, comes back within the hundred-thousandth of a second the text shows, and
-// that text written again is the same. The utility object's calls agree with the functions.
+// Angle text. A text that reads as an angle gives a finite number of degrees, for every kind of
+// angle; the kinds differ only in the hemisphere letters they take. Any angle, written as text and
+// read again, comes back within the hundred-thousandth of a second the text shows, and that text
+// written again is the same. The utility object's calls agree with the functions.
 
 #include <algorithm>
 #include <cmath>
@@ -49,20 +50,48 @@ void check_angle(double degrees) {
     KORV_FUZZ_REQUIRE(formatted == text, "format_angle writes the angle text");
 }
 
-void check_text(std::string_view text) {
-    const std::optional<double> degrees = korv::angle_from_text(text);
-    korv::Utilities utilities;
-    double value = std::numeric_limits<double>::quiet_NaN();
-    const bool parsed = utilities.parse_angle(text, value, korv::kLongitudeAngle);
-    KORV_FUZZ_REQUIRE(parsed == degrees.has_value(),
-                      "parse_angle says whether the text is an angle");
-    if (!degrees) {
-        KORV_FUZZ_REQUIRE(value == 0, "a text that is no angle gives 0");
-        return;
+// The kinds differ only in the hemisphere letter they take: a text read as a plain angle reads
+// the same for every kind, and a text with a letter reads as the same angle with a sign.
+void check_kinds(std::string_view text, double degrees) {
+    for (int32_t kind : {korv::kLongitudeAngle, korv::kLatitudeAngle}) {
+        const std::optional<double> same = korv::angle_from_text(text, kind);
+        KORV_FUZZ_REQUIRE(same.has_value() && *same == degrees,
+                          "a plain angle reads the same for every kind");
     }
-    KORV_FUZZ_REQUIRE(std::isfinite(*degrees), "an angle is a finite number of degrees");
-    KORV_FUZZ_REQUIRE(value == *degrees, "parse_angle gives the angle's degrees");
-    check_angle(*degrees);
+    if (text.find_first_of("+-") != std::string_view::npos) {
+        return;  // a sign and a letter do not go together
+    }
+    const std::string south = std::string(text) + " S";
+    const std::optional<double> southern = korv::angle_from_text(south, korv::kLatitudeAngle);
+    KORV_FUZZ_REQUIRE(southern.has_value() && *southern == -degrees,
+                      "S after a latitude makes it negative");
+    KORV_FUZZ_REQUIRE(!korv::angle_from_text(south, korv::kLongitudeAngle),
+                      "S does not fit a longitude");
+    const std::optional<double> eastern =
+        korv::angle_from_text("E" + std::string(text), korv::kLongitudeAngle);
+    KORV_FUZZ_REQUIRE(eastern.has_value() && *eastern == degrees,
+                      "E before a longitude leaves it as it is");
+}
+
+void check_text(std::string_view text) {
+    korv::Utilities utilities;
+    for (int32_t kind : {korv::kPlainAngle, korv::kLongitudeAngle, korv::kLatitudeAngle}) {
+        const std::optional<double> degrees = korv::angle_from_text(text, kind);
+        double value = std::numeric_limits<double>::quiet_NaN();
+        const bool parsed = utilities.parse_angle(text, value, kind);
+        KORV_FUZZ_REQUIRE(parsed == degrees.has_value(),
+                          "parse_angle says whether the text is an angle");
+        if (!degrees) {
+            KORV_FUZZ_REQUIRE(value == 0, "a text that is no angle gives 0");
+            continue;
+        }
+        KORV_FUZZ_REQUIRE(std::isfinite(*degrees), "an angle is a finite number of degrees");
+        KORV_FUZZ_REQUIRE(value == *degrees, "parse_angle gives the angle's degrees");
+        if (kind == korv::kPlainAngle) {
+            check_kinds(text, *degrees);
+        }
+        check_angle(*degrees);
+    }
 }
 
 }  // namespace

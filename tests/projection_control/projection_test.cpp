@@ -1,5 +1,6 @@
 #include "projection.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,17 @@ private:
         QComboBox* combo = list(name);
         combo->setCurrentIndex(position);
         emit combo->activated(position);
+    }
+
+    // The user opens the list and clicks an entry with the mouse.
+    void pick(const QString& name, int position) const {
+        QComboBox* combo = list(name);
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        const QRect item = view->visualRect(combo->model()->index(position, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        QVERIFY(!view->isVisible());
     }
 
     void type(const QString& name, const QString& text) const {
@@ -436,6 +448,46 @@ private slots:
         CoordSystem host;
         QCOMPARE(control_->CoordinateSystem(host), -1);
         QCOMPARE(messages_->messages(), QStringList{"Zone number must be numeric"});
+    }
+
+    // Origins typed as surveyors write them reach the record; on a zoned projection, whose origins
+    // are not range-checked, text that is no angle is refused rather than read as 0 degrees.
+    void typed_origins_of_a_zoned_projection_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("degrees");
+        QTest::addColumn<QString>("message");  // empty when accepted
+        QTest::newRow("degree sign") << "Text_longitude_origin"
+                                     << "-177\u00b0" << -177.0 << "";
+        QTest::newRow("west") << "Text_longitude_origin"
+                              << "177 W" << -177.0 << "";
+        QTest::newRow("marks, south") << "Text_latitude_origin"
+                                      << "10\u00b030'S" << -10.5 << "";
+        QTest::newRow("longitude no angle")
+            << "Text_longitude_origin"
+            << "-177\u00b0x" << 0.0 << "Longitude origin is invalid";
+        QTest::newRow("latitude east") << "Text_latitude_origin"
+                                       << "10 E" << 0.0 << "Latitude origin is invalid";
+    }
+    void typed_origins_of_a_zoned_projection() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(double, degrees);
+        QFETCH(QString, message);
+        control_->show();
+        pick("Combo_projection", kUniversalTransverseMercator);
+        type("Text_zone_number", "55");
+        type(field, typed);
+        CoordSystem host;
+        if (!message.isEmpty()) {
+            QCOMPARE(control_->CoordinateSystem(host), -1);
+            QCOMPARE(messages_->messages(), QStringList{message});
+            return;
+        }
+        QCOMPARE(control_->CoordinateSystem(host), 0);
+        QCOMPARE(field == "Text_longitude_origin" ? host.longitude_origin : host.latitude_origin,
+                 degrees);
+        QVERIFY(messages_->messages().isEmpty());
     }
 
     void zone_steps_within_its_bounds_data() {

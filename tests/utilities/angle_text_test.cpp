@@ -12,32 +12,58 @@ namespace {
 struct ParseCase {
     const char* text;
     std::optional<double> degrees;
+    int32_t kind = kPlainAngle;
 };
 
 class AngleFromText : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(AngleFromText, ReadsDegreesMinutesAndSeconds) {
-    const std::optional<double> degrees = angle_from_text(GetParam().text);
+TEST_P(AngleFromText, ReadsTheNotationsSurveyorsWriteAndRefusesTheRest) {
+    const std::optional<double> degrees = angle_from_text(GetParam().text, GetParam().kind);
     ASSERT_EQ(degrees.has_value(), GetParam().degrees.has_value()) << GetParam().text;
     if (degrees) {
         EXPECT_NEAR(*degrees, *GetParam().degrees, 1e-12) << GetParam().text;
     }
+    Utilities utilities;
+    double value = 12.0;
+    EXPECT_EQ(utilities.parse_angle(GetParam().text, value, GetParam().kind), degrees.has_value());
+    EXPECT_EQ(value, degrees.value_or(0.0)) << "a text that is no angle gives 0";
 }
+
+constexpr double kSurveyed = 144 + 25 / 60.0 + 29.5244 / 3600;
+constexpr int32_t kLon = kLongitudeAngle;
+constexpr int32_t kLat = kLatitudeAngle;
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, AngleFromText,
-    ::testing::Values(ParseCase{"-177 0 0.00", -177.0}, ParseCase{"000 0 0.00", 0.0},
-                      ParseCase{"000 00 00.000", 0.0}, ParseCase{"6 0 0.00", 6.0},
-                      ParseCase{"144 25 29.5244", 144 + 25 / 60.0 + 29.5244 / 3600},
-                      ParseCase{"-37 57 03.7203", -(37 + 57 / 60.0 + 3.7203 / 3600)},
-                      ParseCase{"-0 30 0", -0.5}, ParseCase{"  12   30  ", 12.5},
-                      ParseCase{"144.5", 144.5}, ParseCase{"-89", -89.0},
-                      ParseCase{"+10 0 36", 10.01}, ParseCase{"89 0 0.01", 89 + 0.01 / 3600},
-                      ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt},
-                      ParseCase{"abc", std::nullopt}, ParseCase{"1 2 3 4", std::nullopt},
-                      ParseCase{"10 -5 0", std::nullopt}, ParseCase{"10 60 0", std::nullopt},
-                      ParseCase{"10 0 60", std::nullopt}, ParseCase{"10x 0 0", std::nullopt},
-                      ParseCase{"1e999", std::nullopt}, ParseCase{"10,5", std::nullopt}));
+    ::testing::Values(
+        // Blanks between degrees, minutes and seconds, as the fields show them.
+        ParseCase{"-177 0 0.00", -177.0}, ParseCase{"000 0 0.00", 0.0},
+        ParseCase{"000 00 00.000", 0.0}, ParseCase{"6 0 0.00", 6.0, kLat},
+        ParseCase{"144 25 29.5244", kSurveyed},
+        ParseCase{"-37 57 03.7203", -(37 + 57 / 60.0 + 3.7203 / 3600)}, ParseCase{"-0 30 0", -0.5},
+        ParseCase{"  12   30  ", 12.5}, ParseCase{"+10 0 36", 10.01},
+        ParseCase{"89 0 0.01", 89 + 0.01 / 3600},
+        // Decimal degrees, marks, colons and hemisphere letters.
+        ParseCase{"144.5", 144.5}, ParseCase{"-89", -89.0}, ParseCase{"1E+300", 1e300},
+        ParseCase{"144\u00b025'29.5244\"", kSurveyed},
+        ParseCase{"144\u00b0 25\u2032 29.5244\u2033", kSurveyed},
+        ParseCase{"144\u00b025'29.5244''", kSurveyed}, ParseCase{"144d25m29.5244s", kSurveyed},
+        ParseCase{"144:25:29.5244", kSurveyed}, ParseCase{"-177\u00b0", -177.0, kLon},
+        ParseCase{"30'", 0.5}, ParseCase{"144\u00b025'29.5244\"E", kSurveyed, kLon},
+        ParseCase{"W 144 25 29.5244", -kSurveyed, kLon}, ParseCase{"144.5E", 144.5, kLon},
+        ParseCase{"37 30 0 S", -37.5, kLat}, ParseCase{"N37.5", 37.5, kLat},
+        // No angle.
+        ParseCase{"", std::nullopt}, ParseCase{"   ", std::nullopt}, ParseCase{"abc", std::nullopt},
+        ParseCase{"1 2 3 4", std::nullopt}, ParseCase{"10 -5 0", std::nullopt},
+        ParseCase{"10 60 0", std::nullopt}, ParseCase{"10 0 60", std::nullopt},
+        ParseCase{"10\u00b060'", std::nullopt}, ParseCase{"10x 0 0", std::nullopt},
+        ParseCase{"1e999", std::nullopt}, ParseCase{"10,5", std::nullopt},
+        ParseCase{"1.5.3", std::nullopt}, ParseCase{"10'5\u00b0", std::nullopt},
+        ParseCase{"10::5", std::nullopt}, ParseCase{"10:", std::nullopt},
+        ParseCase{"--10", std::nullopt}, ParseCase{"-37 S", std::nullopt, kLat},
+        ParseCase{"S 37 N", std::nullopt, kLat}, ParseCase{"37 S", std::nullopt, kLon},
+        ParseCase{"144 E", std::nullopt, kLat}, ParseCase{"6 E", std::nullopt},
+        ParseCase{"144 25 29.5244 -", std::nullopt}, ParseCase{"144\u00b1", std::nullopt}));
 
 struct FormatCase {
     double degrees;
@@ -74,13 +100,6 @@ TEST(AngleText, FormatThenParseRoundTripsToTheDisplayedPrecisionForEveryKind) {
             EXPECT_EQ(again, text);
         }
     }
-}
-
-TEST(AngleText, TextThatIsNoAngleParsesAsZeroAndSaysSo) {
-    Utilities utilities;
-    double value = 12.0;
-    EXPECT_FALSE(utilities.parse_angle("north", value, kLatitudeAngle));
-    EXPECT_EQ(value, 0.0);
 }
 
 }  // namespace
