@@ -1,7 +1,9 @@
 #include "angle_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "numeric_text.h"
@@ -20,7 +22,7 @@ constexpr int kUnitCount = 3;
 
 // One piece of angle text. Blanks only separate pieces; `spaced` says a blank came before.
 struct Token {
-    enum class Kind { kNumber, kSign, kMark, kColon, kLetter } kind;
+    enum class Kind { kNumber, kSign, kMark, kColon, kLetter } kind{};
     double value = 0;  // kNumber
     Unit unit{};       // kMark
     char symbol = 0;   // kSign: '+' or '-'; kLetter: N, S, E or W
@@ -57,8 +59,8 @@ size_t number_length(std::string_view text) {
     if (digits == 0) {
         return 0;
     }
-    size_t j = i + 1;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
             ++j;
         }
@@ -73,6 +75,7 @@ size_t number_length(std::string_view text) {
 
 // The pieces of `text`, or nothing when it holds a character no angle is written with.
 std::optional<std::vector<Token>> tokens_of(std::string_view text) {
+    using enum Token::Kind;
     std::vector<Token> tokens;
     bool spaced = false;
     size_t i = 0;
@@ -83,36 +86,31 @@ std::optional<std::vector<Token>> tokens_of(std::string_view text) {
             ++i;
             continue;
         }
-        Token token{Token::Kind::kNumber};
-        token.spaced = spaced;
-        spaced = false;
-        if (const size_t length = number_length(text.substr(i))) {
-            token.value = leading_number(text.substr(i, length));
+        const bool after_blank = std::exchange(spaced, false);
+        const std::string_view rest = text.substr(i);
+        if (const size_t length = number_length(rest)) {
+            tokens.push_back({.kind = kNumber,
+                              .value = leading_number(rest.substr(0, length)),
+                              .spaced = after_blank});
             i += length;
         } else if (c == '+' || c == '-') {
-            token = {Token::Kind::kSign, 0, {}, c, token.spaced};
+            tokens.push_back({.kind = kSign, .symbol = c, .spaced = after_blank});
             ++i;
         } else if (c == ':') {
-            token.kind = Token::Kind::kColon;
+            tokens.push_back({.kind = kColon, .spaced = after_blank});
             ++i;
         } else if (c == 'N' || c == 'S' || c == 'E' || c == 'W') {
-            token = {Token::Kind::kLetter, 0, {}, c, token.spaced};
+            tokens.push_back({.kind = kLetter, .symbol = c, .spaced = after_blank});
             ++i;
         } else {
-            const MarkText* mark = nullptr;
-            for (const MarkText& candidate : kMarks) {
-                if (text.substr(i).starts_with(candidate.text)) {
-                    mark = &candidate;
-                    break;
-                }
-            }
-            if (mark == nullptr) {
+            const auto mark = std::ranges::find_if(
+                kMarks, [rest](const MarkText& m) { return rest.starts_with(m.text); });
+            if (mark == std::end(kMarks)) {
                 return std::nullopt;
             }
-            token = {Token::Kind::kMark, 0, mark->unit, 0, token.spaced};
+            tokens.push_back({.kind = kMark, .unit = mark->unit, .spaced = after_blank});
             i += mark->text.size();
         }
-        tokens.push_back(token);
     }
     return tokens;
 }
@@ -134,6 +132,7 @@ bool letter_fits(char letter, int32_t kind) {
 // and seconds, each a number that a mark may follow, then the letter if it did not come first.
 // Numbers without marks take the next unit in turn; marks must go from degrees to seconds.
 std::optional<double> angle_from_text(std::string_view text, int32_t kind) {
+    using enum Token::Kind;
     const std::optional<std::vector<Token>> tokens = tokens_of(text);
     if (!tokens) {
         return std::nullopt;
@@ -143,25 +142,25 @@ std::optional<double> angle_from_text(std::string_view text, int32_t kind) {
     const auto at = [&](Token::Kind wanted) { return i < t.size() && t[i].kind == wanted; };
 
     char letter = 0;
-    if (at(Token::Kind::kLetter)) {
+    if (at(kLetter)) {
         letter = t[i++].symbol;
     }
     bool negative = false;
-    const bool signed_text = at(Token::Kind::kSign);
+    const bool signed_text = at(kSign);
     if (signed_text) {
         negative = t[i++].symbol == '-';
     }
     std::array<double, kUnitCount> parts{};
     int next_unit = 0;
     bool separated = true;  // the first number needs nothing before it
-    while (at(Token::Kind::kNumber)) {
+    while (at(kNumber)) {
         if (!separated && !t[i].spaced) {
             return std::nullopt;  // "1.5.3": two numbers run together
         }
         const double number = t[i++].value;
         int unit = next_unit;
         separated = false;
-        if (at(Token::Kind::kMark)) {
+        if (at(kMark)) {
             unit = static_cast<int>(t[i++].unit);
             separated = true;
         }
@@ -173,9 +172,9 @@ std::optional<double> angle_from_text(std::string_view text, int32_t kind) {
         }
         parts[static_cast<size_t>(unit)] = number;
         next_unit = unit + 1;
-        if (at(Token::Kind::kColon)) {
+        if (at(kColon)) {
             ++i;
-            if (!at(Token::Kind::kNumber)) {
+            if (!at(kNumber)) {
                 return std::nullopt;
             }
             separated = true;
@@ -184,7 +183,7 @@ std::optional<double> angle_from_text(std::string_view text, int32_t kind) {
     if (next_unit == 0) {
         return std::nullopt;  // no number at all
     }
-    if (letter == 0 && at(Token::Kind::kLetter)) {
+    if (letter == 0 && at(kLetter)) {
         letter = t[i++].symbol;
     }
     if (i != t.size()) {
