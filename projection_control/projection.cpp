@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QToolButton>
 #include <exception>
 
 #include "message_box.h"
@@ -48,11 +49,14 @@ int field_row(int row) {
 }
 
 // A field in the grid: its caption above it, the caption's buddy being the box the user types
-// in. `shown` is what takes the cell, the box itself or a group holding it.
+// in. `shown` is what takes the cell, the box itself or a group holding it. The caption is also
+// the name screen readers speak: they find a buddy's caption only beside it, not from inside a
+// group, and some speak a list by its selected entry unless it is named.
 void add_field(QGridLayout* grid, int row, int column, const QString& caption, QWidget* buddy,
                QWidget* shown, int column_span = 1) {
     auto* label = new QLabel(caption, grid->parentWidget());
     label->setBuddy(buddy);
+    buddy->setAccessibleName(caption);
     if (row > 0) {
         label->setContentsMargins(0, kRowGap, 0, 0);
     }
@@ -80,6 +84,10 @@ void Projection::build_fields() {
     Spin1 = new SpinButton(this);
     Spin1->setObjectName(QStringLiteral("Spin1"));
     Spin1->step_with_keys_of(Text_zone_number);
+    Spin1->up_arrow()->setAccessibleName(QStringLiteral("Next zone"));
+    Spin1->up_arrow()->setToolTip(QStringLiteral("Next zone"));
+    Spin1->down_arrow()->setAccessibleName(QStringLiteral("Previous zone"));
+    Spin1->down_arrow()->setToolTip(QStringLiteral("Previous zone"));
     Spin1->setFixedHeight(Text_zone_number->sizeHint().height());
 
     Combo_spheroid = list(QStringLiteral("Combo_spheroid"), this);

@@ -1,5 +1,6 @@
 #include "point_transform.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -210,10 +211,15 @@ private slots:
             QTest::newRow(name) << name << caption;
         }
     }
+    // Each button and box shows its caption, and a screen reader speaks it as its name.
     void captions() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
         PointTransform control;
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(control.findChild<QWidget*>(name));
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), caption);
         if (auto* button = control.findChild<QPushButton*>(name)) {
             QCOMPARE(button->text(), caption);
             return;

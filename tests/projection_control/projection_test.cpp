@@ -1,6 +1,7 @@
 #include "projection.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,6 +182,49 @@ private slots:
                               "Text_scale_factor", "Text_longitude_origin", "Text_latitude_origin",
                               "Text_zone_width", "Text_standard_parallel1",
                               "Text_standard_parallel2", "Command_reset"}));
+    }
+
+    // What a screen reader speaks for each field, list, button and arrow: its caption.
+    void every_control_has_a_spoken_name_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        const std::pair<const char*, const char*> rows[] = {
+            {"Combo_projection", "Projection"},
+            {"Text_zone_number", "Zone Number"},
+            {"up", "Next zone"},
+            {"down", "Previous zone"},
+            {"Combo_spheroid", "Spheroid"},
+            {"Combo_hemisphere", "Hemisphere"},
+            {"Text_false_east", "False Easting"},
+            {"Text_false_north", "False Northing"},
+            {"Text_scale_factor", "Scale Factor"},
+            {"Text_longitude_origin", "Longitude Origin"},
+            {"Text_latitude_origin", "Latitude Origin"},
+            {"Text_zone_width", "Zone Width"},
+            {"Text_standard_parallel1", "Standard Parallel 1"},
+            {"Text_standard_parallel2", "Standard Parallel 2"},
+            {"Command_reset", "Reset"},
+        };
+        for (const auto& [name, spoken] : rows) {
+            QTest::newRow(name) << name << spoken;
+        }
+    }
+    void every_control_has_a_spoken_name() {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(find<QWidget>(name));
+        QVERIFY(accessible != nullptr);
+        QVERIFY(!accessible->text(QAccessible::Name).isEmpty());
+        if (accessible->role() != QAccessible::ComboBox) {
+            QCOMPARE(accessible->text(QAccessible::Name), spoken);
+            return;
+        }
+        // On this desktop a list's name is its selected entry; its caption is spoken from the
+        // label it is labelled by.
+        const auto labels = accessible->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.front().first->text(QAccessible::Name), spoken);
     }
 
     void projection_change_writes_defaults_data() {
