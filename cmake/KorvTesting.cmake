@@ -22,6 +22,31 @@ set(KORV_TEST_ENVIRONMENT
     XDG_RUNTIME_DIR=${KORV_TEST_RUNTIME_DIR}
     XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config
     LC_ALL=C.UTF-8)
+# No test may wait longer than this: a dialog left waiting for an answer fails its test within a
+# minute instead of holding the whole run until CTest's default of 25 minutes.
+set(KORV_TEST_TIMEOUT 60)
+
+# Gives every test of the calling folder without a timeout of its own the common one, once the
+# folder's tests are all defined: tests added with plain add_test (the program's end-to-end test)
+# get it too.
+function(korv_default_test_timeouts)
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    foreach(test IN LISTS tests)
+        get_test_property(${test} TIMEOUT timeout)
+        if(NOT timeout)
+            set_tests_properties(${test} PROPERTIES TIMEOUT ${KORV_TEST_TIMEOUT})
+        endif()
+    endforeach()
+endfunction()
+
+function(korv_schedule_default_test_timeouts)
+    get_property(scheduled DIRECTORY PROPERTY KORV_TEST_TIMEOUTS_SCHEDULED)
+    if(NOT scheduled)
+        set_property(DIRECTORY PROPERTY KORV_TEST_TIMEOUTS_SCHEDULED TRUE)
+        cmake_language(DEFER CALL korv_default_test_timeouts)
+    endif()
+endfunction()
+
 # In the sanitizer build every test program gets the suppressions of leaks that are not ours
 # and prints the stack of undefined behaviour (tests/support/sanitizer_suppressions.cpp).
 function(korv_add_sanitizer_suppressions name)
@@ -43,7 +68,9 @@ function(korv_add_gtest name)
         CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${KORV_TEST_ENVIRONMENT}")
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
-        NO_PRETTY_VALUES)
+        NO_PRETTY_VALUES
+        PROPERTIES TIMEOUT ${KORV_TEST_TIMEOUT})
+    korv_schedule_default_test_timeouts()
 endfunction()
 
 # korv_add_qtest(<name> SOURCES ... LIBS ...): a Qt Test program run offscreen, one CTest test.
@@ -54,5 +81,7 @@ function(korv_add_qtest name)
     korv_add_sanitizer_suppressions(${name})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KORV_TEST_ENVIRONMENT}")
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KORV_TEST_ENVIRONMENT}"
+                                            TIMEOUT ${KORV_TEST_TIMEOUT})
+    korv_schedule_default_test_timeouts()
 endfunction()
