@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <span>
 
+#include "command_button.h"
 #include "coordinate_file.h"
 #include "line_reader.h"
 #include "message_box.h"
@@ -88,10 +89,13 @@ QWidget* build_tab(std::span<const BoxPlace> places, std::span<QLineEdit*> boxes
     return page;
 }
 
+// Not a dialog's automatic default, so that Enter in a host dialog's fields never resets or
+// inverts the transform; Enter still presses the button that has the focus.
 QPushButton* make_button(const char* object_name, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(object_name));
     button->setAutoDefault(false);
+    press_with_enter(button);
     return button;
 }
 

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <exception>
 
+#include "command_button.h"
 #include "message_box.h"
 #include "projection_checks.h"
 #include "projection_constants.h"
@@ -113,6 +114,7 @@ void Projection::build_fields() {
     Command_reset = new QPushButton(QStringLiteral("Reset"), this);
     Command_reset->setObjectName(QStringLiteral("Command_reset"));
     Command_reset->setToolTip(QStringLiteral("Restore the original projection defintions"));
+    press_with_enter(Command_reset);
 
     text_boxes_ = {{
         {&ProjectionEntries::zone_number, Text_zone_number},

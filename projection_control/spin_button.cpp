@@ -24,8 +24,10 @@ QToolButton* arrow_button(Qt::ArrowType arrow, const QString& name, QWidget* par
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
     up_ = arrow_button(Qt::UpArrow, QStringLiteral("up"), this);
     down_ = arrow_button(Qt::DownArrow, QStringLiteral("down"), this);
-    connect(up_, &QToolButton::clicked, this, &SpinButton::SpinUp);
-    connect(down_, &QToolButton::clicked, this, &SpinButton::SpinDown);
+    // A spin button steps when its arrow goes down, and again at each repeat while it is held;
+    // the release does not step, and an arrow pressed and left before the release has stepped.
+    connect(up_, &QToolButton::pressed, this, &SpinButton::SpinUp);
+    connect(down_, &QToolButton::pressed, this, &SpinButton::SpinDown);
 
     auto* arrows = new QVBoxLayout(this);
     arrows->setContentsMargins(0, 0, 0, 0);

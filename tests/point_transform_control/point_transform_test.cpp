@@ -1,12 +1,14 @@
 #include "point_transform.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <clocale>
 #include <filesystem>
@@ -310,6 +312,25 @@ private slots:
         tabs(control)->setCurrentIndex(1 - tab);
         QCOMPARE(tabs(control)->currentIndex(), 1 - tab);
         QCOMPARE(messages.messages().size(), 1);
+    }
+
+    // Enter on the focused button presses it, also inside a host dialog whose default button
+    // would otherwise take the key and close the dialog.
+    void enter_presses_the_focused_button() {
+        QDialog host;
+        auto* control = new PointTransform(&host);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &host);
+        ok->setDefault(true);
+        auto* layout = new QVBoxLayout(&host);
+        layout->addWidget(control);
+        layout->addWidget(ok);
+        host.show();
+        control->setPointTransform(sample_record());
+        auto* invert = control->findChild<QPushButton*>("Command_invert_transform");
+        invert->setFocus();
+        QTest::keyClick(invert, Qt::Key_Return);
+        QCOMPARE(box(*control, "Text_xorigin")->text(), QStringLiteral("500000.5556"));
+        QVERIFY(host.isVisible());
     }
 
     void both_tabs_show_the_same_transform() {

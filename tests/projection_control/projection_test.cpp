@@ -294,6 +294,34 @@ private slots:
         QCOMPARE(box("Text_false_north")->text(), northern);
     }
 
+    // Picking from the open list runs the list's handler also for the entry already selected:
+    // the defaults are written again over what the record showed.
+    void picking_the_selected_entry_again_writes_its_defaults_data() {
+        QTest::addColumn<int>("projection");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("projection") << int(kUniversalTransverseMercator) << "Combo_projection"
+                                    << int(kUniversalTransverseMercator) << "Text_false_east"
+                                    << "500000";
+        QTest::newRow("hemisphere")
+            << int(kAustralianMapGrid) << "Combo_hemisphere" << 1 << "Text_false_north"
+            << "10000000";
+    }
+    void picking_the_selected_entry_again_writes_its_defaults() {
+        QFETCH(int, projection);
+        QFETCH(QString, list);
+        QFETCH(int, position);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        assign(surveyed(projection));
+        control_->show();
+        QCOMPARE(this->list(list)->currentIndex(), position);
+        pick(list, position);
+        QCOMPARE(box(field)->text(), text);
+    }
+
     void keyboard_choice_of_a_projection_writes_defaults() {
         assign(surveyed(kLocalGrid));
         QComboBox* projection = list("Combo_projection");
@@ -587,6 +615,27 @@ private slots:
         QStringList others = texts();
         others.removeFirst();
         QCOMPARE(others, kSurveyedTexts.mid(1));
+    }
+
+    // An arrow steps as it goes down, as spin buttons do: pressed and left before the release,
+    // it has stepped once.
+    void an_arrow_steps_when_pressed() {
+        assign(surveyed(kUniversalTransverseMercator));
+        auto* arrow = find<QToolButton>("up");
+        QTest::mousePress(arrow, Qt::LeftButton);
+        QCOMPARE(box("Text_zone_number")->text(), QStringLiteral("56"));
+        QTest::mouseRelease(arrow, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(box("Text_zone_number")->text(), QStringLiteral("56"));
+    }
+
+    // Enter presses the focused Reset also where the control's host is no dialog.
+    void enter_presses_the_focused_reset() {
+        assign(surveyed(kAustralianMapGrid));
+        type("Text_false_east", "123");
+        auto* reset = find<QPushButton>("Command_reset");
+        reset->setFocus();
+        QTest::keyClick(reset, Qt::Key_Return);
+        QCOMPARE(texts(), kSurveyedTexts);
     }
 
     void reset_restores_the_last_definition_exchanged() {
