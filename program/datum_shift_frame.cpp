@@ -115,6 +115,10 @@ std::optional<QString> DatumShiftFrame::check_boxes() const {
             return QString::fromLatin1(kBoxes[i].invalid_message);
         }
     }
+    if (name_that_fits(name, box_values()) != name) {
+        // Its line in "datum.csv" would be longer than the list reads back whole.
+        return QStringLiteral("The transform name is too long to be kept in the datum list");
+    }
     return std::nullopt;
 }
 

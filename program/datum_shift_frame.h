@@ -32,7 +32,8 @@ public:
     std::string trimmed_name() const;
 
     // The first message for a definition that cannot be taken when a list entry is selected:
-    // an empty or unstorable name, or a box that is not numeric. Nothing when all is well.
+    // an empty name, a box that is not numeric, or a name "datum.csv" cannot keep whole with
+    // these values (one with a comma, or too long). Nothing when all is well.
     std::optional<QString> check_boxes() const;
 
     // The seven boxes read with the leading-number rule.

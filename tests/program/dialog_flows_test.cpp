@@ -235,17 +235,25 @@ private slots:
         QVERIFY(form_->state().current_datum_shift.name.empty());
     }
 
+    void a_name_that_the_file_cannot_hold_is_refused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("blank") << "  "
+                               << "A name must be supplied for the transform";
+        QTest::newRow("comma") << "Site A, east"
+                               << "A transform name cannot contain a comma";
+        QTest::newRow("too long") << QString(10200, 'A')
+                                  << "The transform name is too long to be kept in the datum list";
+    }
     void a_name_that_the_file_cannot_hold_is_refused() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
         store_zone55();
         start();
         select_shift(1);
-        combo()->lineEdit()->setText("  ");
+        combo()->lineEdit()->setText(name);  // as "Calculate Inverse" sets it: still selected
         click("Command_done1");
-        QCOMPARE(messages_->messages(), QStringList{"A name must be supplied for the transform"});
-        messages_->clear();
-        combo()->lineEdit()->setText("Site A, east");
-        click("Command_done1");
-        QCOMPARE(messages_->messages(), QStringList{"A transform name cannot contain a comma"});
+        QCOMPARE(messages_->messages(), QStringList{message});
         QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
     }
 
