@@ -2,6 +2,7 @@
 // "Cancel" and the conversion test panel, with the settings store and "datum.csv" in a
 // temporary folder.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include "angle_text.h"
 #include "datum_shift.h"
+#include "datum_shift_frame.h"
 #include "form_projections.h"
 #include "settings_store.h"
 #include "source_settings.h"
@@ -84,15 +86,50 @@ private:
     }
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }
     void type(const char* name, const QString& value) { find<QLineEdit>(name)->setText(value); }
-    void click(const char* name) { find<QPushButton>(name)->click(); }
+    // Replaces the text by typing, as a person does: a click into it, select all, type.
+    void type_keys(const char* name, const QString& value) {
+        QWidget* field = find(name);
+        auto* combo = qobject_cast<QComboBox*>(field);
+        QTest::mouseClick(combo != nullptr ? combo->lineEdit() : field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, value);
+    }
+    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
     QComboBox* combo() { return find<QComboBox>("Combo_transform"); }
-    void select_shift(int position) { combo()->setCurrentIndex(position); }
+    void select_shift(int position) { pick(combo(), position, "mouse"); }
+
+    // Opens the list and picks the entry as a person does: a click on it, or the arrow keys or
+    // its name typed, then Enter.
+    static void pick(QComboBox* box, int position, const QString& how) {
+        QAbstractItemView* view = box->view();
+        if (how == "mouse") {
+            box->showPopup();
+        } else {
+            QTest::keyClick(box, Qt::Key_F4);
+        }
+        QTRY_VERIFY(view->isVisible());
+        if (how == "mouse") {
+            const QRect item = view->visualRect(view->model()->index(position, 0));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        } else if (how == "type-ahead") {
+            QTest::keyClicks(view, box->itemText(position));
+            QTest::keyClick(view, Qt::Key_Return);
+        } else {
+            for (int row = view->currentIndex().row(); row != position;
+                 row += row < position ? 1 : -1) {
+                QTest::keyClick(view, row < position ? Qt::Key_Down : Qt::Key_Up);
+            }
+            QTest::keyClick(view, Qt::Key_Return);
+        }
+        QTRY_VERIFY(!view->isVisible());
+    }
     std::string datum_file() const { return sandbox_->path("datum.csv"); }
 
     void start() {
         form_ = std::make_unique<Form_projections>();
         form_->Form_Load();
         form_->show();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     }
 
 private slots:
@@ -117,6 +154,7 @@ private slots:
         for (const char* box : kBoxNames) {
             QCOMPARE(text(box), QStringLiteral("0.0000"));
         }
+        QVERIFY(!find("Command_inverse")->isEnabled());
         QVERIFY(find("vxProjection")->isVisible());
         QVERIFY(messages_->messages().isEmpty());
     }
@@ -191,6 +229,83 @@ private slots:
         const std::string file = testing::read_file(datum_file());
         QVERIFY(file.find("\r\nAGD84 to GDA 94 Inverse,117.") != std::string::npos);
         QVERIFY(!form_->isVisible());
+    }
+
+    // Picking an entry, the selected one too, puts its values back over an inverse or an edit.
+    void picking_an_entry_fills_the_boxes_again_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("inverse");
+        QTest::newRow("mouse, over the inverse") << "mouse" << true;
+        QTest::newRow("keys, over the inverse") << "keys" << true;
+        QTest::newRow("mouse, over an edit") << "mouse" << false;
+        QTest::newRow("keys, over an edit") << "keys" << false;
+    }
+    void picking_an_entry_fills_the_boxes_again() {
+        QFETCH(QString, how);
+        QFETCH(bool, inverse);
+        store_zone55();
+        start();
+        pick(combo(), 1, how);
+        if (inverse) {
+            QTest::mouseClick(find<QPushButton>("Command_inverse"), Qt::LeftButton);
+        } else {
+            type_keys("Text_sc", "5");
+        }
+        pick(combo(), 1, how);
+        QCOMPARE(combo()->currentText(), QStringLiteral("AGD84 to GDA 94"));
+        QCOMPARE(text("Text_rx"), QStringLiteral("-0.2920"));
+        QCOMPARE(text("Text_sc"), QStringLiteral("-0.1910"));
+        QTest::mouseClick(find<QPushButton>("Command_done1"), Qt::LeftButton);
+        QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+    }
+
+    // Typing never selects an entry, whatever matches it: the name and the values stay as
+    // typed, are current for the run, and never reach "datum.csv".
+    void a_typed_name_stays_as_typed_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the start of an entry") << "AGD6";
+        QTest::newRow("an entry in other case") << "agd66 to gda 94";
+    }
+    void a_typed_name_stays_as_typed() {
+        QFETCH(QString, name);
+        store_zone55();
+        start();
+        type_keys("Text_dz", "7");
+        type_keys("Combo_transform", name);
+        QTest::keyClick(combo(), Qt::Key_Tab);
+        QCOMPARE(combo()->currentText(), name);
+        QCOMPARE(text("Text_dz"), QStringLiteral("7"));
+        QCOMPARE(find<DatumShiftFrame>("Frame_datum_shift")->selected_position(), -1);
+        QVERIFY(!find("Command_inverse")->isEnabled());
+        type_keys("Text_dx", "1");
+        click("Command_done0");
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(form_->state().current_datum_shift.name, name.toStdString());
+        QCOMPARE(values_of(form_->state().current_datum_shift), (ShiftValues{1, 0, 7}));
+        QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+    }
+
+    // Enter presses "Done" everywhere on the panel but in the datum shift drop-down, which keeps
+    // the typed text as typed.
+    void enter_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("in the drop-down") << "Combo_transform" << false;
+        QTest::newRow("in a datum box") << "Text_dz" << true;
+    }
+    void enter() {
+        QFETCH(QString, field);
+        QFETCH(bool, closes);
+        store_zone55();
+        start();
+        type_keys(qPrintable(field), "12");
+        QTest::keyClick(find(qPrintable(field)), Qt::Key_Return);
+        QCOMPARE(!form_->isVisible(), closes);
+        if (!closes) {
+            QCOMPARE(combo()->currentText(), QStringLiteral("12"));
+            QCOMPARE(combo()->count(), 3);
+            QCOMPARE(find<DatumShiftFrame>("Frame_datum_shift")->selected_position(), -1);
+        }
     }
 
     void a_typed_name_is_current_for_the_run_only() {
