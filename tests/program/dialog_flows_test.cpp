@@ -3,6 +3,7 @@
 // temporary folder.
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -306,6 +307,76 @@ private slots:
             QCOMPARE(combo()->count(), 3);
             QCOMPARE(find<DatumShiftFrame>("Frame_datum_shift")->selected_position(), -1);
         }
+    }
+
+    void escape_closes_the_test_panel_then_the_dialog() {
+        store_zone55();
+        start();
+        click("Command_done1");
+        QTest::keyClick(find("Text_lon0"), Qt::Key_Escape);
+        QVERIFY(!find("Frame_transform_test")->isVisible());
+        QVERIFY(form_->isVisible());
+        QTest::keyClick(find("Command_done1"), Qt::Key_Escape);
+        QVERIFY(!form_->isVisible());
+    }
+
+    void every_field_and_button_has_a_spoken_name_data() {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("name");
+        const char* const fields[][2] = {{"Text_lon", "longitude"},
+                                         {"Text_lat", "latitude"},
+                                         {"Text_elevation", "elevation"},
+                                         {"Text_east", "east"},
+                                         {"Text_north", "north"},
+                                         {"Command_geo_to_grid", "lat/lon to east/north"},
+                                         {"Command_grid_to_geo", "east/north to lat/lon"}};
+        for (const auto& [widget, name] : fields) {
+            QTest::addRow("%s0", widget) << QString(widget) + "0" << QString("Source ") + name;
+            QTest::addRow("%s1", widget) << QString(widget) + "1" << QString("Map ") + name;
+        }
+        const char* const others[][2] = {{"Command_transform0", "Convert Source Data to Map"},
+                                         {"Command_transform1", "Convert Map to Source Data"},
+                                         {"Command_done_test", "Done testing"},
+                                         {"Combo_transform", "Transform"},
+                                         {"Command_inverse", "Calculate Inverse"},
+                                         {"Text_dx", "DX"},
+                                         {"Text_dy", "DY"},
+                                         {"Text_dz", "DZ"},
+                                         {"Text_rx", "RX"},
+                                         {"Text_ry", "RY"},
+                                         {"Text_rz", "RZ"},
+                                         {"Text_sc", "SC"}};
+        for (const auto& [widget, name] : others) {
+            QTest::newRow(widget) << widget << name;
+        }
+    }
+    void every_field_and_button_has_a_spoken_name() {
+        QFETCH(QString, widget);
+        QFETCH(QString, name);
+        start();
+        QAccessibleInterface* spoken =
+            QAccessible::queryAccessibleInterface(find(qPrintable(widget)));
+        if (spoken->role() == QAccessible::ComboBox) {
+            // A drop-down's name is its text; the reader says the label it is related to.
+            const auto labels = spoken->relations(QAccessible::Label);
+            QVERIFY(!labels.isEmpty());
+            spoken = labels.front().first;
+        }
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+    }
+
+    void an_unusable_datum_file_is_kept_and_the_user_told() {
+        testing::write_file(datum_file() + ".bak", "earlier");
+        testing::write_file(datum_file(), "no list");
+        start();
+        const QString backup = QString::fromStdString(datum_file() + ".bak2");
+        QTRY_COMPARE(messages_->messages(),
+                     QStringList{"\"" + QString::fromStdString(datum_file()) +
+                                 "\" could not be used as a datum shift list and was replaced by "
+                                 "the two published shifts. Its content is kept in \"" +
+                                 backup + "\"."});
+        QCOMPARE(testing::read_file(backup.toStdString()), std::string("no list"));
+        QCOMPARE(testing::read_file(datum_file() + ".bak"), std::string("earlier"));
     }
 
     void a_typed_name_is_current_for_the_run_only() {
