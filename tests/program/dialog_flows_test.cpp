@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "angle_text.h"
+#include "datum_list.h"
 #include "datum_shift.h"
 #include "datum_shift_frame.h"
 #include "form_projections.h"
@@ -25,6 +26,9 @@ namespace {
 
 const char* const kBoxNames[] = {"Text_dx", "Text_dy", "Text_dz", "Text_rx",
                                  "Text_ry", "Text_rz", "Text_sc"};
+constexpr double ShiftValues::*kFields[] = {&ShiftValues::dx, &ShiftValues::dy, &ShiftValues::dz,
+                                            &ShiftValues::rx, &ShiftValues::ry, &ShiftValues::rz,
+                                            &ShiftValues::sc};
 
 const std::string kBuiltInFile =
     "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n"
@@ -171,28 +175,35 @@ private slots:
     }
 
     void an_edit_reaches_the_file_only_beyond_the_tolerance_data() {
-        QTest::addColumn<QString>("dz");
-        QTest::addColumn<bool>("rewritten");
-        QTest::newRow("0.0005") << "139.0615" << false;
-        QTest::newRow("0.002") << "139.0630" << true;
+        QTest::addColumn<int>("box");
+        QTest::addColumn<double>("change");
+        for (int box = 0; box < 7; ++box) {
+            QTest::addRow("%s by 0.0005", kBoxNames[box]) << box << 0.0005;
+            QTest::addRow("%s by 0.002", kBoxNames[box]) << box << 0.002;
+        }
     }
     void an_edit_reaches_the_file_only_beyond_the_tolerance() {
-        QFETCH(QString, dz);
-        QFETCH(bool, rewritten);
+        QFETCH(int, box);
+        QFETCH(double, change);
         store_zone55();
         start();
         select_shift(1);
-        type("Text_dz", dz);
+        ShiftValues values = values_of(built_in_datum_shifts()[0]);
+        const QString typed = QString::number(values.*kFields[box] + change, 'f', 4);
+        type_keys(kBoxNames[box], typed);
         click("Command_done1");
         QVERIFY2(messages_->messages().isEmpty(), qPrintable(messages_->messages().join("; ")));
-        QCOMPARE(form_->state().current_datum_shift.dz, dz.toDouble());
         QCOMPARE(form_->state().current_datum_shift.name, std::string("AGD84 to GDA 94"));
-        std::string expected = kBuiltInFile;
-        if (rewritten) {
-            expected.replace(expected.find("139.0610"), 8, dz.toStdString());
+        QCOMPARE(values_of(form_->state().current_datum_shift).*kFields[box], typed.toDouble());
+        if (change < 0.001) {
+            QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+            return;
         }
-        QCOMPARE(testing::read_file(datum_file()), expected);
-        QCOMPARE(form_->datum_list()->entry(1).dz, rewritten ? dz.toDouble() : 139.061);
+        values.*kFields[box] = typed.toDouble();
+        DatumList saved(datum_file());
+        saved.load_datum_list();
+        QCOMPARE(values_of(saved.entry(1)), values);
+        QCOMPARE(values_of(saved.entry(2)), values_of(built_in_datum_shifts()[1]));
     }
 
     void calculate_inverse_data() {
@@ -318,6 +329,28 @@ private slots:
         QVERIFY(form_->isVisible());
         QTest::keyClick(find("Command_done1"), Qt::Key_Escape);
         QVERIFY(!form_->isVisible());
+    }
+
+    // The run a new user makes, through the mouse and the keyboard only.
+    void the_typical_run() {
+        start();
+        pick(find<QComboBox>("Combo_projection"), 2, "mouse");  // Universal Transverse Mercator
+        type_keys("Text_zone_number", "55");
+        pick(combo(), 2, "type-ahead");  // AGD66 to GDA 94
+        click("Command_done1");
+        type_keys("Text_lon0", "144 25 29.5244");
+        type_keys("Text_lat0", "-37 57 03.7203");
+        click("Command_geo_to_grid0");
+        QCOMPARE(text("Text_east0"), QStringLiteral("273740.5"));  // on the first spheroid
+        click("Command_transform0");
+        QCOMPARE(text("Text_lon1"), QStringLiteral("144 25 34.29259"));  // about 120 m east
+        click("Command_done_test");
+        click("Command_done0");
+        QVERIFY(messages_->messages().isEmpty());
+        QVERIFY(!form_->isVisible());
+        // The first spheroid and the northern hemisphere of a first start, zone 55 of UTM.
+        QCOMPARE(stored("Parameters1"), QStringLiteral(" 1; 2; 1;-177; 0; 0; 0"));
+        QCOMPARE(stored("Parameters2"), QStringLiteral(" 500000; 0; 0.9996; 6; 55"));
     }
 
     void every_field_and_button_has_a_spoken_name_data() {
@@ -476,14 +509,32 @@ private slots:
         QCOMPARE(form_->state().committed_coord_system.zone_number, 56);
     }
 
-    void a_tested_definition_stays_after_cancel() {
+    // "Cancel" keeps what "Test Transform" last took, and nothing of later edits.
+    void cancel_stores_what_was_taken_data() {
+        QTest::addColumn<bool>("tested");
+        QTest::newRow("edited") << false;
+        QTest::newRow("edited and tested") << true;
+    }
+    void cancel_stores_what_was_taken() {
+        QFETCH(bool, tested);
         store_zone55();
         start();
-        find<QLineEdit>("Text_zone_number")->setText("54");
-        click("Command_done1");
-        click("Command_done_test");
+        select_shift(1);
+        type_keys("Text_dz", "139.0630");
+        type_keys("Text_zone_number", "54");
+        if (tested) {
+            click("Command_done1");
+            click("Command_done_test");
+        }
         click("Cancel");
-        QCOMPARE(stored("Parameters2"), QStringLiteral(" 500000; 10000000; 0.9996; 6; 54"));
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(stored("Parameters2"),
+                 tested ? " 500000; 10000000; 0.9996; 6; 54" : " 500000; 10000000; 0.9996; 6; 55");
+        std::string expected = kBuiltInFile;
+        if (tested) {
+            expected.replace(expected.find("139.0610"), 8, "139.0630");
+        }
+        QCOMPARE(testing::read_file(datum_file()), expected);
     }
 
     void done_with_the_shift_text_cleared_takes_no_shift() {
