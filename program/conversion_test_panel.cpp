@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "angle_text.h"
 #include "message_box.h"
@@ -59,6 +60,7 @@ ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* par
     Command_transform_[1] =
         make_button(QStringLiteral("Command_transform1"), tr("Convert Map to Source Data"), this);
     Command_done_test = make_button(QStringLiteral("Command_done_test"), tr("Done"), this);
+    Command_done_test->setAccessibleName(tr("Done testing"));  // not the dialog's "Done"
     for (int index : {0, 1}) {
         connect(Command_transform_[static_cast<size_t>(index)], &QPushButton::clicked, this,
                 [this, index] { Command_transform_Click(index); });
@@ -90,6 +92,7 @@ ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* par
 
 QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
     SideControls& side = sides_[static_cast<size_t>(index)];
+    const QString spoken_side = index == 0 ? tr("Source") : tr("Map");
     const QString suffix = QString::number(index);
     side.frame = new QGroupBox(caption, this);
     QWidget* frame = side.frame;
@@ -103,6 +106,19 @@ QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
         make_button("Command_geo_to_grid" + suffix, tr("Lat/lon -> East/North"), frame);
     side.Command_grid_to_geo =
         make_button("Command_grid_to_geo" + suffix, tr("East/North -> Lat/lon"), frame);
+    // Both sides show the same captions: a screen reader says which side a field is on.
+    const std::pair<QWidget*, QString> spoken[] = {
+        {side.Text_lon, tr("longitude")},
+        {side.Text_lat, tr("latitude")},
+        {side.Text_elevation, tr("elevation")},
+        {side.Text_east, tr("east")},
+        {side.Text_north, tr("north")},
+        {side.Command_geo_to_grid, tr("lat/lon to east/north")},
+        {side.Command_grid_to_geo, tr("east/north to lat/lon")},
+    };
+    for (const auto& [widget, name] : spoken) {
+        widget->setAccessibleName(spoken_side + ' ' + name);
+    }
     connect(side.Command_geo_to_grid, &QPushButton::clicked, this,
             [this, index] { Command_geo_to_grid_Click(index); });
     connect(side.Command_grid_to_geo, &QPushButton::clicked, this,

@@ -1,6 +1,8 @@
 #include "datum_list.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "line_reader.h"
 #include "text_files.h"
@@ -15,11 +17,40 @@ int32_t open_to_read(const std::string& path) {
     return fnum != 0 && open_for_input(fnum, path) ? fnum : 0;
 }
 
+// Backups are numbered up to this; beyond it an unusable file is left as it is.
+constexpr int kMostBackups = 9999;
+
 }  // namespace
 
 DatumList::DatumList(std::string path) : path_(std::move(path)) {}
 
+void DatumList::Fingerprint::add(std::string_view bytes) {
+    size += bytes.size();
+    for (const char c : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+}
+
+std::optional<DatumList::Fingerprint> DatumList::fingerprint_of(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    Fingerprint fingerprint;
+    std::vector<char> chunk(65536);
+    while (file.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) ||
+           file.gcount() > 0) {
+        fingerprint.add({chunk.data(), static_cast<size_t>(file.gcount())});
+    }
+    if (file.bad()) {
+        return std::nullopt;
+    }
+    return fingerprint;
+}
+
 void DatumList::load_datum_list() {
+    backup_made_.reset();
+    fingerprint_.reset();
     // Two rounds at most: the second finds the file the first one wrote.
     for (int round = 0; round < 2; ++round) {
         datum_shifts_.clear();
@@ -37,7 +68,7 @@ void DatumList::load_datum_list() {
                 return;
             case FileState::kUnusable:
                 // Its content is kept beside it before the file is replaced.
-                if (!copy_file(path_, path_ + ".bak") || !delete_file(path_)) {
+                if (!keep_backup() || !delete_file(path_)) {
                     may_write_ = false;  // never write over a file whose content is not kept
                     use_built_in_entries();
                     return;
@@ -48,7 +79,25 @@ void DatumList::load_datum_list() {
     use_built_in_entries();
 }
 
+bool DatumList::keep_backup() {
+    for (int number = 1; number <= kMostBackups; ++number) {
+        // An earlier backup is never written over: it may be all that is left of a list.
+        const std::string backup = path_ + ".bak" + (number > 1 ? std::to_string(number) : "");
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(backup, error))) {
+            if (!copy_file(path_, backup)) {
+                return false;
+            }
+            backup_made_ = backup;
+            return true;
+        }
+    }
+    return false;
+}
+
 DatumList::FileState DatumList::read_file() {
+    // Taken before reading: a change made meanwhile then shows at the next comparison.
+    const std::optional<Fingerprint> fingerprint = fingerprint_of(path_);
     const int32_t fnum = open_to_read(path_);
     if (fnum == 0) {
         // A file that is there but cannot be read must not be written over with other entries.
@@ -66,16 +115,19 @@ DatumList::FileState DatumList::read_file() {
         }
         entries.reserve(std::min(count, static_cast<size_t>(kMaxEntries)));
         input_file(fnum)->set_position(first_entry);
+        size_t name_characters = 0;
         while (!at_end(fnum)) {
             const std::string line = get_line_program(fnum);
             if (!is_entry_line(line)) {
                 continue;
             }
-            if (entries.size() == static_cast<size_t>(kMaxEntries)) {
-                complete = false;  // more than the drop-down holds: the rest stays in the file only
+            if (entries.size() == static_cast<size_t>(kMaxEntries) ||
+                name_characters >= kMaxNameCharacters) {
+                complete = false;  // more than the list takes: the rest stays in the file only
                 break;
             }
             entries.push_back(parse_datum_line(line));
+            name_characters += entries.back().name.size();
             prepare(entries.back());
         }
     }
@@ -88,6 +140,7 @@ DatumList::FileState DatumList::read_file() {
         return FileState::kUnusable;
     }
     datum_shifts_ = std::move(entries);
+    fingerprint_ = fingerprint;
     return FileState::kUsable;
 }
 
@@ -97,19 +150,44 @@ void DatumList::use_built_in_entries() {
     }
 }
 
+void DatumList::read_changed_file() {
+    const std::optional<Fingerprint> now = fingerprint_of(path_);
+    if (now == fingerprint_) {
+        return;  // as this list left it
+    }
+    if (!now) {
+        // Gone: the list is written as it stands. There but unreadable: it is left alone.
+        may_write_ = may_write_ && !file_exists(path_);
+        return;
+    }
+    if (read_file() != FileState::kUsable) {
+        may_write_ = false;  // never write over content this list could not read
+    }
+}
+
+DatumShift* DatumList::find(std::string_view name) {
+    for (DatumShift& shift : datum_shifts_) {
+        if (same_name(shift.name, name)) {
+            return &shift;
+        }
+    }
+    return nullptr;
+}
+
 DefineResult DatumList::define_datum_shift(const std::string& name, const ShiftValues& values) {
     if (trim_spaces(name).empty()) {
         return DefineResult::kUnchanged;
     }
-    DatumShift* target = nullptr;
-    for (DatumShift& shift : datum_shifts_) {
-        if (same_name(shift.name, name)) {
-            target = &shift;
-            break;
-        }
-    }
-    if (target != nullptr && values_match(values_of(*target), values)) {
+    // Only a change to what this list holds is made, and it is made to the file as it is now:
+    // an entry this run did not change keeps what another copy of the program saved for it.
+    const DatumShift* known = find(name);
+    if (known != nullptr && values_match(values_of(*known), values)) {
         return DefineResult::kUnchanged;
+    }
+    read_changed_file();
+    DatumShift* target = find(name);
+    if (target != nullptr && values_match(values_of(*target), values)) {
+        return DefineResult::kUnchanged;  // the file holds it already
     }
     if (target == nullptr) {
         if (count() >= kMaxEntries) {
@@ -120,10 +198,15 @@ DefineResult DatumList::define_datum_shift(const std::string& name, const ShiftV
     target->name = name;
     set_values(*target, values);
     prepare(*target);
-    return save_datum_list() ? DefineResult::kSaved : DefineResult::kNotSaved;
+    return write_file() ? DefineResult::kSaved : DefineResult::kNotSaved;
 }
 
-bool DatumList::save_datum_list() const {
+bool DatumList::save_datum_list() {
+    read_changed_file();
+    return write_file();
+}
+
+bool DatumList::write_file() {
     if (datum_shifts_.empty()) {
         return true;
     }
@@ -134,11 +217,23 @@ bool DatumList::save_datum_list() const {
     if (fnum == 0 || !open_for_output(fnum, path_)) {
         return false;
     }
-    bool written = write_line(fnum, kDatumFileHeader);
+    // The fingerprint of what is written, not of what the file holds afterwards, so that a
+    // change another program makes right after this one is still found.
+    Fingerprint written;
+    const auto write = [&](std::string_view line) {
+        written.add(line);
+        written.add("\r\n");
+        return write_line(fnum, line);
+    };
+    bool whole = write(kDatumFileHeader);
     for (const DatumShift& shift : datum_shifts_) {
-        written = written && write_line(fnum, format_datum_line(shift));
+        whole = whole && write(format_datum_line(shift));
     }
-    return close_file(fnum) && written;
+    if (!close_file(fnum) || !whole) {
+        return false;
+    }
+    fingerprint_ = written;
+    return true;
 }
 
 }  // namespace korv

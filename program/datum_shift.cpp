@@ -96,16 +96,31 @@ bool is_entry_line(std::string_view line) {
     return !line.empty() && !line.starts_with("None");
 }
 
+std::string name_that_fits(std::string_view name, const ShiftValues& values) {
+    std::string kept = trim_spaces(name);
+    DatumShift numbers;
+    set_values(numbers, values);
+    // The numbers' part of the line, its first comma included, as written for an empty name.
+    const size_t numbers_length = format_datum_line(numbers).size();
+    const size_t blank = kept.starts_with("None") ? 1 : 0;   // written in front of such a name
+    const size_t room = kLongestDatumLine - numbers_length;  // numbers never take 2000 characters
+    if (kept.size() + blank > room) {
+        kept = trim_spaces(std::string_view(kept).substr(0, room - blank));  // may end in blanks
+    }
+    return kept;
+}
+
 DatumShift parse_datum_line(std::string_view line) {
     std::string_view rest = line;
     DatumShift shift;
-    shift.name = trim_spaces(take_field(rest).substr(0, kLongestName));  // a cut may end in blanks
+    const std::string_view name = take_field(rest);
     for (double* value :
          {&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz, &shift.sc}) {
         // A number too large for a double is no number: it reads 0, as text does.
         const double number = leading_number(take_field(rest));
         *value = std::isfinite(number) ? number : 0.0;
     }
+    shift.name = name_that_fits(name, values_of(shift));
     return shift;
 }
 

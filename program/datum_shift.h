@@ -53,13 +53,17 @@ bool is_datum_file_header(std::string_view line);
 // Empty lines and lines starting with "None" (case matters) hold no entry.
 bool is_entry_line(std::string_view line);
 
-// Names read from the file are cut to this length, so that every line the list writes stays
-// well within the 10240 characters the line reader takes whole, whatever its numbers.
-inline constexpr size_t kLongestName = 256;
+// The longest line the program's line reader takes whole: every line the list writes stays
+// within it, so that the file loads as it was saved.
+inline constexpr size_t kLongestDatumLine = 10240;
 
-// One entry line: eight fields separated by commas, the name trimmed (and cut to
-// `kLongestName`), each number read with the leading-number rule (missing or unreadable numbers,
-// and numbers too large for a double, read 0); a ninth field and beyond are ignored.
+// The name, trimmed, as the file keeps it with these values: whole, unless its line would be
+// longer than `kLongestDatumLine`; it is then cut to what fits and trimmed again.
+std::string name_that_fits(std::string_view name, const ShiftValues& values);
+
+// One entry line: eight fields separated by commas, the name trimmed (and cut by
+// `name_that_fits`), each number read with the leading-number rule (missing or unreadable
+// numbers, and numbers too large for a double, read 0); a ninth field and beyond are ignored.
 DatumShift parse_datum_line(std::string_view line);
 
 // The entry as written: the trimmed name, dx, dy, dz and sc as "0.0000", the rotations as

@@ -1,12 +1,12 @@
 #include "datum_shift_frame.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "numeric_text.h"
+#include "pick_list_combo_box.h"
 #include "trim_spaces.h"
 
 namespace korv {
@@ -36,10 +36,8 @@ DatumShiftFrame::DatumShiftFrame(QWidget* parent)
     : QGroupBox(tr("Optional Datum shift between source datum and map display datum"), parent) {
     setObjectName(QStringLiteral("Frame_datum_shift"));
 
-    Combo_transform = new QComboBox(this);
+    Combo_transform = new PickListComboBox(this);
     Combo_transform->setObjectName(QStringLiteral("Combo_transform"));
-    Combo_transform->setEditable(true);
-    Combo_transform->setInsertPolicy(QComboBox::NoInsert);  // typed names never join the list
     Combo_transform->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     Combo_transform->setMinimumContentsLength(24);
     auto* transform_label = new QLabel(tr("Transform"), this);
@@ -47,14 +45,16 @@ DatumShiftFrame::DatumShiftFrame(QWidget* parent)
 
     Command_inverse = new QPushButton(tr("Calculate Inverse"), this);
     Command_inverse->setObjectName(QStringLiteral("Command_inverse"));
+    Command_inverse->setEnabled(false);  // until an entry is selected
 
-    connect(Combo_transform, &QComboBox::currentIndexChanged, this, [this](int index) {
-        selected_position_ = index;
+    // Every pick, the selected entry's too, puts the entry's name and values back.
+    connect(Combo_transform, &QComboBox::activated, this, [this](int index) {
+        select_position(index);
         Combo_transform_Click();
     });
     // Typing makes the text a name of the user's own: no list entry is selected any more.
     connect(Combo_transform->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { selected_position_ = -1; });
+            [this] { select_position(-1); });
     connect(Command_inverse, &QPushButton::clicked, this, &DatumShiftFrame::Command_inverse_Click);
 
     auto* grid = new QGridLayout(this);
@@ -93,7 +93,7 @@ void DatumShiftFrame::fill(const DatumList& list, const std::string& current_nam
     // Through "nothing selected" so that the boxes are always filled from the selection.
     Combo_transform->setCurrentIndex(-1);
     Combo_transform->setCurrentIndex(position);
-    selected_position_ = position;
+    select_position(position);
     Combo_transform_Click();
 }
 
@@ -115,6 +115,10 @@ std::optional<QString> DatumShiftFrame::check_boxes() const {
             return QString::fromLatin1(kBoxes[i].invalid_message);
         }
     }
+    if (name_that_fits(name, box_values()) != name) {
+        // Its line in "datum.csv" would be longer than the list reads back whole.
+        return QStringLiteral("The transform name is too long to be kept in the datum list");
+    }
     return std::nullopt;
 }
 
@@ -126,6 +130,17 @@ ShiftValues DatumShiftFrame::box_values() const {
     return {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
 }
 
+void DatumShiftFrame::select_position(int32_t position) {
+    selected_position_ = position;
+    Command_inverse->setEnabled(selected_entry() != nullptr);
+}
+
+const DatumShift* DatumShiftFrame::selected_entry() const {
+    const bool in_list =
+        list_ != nullptr && selected_position_ >= 1 && selected_position_ <= list_->count();
+    return in_list ? &list_->entry(selected_position_) : nullptr;
+}
+
 void DatumShiftFrame::show_values(const ShiftValues& values) {
     const double v[] = {values.dx, values.dy, values.dz, values.rx,
                         values.ry, values.rz, values.sc};
@@ -135,10 +150,9 @@ void DatumShiftFrame::show_values(const ShiftValues& values) {
 }
 
 void DatumShiftFrame::Combo_transform_Click() {
-    if (list_ != nullptr && selected_position_ >= 1 && selected_position_ <= list_->count()) {
-        const DatumShift& entry = list_->entry(selected_position_);
-        Combo_transform->setEditText(QString::fromStdString(entry.name));
-        show_values(values_of(entry));
+    if (const DatumShift* entry = selected_entry()) {
+        Combo_transform->setEditText(QString::fromStdString(entry->name));
+        show_values(values_of(*entry));
     } else {
         show_values(ShiftValues{});
     }
@@ -146,10 +160,11 @@ void DatumShiftFrame::Combo_transform_Click() {
 
 void DatumShiftFrame::Command_inverse_Click() {
     // Works from the selected entry only; with "None" or a typed name there is nothing to invert.
-    if (list_ == nullptr || selected_position_ < 1 || selected_position_ > list_->count()) {
+    const DatumShift* entry = selected_entry();
+    if (entry == nullptr) {
         return;
     }
-    const DatumShift inverse = inverse_of(list_->entry(selected_position_));
+    const DatumShift inverse = inverse_of(*entry);
     Combo_transform->setEditText(QString::fromStdString(inverse.name));
     show_values(values_of(inverse));
 }

@@ -8,11 +8,12 @@
 
 #include "datum_list.h"
 
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 
 namespace korv {
+
+class PickListComboBox;
 
 class DatumShiftFrame : public QGroupBox {
     Q_OBJECT
@@ -25,14 +26,16 @@ public:
     void fill(const DatumList& list, const std::string& current_name);
 
     // The position of the selected list entry (1 to count), 0 for "None", -1 once the user has
-    // typed into the drop-down.
+    // typed into the drop-down. Only the user's pick from the list selects an entry; "Calculate
+    // Inverse" can be pressed only while one is selected.
     int32_t selected_position() const { return selected_position_; }
 
     // The drop-down's text, trimmed.
     std::string trimmed_name() const;
 
     // The first message for a definition that cannot be taken when a list entry is selected:
-    // an empty or unstorable name, or a box that is not numeric. Nothing when all is well.
+    // an empty name, a box that is not numeric, or a name "datum.csv" cannot keep whole with
+    // these values (one with a comma, or too long). Nothing when all is well.
     std::optional<QString> check_boxes() const;
 
     // The seven boxes read with the leading-number rule.
@@ -42,10 +45,14 @@ public:
     void Command_inverse_Click();
 
 private:
+    void select_position(int32_t position);
+    // The list entry at the selected position; null for "None", a typed name, or a position the
+    // list no longer holds.
+    const DatumShift* selected_entry() const;
     void show_values(const ShiftValues& values);
 
     const DatumList* list_ = nullptr;
-    QComboBox* Combo_transform = nullptr;
+    PickListComboBox* Combo_transform = nullptr;
     QPushButton* Command_inverse = nullptr;
     // Text_dx, Text_dy, Text_dz, Text_rx, Text_ry, Text_rz, Text_sc.
     std::array<QLineEdit*, 7> boxes_{};

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "conversion_test_panel.h"
@@ -143,6 +144,18 @@ void Form_projections::Form_Load() {
         datum_list_->load_datum_list();
         Frame_datum_shift->fill(*datum_list_, state_.current_datum_shift.name);
     });
+    run_startup_step([this] {
+        if (const std::optional<std::string>& backup = datum_list_->backup_made()) {
+            // Told once the dialog is up, over it.
+            const QString text =
+                QStringLiteral(
+                    "\"%1\" could not be used as a datum shift list and was replaced "
+                    "by the two published shifts. Its content is kept in \"%2\".")
+                    .arg(QDir::toNativeSeparators(QString::fromStdString(datum_list_->path())),
+                         QDir::toNativeSeparators(QString::fromStdString(*backup)));
+            QTimer::singleShot(0, this, [text] { show_message(text); });
+        }
+    });
 }
 
 int32_t Form_projections::validate_source_definition() {
@@ -201,7 +214,11 @@ void Form_projections::Cancel_Click() {
 }
 
 void Form_projections::reject() {
-    Cancel_Click();
+    if (Frame_transform_test->isVisible()) {
+        Frame_transform_test->Command_done_test_Click();
+    } else {
+        Cancel_Click();
+    }
 }
 
 void Form_projections::closeEvent(QCloseEvent* event) {

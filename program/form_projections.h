@@ -3,7 +3,8 @@
 // coordinate system (the Projection control), the datum shift frame and the buttons "Test
 // Transform", "Cancel" and "Done"; the conversion test panel lies over it when shown. The source
 // coordinate system is read from the settings store at start-up and written back whenever the
-// window closes. It is shown modeless; Enter presses "Done" and Escape "Cancel".
+// window closes. It is shown modeless; Enter presses "Done" (but not in the datum shift
+// drop-down) and Escape "Cancel", or the test panel's "Done" while that panel is shown.
 
 #include <QDialog>
 #include <memory>
@@ -28,7 +29,8 @@ public:
     ~Form_projections() override;
 
     // Start-up: reads the source coordinate system, shows it, loads the datum list. Never stops
-    // on a failing step.
+    // on a failing step. When an unusable "datum.csv" was replaced, the user is told where its
+    // content is kept, once the event loop runs.
     void Form_Load();
 
     const ProgramState& state() const { return state_; }
@@ -37,7 +39,8 @@ public:
     // "Done" (index 0) and "Test Transform" (index 1).
     void Command_done_Click(int Index);
 
-    // Escape leaves the dialog as "Cancel" does.
+    // Escape: hides the test panel as its "Done" does while it is shown, else leaves the dialog
+    // as "Cancel" does.
     void reject() override;
 
 protected:

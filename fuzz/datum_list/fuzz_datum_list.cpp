@@ -1,10 +1,12 @@
 // "datum.csv" as a whole file. Whatever the file holds, loading ends with a list of one to 32767
-// entries whose names are printable, trimmed and free of commas. A usable file is left as it was;
-// an unusable one is kept beside it as "datum.csv.bak" and replaced by the two built-in entries.
-// The loaded list, saved and loaded again, gives the same entries: the same names and the same
-// values at the precision the file writes.
+// entries whose names are printable, trimmed and free of commas, each written on a line the
+// reader takes whole (10240 characters: a name is cut only where its line would be longer). A
+// usable file is left as it was; an unusable one is kept beside it as "datum.csv.bak" and
+// replaced by the two built-in entries. The loaded list, saved and loaded again, gives the same
+// entries: the same names and the same values at the precision the file writes.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "datum_list.h"
@@ -39,6 +41,8 @@ void check_entries(const korv::DatumList& list) {
             "a name is trimmed of blanks");
         KORV_FUZZ_REQUIRE(shift.workspace[0] == shift.dx || shift.dx != shift.dx,
                           "every entry is prepared");
+        KORV_FUZZ_REQUIRE(korv::format_datum_line(shift).size() <= korv::kLongestDatumLine,
+                          "an entry's line fits what the reader takes whole");
     }
 }
 
@@ -55,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     list.load_datum_list();
     check_entries(list);
     const std::string loaded_file = korv::fuzz::read_scratch_file(path);
+    KORV_FUZZ_REQUIRE(
+        list.backup_made() == (loaded_file == original ? std::nullopt : std::optional(backup)),
+        "the list reports the backup it made");
     if (loaded_file != original) {
         KORV_FUZZ_REQUIRE(loaded_file == kBuiltInFile,
                           "an unusable file is replaced by the built-in entries");

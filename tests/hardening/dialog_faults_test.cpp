@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -42,7 +43,9 @@ std::string edit_and_press_done() {
         Form_projections form;
         form.Form_Load();
         form.show();
-        form.findChild<QComboBox*>("Combo_transform")->setCurrentIndex(1);
+        // The first entry after "None", picked with the arrow key.
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(form.findChild<QComboBox*>("Combo_transform"), &down);
         form.findChild<QLineEdit*>("Text_dz")->setText("139.0630");  // edited by 0.002
         form.findChild<QLineEdit*>("Text_zone_number")->setText("56");
         form.findChild<QPushButton*>("Command_done0")->click();

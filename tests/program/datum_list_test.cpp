@@ -49,6 +49,8 @@ class DatumFiles : public DatumListTest, public ::testing::WithParamInterface<Fi
 TEST_P(DatumFiles, UnusableFilesAreReplacedAndKept) {
     testing::write_file(file(), GetParam().content);
     const DatumList list = loaded();
+    EXPECT_EQ(list.backup_made(),
+              GetParam().replaced ? std::optional(file() + ".bak") : std::nullopt);
     if (GetParam().replaced) {
         EXPECT_EQ(testing::read_file(file()), kBuiltInFile);
         EXPECT_EQ(testing::read_file(file() + ".bak"), GetParam().content);
@@ -70,6 +72,36 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"garbage", std::string("\x00\xff\x01garbage\n\xfe", 12), true},
         FileCase{"only_a_header", "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n", true}),
     [](const ::testing::TestParamInfo<FileCase>& info) { return info.param.name; });
+
+TEST_F(DatumListTest, AnUnusableFileIsKeptBesideTheEarlierBackups) {
+    testing::write_file(file() + ".bak", "first");
+    testing::write_file(file() + ".bak2", "second");
+    testing::write_file(file(), "third");
+    EXPECT_EQ(loaded().backup_made(), file() + ".bak3");
+    EXPECT_EQ(testing::read_file(file() + ".bak"), "first");
+    EXPECT_EQ(testing::read_file(file() + ".bak2"), "second");
+    EXPECT_EQ(testing::read_file(file() + ".bak3"), "third");
+}
+
+// Two copies of the program on one file: each change is made to the file as it is then.
+TEST_F(DatumListTest, TwoListsOnOneFileKeepEachOthersChanges) {
+    DatumList first = loaded();
+    DatumList second = loaded();
+    ShiftValues edited = values_of(first.entry(1));
+    edited.dz += 1;  // the line keeps its length
+    ASSERT_EQ(first.define_datum_shift("AGD84 to GDA 94", edited), DefineResult::kSaved);
+    EXPECT_EQ(second.define_datum_shift("AGD84 to GDA 94", values_of(second.entry(1))),
+              DefineResult::kUnchanged)
+        << "an entry this list did not change is not written back";
+    EXPECT_EQ(second.define_datum_shift("Site B", ShiftValues{1}), DefineResult::kSaved);
+    EXPECT_TRUE(second.save_datum_list());
+    EXPECT_EQ(first.define_datum_shift("Site A", ShiftValues{2}), DefineResult::kSaved);
+    const DatumList again = loaded();
+    ASSERT_EQ(again.count(), 4);
+    EXPECT_EQ(values_of(again.entry(1)), edited);
+    EXPECT_EQ(again.entry(3).name, "Site B");
+    EXPECT_EQ(again.entry(4).name, "Site A");
+}
 
 TEST_F(DatumListTest, FieldsAreTrimmedAndAFieldAfterTheEighthIsIgnored) {
     testing::write_file(file(),
@@ -178,10 +210,16 @@ TEST_F(DatumListTest, WhatALoadedListHoldsIsSavedSoThatItLoadsTheSame) {
     EXPECT_EQ(list.entry(1).name, "None of yours");
     EXPECT_EQ(values_of(list.entry(2)), (ShiftValues{0, 0, 3}))
         << "numbers too large for a double read 0";
-    EXPECT_EQ(list.entry(3).name.size(), kLongestName);
-    EXPECT_EQ(parse_datum_line(std::string(kLongestName - 1, 'B') + "  C,1").name,
-              std::string(kLongestName - 1, 'B'))
+    // The reader cut the line after 10240 characters: the first piece's name is cut where its
+    // line, written with its numbers, fits; the rest of the line is a name kept whole.
+    const size_t room = kLongestDatumLine - format_datum_line(parse_datum_line(",1")).size();
+    EXPECT_EQ(list.entry(3).name.size(), room);
+    EXPECT_EQ(list.entry(4).name.size(), 20000 - kLongestDatumLine);
+    EXPECT_EQ(parse_datum_line(std::string(room - 1, 'B') + "  C,1").name.size(), room - 1)
         << "a name cut within blanks is trimmed again";
+    EXPECT_EQ(format_datum_line(parse_datum_line(std::string(10000, 'N') + ",1e300")).size(),
+              kLongestDatumLine)
+        << "a name is cut to make room for long numbers";
     ASSERT_TRUE(list.save_datum_list());
     EXPECT_NE(testing::read_file(file()).find("\r\n None of yours,1.0000,"), std::string::npos);
 

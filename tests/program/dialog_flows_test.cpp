@@ -2,6 +2,8 @@
 // "Cancel" and the conversion test panel, with the settings store and "datum.csv" in a
 // temporary folder.
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
@@ -10,7 +12,9 @@
 #include <cmath>
 
 #include "angle_text.h"
+#include "datum_list.h"
 #include "datum_shift.h"
+#include "datum_shift_frame.h"
 #include "form_projections.h"
 #include "settings_store.h"
 #include "source_settings.h"
@@ -22,6 +26,9 @@ namespace {
 
 const char* const kBoxNames[] = {"Text_dx", "Text_dy", "Text_dz", "Text_rx",
                                  "Text_ry", "Text_rz", "Text_sc"};
+constexpr double ShiftValues::*kFields[] = {&ShiftValues::dx, &ShiftValues::dy, &ShiftValues::dz,
+                                            &ShiftValues::rx, &ShiftValues::ry, &ShiftValues::rz,
+                                            &ShiftValues::sc};
 
 const std::string kBuiltInFile =
     "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n"
@@ -84,15 +91,50 @@ private:
     }
     QString text(const char* name) { return find<QLineEdit>(name)->text(); }
     void type(const char* name, const QString& value) { find<QLineEdit>(name)->setText(value); }
-    void click(const char* name) { find<QPushButton>(name)->click(); }
+    // Replaces the text by typing, as a person does: a click into it, select all, type.
+    void type_keys(const char* name, const QString& value) {
+        QWidget* field = find(name);
+        auto* combo = qobject_cast<QComboBox*>(field);
+        QTest::mouseClick(combo != nullptr ? combo->lineEdit() : field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, value);
+    }
+    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
     QComboBox* combo() { return find<QComboBox>("Combo_transform"); }
-    void select_shift(int position) { combo()->setCurrentIndex(position); }
+    void select_shift(int position) { pick(combo(), position, "mouse"); }
+
+    // Opens the list and picks the entry as a person does: a click on it, or the arrow keys or
+    // its name typed, then Enter.
+    static void pick(QComboBox* box, int position, const QString& how) {
+        QAbstractItemView* view = box->view();
+        if (how == "mouse") {
+            box->showPopup();
+        } else {
+            QTest::keyClick(box, Qt::Key_F4);
+        }
+        QTRY_VERIFY(view->isVisible());
+        if (how == "mouse") {
+            const QRect item = view->visualRect(view->model()->index(position, 0));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        } else if (how == "type-ahead") {
+            QTest::keyClicks(view, box->itemText(position));
+            QTest::keyClick(view, Qt::Key_Return);
+        } else {
+            for (int row = view->currentIndex().row(); row != position;
+                 row += row < position ? 1 : -1) {
+                QTest::keyClick(view, row < position ? Qt::Key_Down : Qt::Key_Up);
+            }
+            QTest::keyClick(view, Qt::Key_Return);
+        }
+        QTRY_VERIFY(!view->isVisible());
+    }
     std::string datum_file() const { return sandbox_->path("datum.csv"); }
 
     void start() {
         form_ = std::make_unique<Form_projections>();
         form_->Form_Load();
         form_->show();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     }
 
 private slots:
@@ -117,6 +159,7 @@ private slots:
         for (const char* box : kBoxNames) {
             QCOMPARE(text(box), QStringLiteral("0.0000"));
         }
+        QVERIFY(!find("Command_inverse")->isEnabled());
         QVERIFY(find("vxProjection")->isVisible());
         QVERIFY(messages_->messages().isEmpty());
     }
@@ -132,28 +175,35 @@ private slots:
     }
 
     void an_edit_reaches_the_file_only_beyond_the_tolerance_data() {
-        QTest::addColumn<QString>("dz");
-        QTest::addColumn<bool>("rewritten");
-        QTest::newRow("0.0005") << "139.0615" << false;
-        QTest::newRow("0.002") << "139.0630" << true;
+        QTest::addColumn<int>("box");
+        QTest::addColumn<double>("change");
+        for (int box = 0; box < 7; ++box) {
+            QTest::addRow("%s by 0.0005", kBoxNames[box]) << box << 0.0005;
+            QTest::addRow("%s by 0.002", kBoxNames[box]) << box << 0.002;
+        }
     }
     void an_edit_reaches_the_file_only_beyond_the_tolerance() {
-        QFETCH(QString, dz);
-        QFETCH(bool, rewritten);
+        QFETCH(int, box);
+        QFETCH(double, change);
         store_zone55();
         start();
         select_shift(1);
-        type("Text_dz", dz);
+        ShiftValues values = values_of(built_in_datum_shifts()[0]);
+        const QString typed = QString::number(values.*kFields[box] + change, 'f', 4);
+        type_keys(kBoxNames[box], typed);
         click("Command_done1");
         QVERIFY2(messages_->messages().isEmpty(), qPrintable(messages_->messages().join("; ")));
-        QCOMPARE(form_->state().current_datum_shift.dz, dz.toDouble());
         QCOMPARE(form_->state().current_datum_shift.name, std::string("AGD84 to GDA 94"));
-        std::string expected = kBuiltInFile;
-        if (rewritten) {
-            expected.replace(expected.find("139.0610"), 8, dz.toStdString());
+        QCOMPARE(values_of(form_->state().current_datum_shift).*kFields[box], typed.toDouble());
+        if (change < 0.001) {
+            QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+            return;
         }
-        QCOMPARE(testing::read_file(datum_file()), expected);
-        QCOMPARE(form_->datum_list()->entry(1).dz, rewritten ? dz.toDouble() : 139.061);
+        values.*kFields[box] = typed.toDouble();
+        DatumList saved(datum_file());
+        saved.load_datum_list();
+        QCOMPARE(values_of(saved.entry(1)), values);
+        QCOMPARE(values_of(saved.entry(2)), values_of(built_in_datum_shifts()[1]));
     }
 
     void calculate_inverse_data() {
@@ -191,6 +241,171 @@ private slots:
         const std::string file = testing::read_file(datum_file());
         QVERIFY(file.find("\r\nAGD84 to GDA 94 Inverse,117.") != std::string::npos);
         QVERIFY(!form_->isVisible());
+    }
+
+    // Picking an entry, the selected one too, puts its values back over an inverse or an edit.
+    void picking_an_entry_fills_the_boxes_again_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("inverse");
+        QTest::newRow("mouse, over the inverse") << "mouse" << true;
+        QTest::newRow("keys, over the inverse") << "keys" << true;
+        QTest::newRow("mouse, over an edit") << "mouse" << false;
+        QTest::newRow("keys, over an edit") << "keys" << false;
+    }
+    void picking_an_entry_fills_the_boxes_again() {
+        QFETCH(QString, how);
+        QFETCH(bool, inverse);
+        store_zone55();
+        start();
+        pick(combo(), 1, how);
+        if (inverse) {
+            QTest::mouseClick(find<QPushButton>("Command_inverse"), Qt::LeftButton);
+        } else {
+            type_keys("Text_sc", "5");
+        }
+        pick(combo(), 1, how);
+        QCOMPARE(combo()->currentText(), QStringLiteral("AGD84 to GDA 94"));
+        QCOMPARE(text("Text_rx"), QStringLiteral("-0.2920"));
+        QCOMPARE(text("Text_sc"), QStringLiteral("-0.1910"));
+        QTest::mouseClick(find<QPushButton>("Command_done1"), Qt::LeftButton);
+        QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+    }
+
+    // Typing never selects an entry, whatever matches it: the name and the values stay as
+    // typed, are current for the run, and never reach "datum.csv".
+    void a_typed_name_stays_as_typed_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the start of an entry") << "AGD6";
+        QTest::newRow("an entry in other case") << "agd66 to gda 94";
+    }
+    void a_typed_name_stays_as_typed() {
+        QFETCH(QString, name);
+        store_zone55();
+        start();
+        type_keys("Text_dz", "7");
+        type_keys("Combo_transform", name);
+        QTest::keyClick(combo(), Qt::Key_Tab);
+        QCOMPARE(combo()->currentText(), name);
+        QCOMPARE(text("Text_dz"), QStringLiteral("7"));
+        QCOMPARE(find<DatumShiftFrame>("Frame_datum_shift")->selected_position(), -1);
+        QVERIFY(!find("Command_inverse")->isEnabled());
+        type_keys("Text_dx", "1");
+        click("Command_done0");
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(form_->state().current_datum_shift.name, name.toStdString());
+        QCOMPARE(values_of(form_->state().current_datum_shift), (ShiftValues{1, 0, 7}));
+        QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
+    }
+
+    // Enter presses "Done" everywhere on the panel but in the datum shift drop-down, which keeps
+    // the typed text as typed.
+    void enter_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("in the drop-down") << "Combo_transform" << false;
+        QTest::newRow("in a datum box") << "Text_dz" << true;
+    }
+    void enter() {
+        QFETCH(QString, field);
+        QFETCH(bool, closes);
+        store_zone55();
+        start();
+        type_keys(qPrintable(field), "12");
+        QTest::keyClick(find(qPrintable(field)), Qt::Key_Return);
+        QCOMPARE(!form_->isVisible(), closes);
+        if (!closes) {
+            QCOMPARE(combo()->currentText(), QStringLiteral("12"));
+            QCOMPARE(combo()->count(), 3);
+            QCOMPARE(find<DatumShiftFrame>("Frame_datum_shift")->selected_position(), -1);
+        }
+    }
+
+    void escape_closes_the_test_panel_then_the_dialog() {
+        store_zone55();
+        start();
+        click("Command_done1");
+        QTest::keyClick(find("Text_lon0"), Qt::Key_Escape);
+        QVERIFY(!find("Frame_transform_test")->isVisible());
+        QVERIFY(form_->isVisible());
+        QTest::keyClick(find("Command_done1"), Qt::Key_Escape);
+        QVERIFY(!form_->isVisible());
+    }
+
+    // The run a new user makes, through the mouse and the keyboard only.
+    void the_typical_run() {
+        start();
+        pick(find<QComboBox>("Combo_projection"), 2, "mouse");  // Universal Transverse Mercator
+        type_keys("Text_zone_number", "55");
+        pick(combo(), 2, "type-ahead");  // AGD66 to GDA 94
+        click("Command_done1");
+        type_keys("Text_lon0", "144 25 29.5244");
+        type_keys("Text_lat0", "-37 57 03.7203");
+        click("Command_geo_to_grid0");
+        QCOMPARE(text("Text_east0"), QStringLiteral("273740.5"));  // on the first spheroid
+        click("Command_transform0");
+        QCOMPARE(text("Text_lon1"), QStringLiteral("144 25 34.29259"));  // about 120 m east
+        click("Command_done_test");
+        click("Command_done0");
+        QVERIFY(messages_->messages().isEmpty());
+        QVERIFY(!form_->isVisible());
+        // The first spheroid and the northern hemisphere of a first start, zone 55 of UTM.
+        QCOMPARE(stored("Parameters1"), QStringLiteral(" 1; 2; 1;-177; 0; 0; 0"));
+        QCOMPARE(stored("Parameters2"), QStringLiteral(" 500000; 0; 0.9996; 6; 55"));
+    }
+
+    void every_field_and_button_has_a_spoken_name_data() {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("name");
+        const char* const fields[][2] = {{"Text_lon", "longitude"},
+                                         {"Text_lat", "latitude"},
+                                         {"Text_elevation", "elevation"},
+                                         {"Text_east", "east"},
+                                         {"Text_north", "north"},
+                                         {"Command_geo_to_grid", "lat/lon to east/north"},
+                                         {"Command_grid_to_geo", "east/north to lat/lon"}};
+        for (const auto& [widget, name] : fields) {
+            QTest::addRow("%s0", widget) << QString(widget) + "0" << QString("Source ") + name;
+            QTest::addRow("%s1", widget) << QString(widget) + "1" << QString("Map ") + name;
+        }
+        const char* const others[][2] = {{"Command_transform0", "Convert Source Data to Map"},
+                                         {"Command_transform1", "Convert Map to Source Data"},
+                                         {"Command_done_test", "Done testing"},
+                                         {"Combo_transform", "Transform"},
+                                         {"Command_inverse", "Calculate Inverse"}};
+        for (const auto& [widget, name] : others) {
+            QTest::newRow(widget) << widget << name;
+        }
+        for (const char* box : kBoxNames) {  // "Text_dx" is "DX"
+            QTest::newRow(box) << box << QString(box).mid(5).toUpper();
+        }
+    }
+    void every_field_and_button_has_a_spoken_name() {
+        QFETCH(QString, widget);
+        QFETCH(QString, name);
+        start();
+        QAccessibleInterface* spoken =
+            QAccessible::queryAccessibleInterface(find(qPrintable(widget)));
+        if (spoken->role() == QAccessible::ComboBox) {
+            // A drop-down's name is its text; the reader says the label it is related to.
+            const auto labels = spoken->relations(QAccessible::Label);
+            QVERIFY(!labels.isEmpty());
+            spoken = labels.front().first;
+        }
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+    }
+
+    void an_unusable_datum_file_is_kept_and_the_user_told() {
+        testing::write_file(datum_file() + ".bak", "earlier");
+        testing::write_file(datum_file(), "no list");
+        start();
+        const QString backup = QString::fromStdString(datum_file() + ".bak2");
+        QTRY_COMPARE(messages_->messages(),
+                     QStringList{"\"" + QString::fromStdString(datum_file()) +
+                                 "\" could not be used as a datum shift list and was replaced by "
+                                 "the two published shifts. Its content is kept in \"" +
+                                 backup + "\"."});
+        QCOMPARE(testing::read_file(backup.toStdString()), std::string("no list"));
+        QCOMPARE(testing::read_file(datum_file() + ".bak"), std::string("earlier"));
     }
 
     void a_typed_name_is_current_for_the_run_only() {
@@ -235,17 +450,25 @@ private slots:
         QVERIFY(form_->state().current_datum_shift.name.empty());
     }
 
+    void a_name_that_the_file_cannot_hold_is_refused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("blank") << "  "
+                               << "A name must be supplied for the transform";
+        QTest::newRow("comma") << "Site A, east"
+                               << "A transform name cannot contain a comma";
+        QTest::newRow("too long") << QString(10200, 'A')
+                                  << "The transform name is too long to be kept in the datum list";
+    }
     void a_name_that_the_file_cannot_hold_is_refused() {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
         store_zone55();
         start();
         select_shift(1);
-        combo()->lineEdit()->setText("  ");
+        combo()->lineEdit()->setText(name);  // as "Calculate Inverse" sets it: still selected
         click("Command_done1");
-        QCOMPARE(messages_->messages(), QStringList{"A name must be supplied for the transform"});
-        messages_->clear();
-        combo()->lineEdit()->setText("Site A, east");
-        click("Command_done1");
-        QCOMPARE(messages_->messages(), QStringList{"A transform name cannot contain a comma"});
+        QCOMPARE(messages_->messages(), QStringList{message});
         QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
     }
 
@@ -282,14 +505,32 @@ private slots:
         QCOMPARE(form_->state().committed_coord_system.zone_number, 56);
     }
 
-    void a_tested_definition_stays_after_cancel() {
+    // "Cancel" keeps what "Test Transform" last took, and nothing of later edits.
+    void cancel_stores_what_was_taken_data() {
+        QTest::addColumn<bool>("tested");
+        QTest::newRow("edited") << false;
+        QTest::newRow("edited and tested") << true;
+    }
+    void cancel_stores_what_was_taken() {
+        QFETCH(bool, tested);
         store_zone55();
         start();
-        find<QLineEdit>("Text_zone_number")->setText("54");
-        click("Command_done1");
-        click("Command_done_test");
+        select_shift(1);
+        type_keys("Text_dz", "139.0630");
+        type_keys("Text_zone_number", "54");
+        if (tested) {
+            click("Command_done1");
+            click("Command_done_test");
+        }
         click("Cancel");
-        QCOMPARE(stored("Parameters2"), QStringLiteral(" 500000; 10000000; 0.9996; 6; 54"));
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(stored("Parameters2"),
+                 tested ? " 500000; 10000000; 0.9996; 6; 54" : " 500000; 10000000; 0.9996; 6; 55");
+        std::string expected = kBuiltInFile;
+        if (tested) {
+            expected.replace(expected.find("139.0610"), 8, "139.0630");
+        }
+        QCOMPARE(testing::read_file(datum_file()), expected);
     }
 
     void done_with_the_shift_text_cleared_takes_no_shift() {

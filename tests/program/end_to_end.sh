@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a virtual display: started from a fresh folder with a stored definition,
-# left with Enter (which presses "Done"). Afterwards the settings hold the definition (its name
-# trimmed, as only the program writes it) and "datum.csv" holds the two built-in entries.
+# left with Enter (which presses "Done"). Its title bar reads exactly the dialog's title.
+# Afterwards the settings hold the definition (its name trimmed, as only the program writes it)
+# and "datum.csv" holds the two built-in entries.
 #   end_to_end.sh <folder of the built program and its libraries>
 set -euo pipefail
 bin=$1
@@ -23,13 +24,15 @@ timeout 60 xvfb-run -a bash -c '
     "$1/Quarrow" &
     program=$!
     window=$(xdotool search --sync --onlyvisible --name "Define Source Datum Definitions" | head -n 1)
+    xdotool getwindowname "$window" > "$2"
     xdotool mousemove --window "$window" 20 20
     sleep 0.5
     xdotool key Return
     wait $program
-' bash "$work/program"
+' bash "$work/program" "$work/title"
 
 fail() { echo "end-to-end: $*" >&2; exit 1; }
+[ "$(cat "$work/title")" = "Define Source Datum Definitions" ] || fail "title: $(cat "$work/title")"
 settings=$(cat "$work/config/Halvern/Quarrtool.conf")
 grep -q '^Name=MGA zone 55$' <<<"$settings" || fail "Name not written: $settings"
 grep -q '^Parameters2=" 500000; 10000000; 0.9996; 6; 55"$' <<<"$settings" || fail "Parameters2: $settings"
