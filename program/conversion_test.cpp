@@ -27,11 +27,11 @@ bool within(std::optional<double> value, double limit) {
 
 Outcome<GeographicPoint> read_geographic_point(std::string_view longitude_text,
                                                std::string_view latitude_text) {
-    const std::optional<double> longitude = angle_from_text(longitude_text);
+    const std::optional<double> longitude = angle_from_text(longitude_text, kLongitudeAngle);
     if (!within(longitude, kLongitudeLimit)) {
         return Refusal{"Longitude is invalid"};
     }
-    const std::optional<double> latitude = angle_from_text(latitude_text);
+    const std::optional<double> latitude = angle_from_text(latitude_text, kLatitudeAngle);
     if (!within(latitude, kLatitudeLimit)) {
         return Refusal{"Latitude is invalid"};
     }

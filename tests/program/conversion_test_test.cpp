@@ -55,7 +55,10 @@ INSTANTIATE_TEST_SUITE_P(Points, ReadGeographicPoint,
                                            PointCase{"0", "-90", "Latitude is invalid"},
                                            PointCase{"east", "0", "Longitude is invalid"},
                                            PointCase{"0", "", "Latitude is invalid"},
-                                           PointCase{"000 00 00.000", "000 00 00.000", ""}));
+                                           PointCase{"000 00 00.000", "000 00 00.000", ""},
+                                           PointCase{"144°25'29.5244\"E", "37°57'3.7203\"S", ""},
+                                           PointCase{"144 25 29 N", "0", "Longitude is invalid"},
+                                           PointCase{"0", "37 57 3 E", "Latitude is invalid"}));
 
 TEST(ConversionTest, GridBoxesMustBeNumericAsAWhole) {
     EXPECT_EQ(refusal(read_grid_point("273741.3 m", "0")), "Easting is invalid");
