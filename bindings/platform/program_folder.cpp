@@ -1,7 +1,7 @@
 #include "program_folder.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDir>
 
 namespace korv {
 namespace {
@@ -20,7 +20,9 @@ QString program_folder() {
     if (QCoreApplication::instance() != nullptr) {
         return QCoreApplication::applicationDirPath();
     }
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
+    // Without an application object the program's own path is unknown: the folder it was
+    // started in stands in.
+    return QDir::currentPath();
 }
 
 void set_program_folder(const QString& folder) {
