@@ -1,7 +1,5 @@
 #include "geodesy_library.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QLibrary>
 #include <cmath>
 #include <limits>
@@ -30,23 +28,9 @@ bool resolve(QLibrary& library, const char* name, Function& function) {
     return function != nullptr;
 }
 
-// Where the library is looked for: beside the program, in the library folder of an installed
-// program, then wherever the system finds libraries by name.
-QStringList candidates() {
-    const QString name = QStringLiteral("Korvutil32");
-    QStringList places = {QDir(program_folder()).filePath(name)};
-    if (QCoreApplication::instance() != nullptr) {
-        const QDir application(QCoreApplication::applicationDirPath());
-        places << application.filePath(name)
-               << application.filePath(QStringLiteral("../lib/") + name);
-    }
-    places << name;
-    return places;
-}
-
 Result<Functions> bind() {
     QString reasons;
-    for (const QString& candidate : candidates()) {
+    for (const QString& candidate : library_candidates(QStringLiteral("Korvutil32"))) {
         // Loaded for the rest of the process: the functions stay in use until it ends.
         QLibrary library(candidate);
         if (!library.load()) {

@@ -3,6 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 
+// The library folder of an installed program, relative to the program's own folder.
+#ifndef KORV_RELATIVE_LIBRARY_FOLDER
+#define KORV_RELATIVE_LIBRARY_FOLDER "../lib"
+#endif
+
 namespace korv {
 namespace {
 
@@ -23,6 +28,19 @@ QString program_folder() {
     // Without an application object the program's own path is unknown: the folder it was
     // started in stands in.
     return QDir::currentPath();
+}
+
+QStringList library_candidates(const QString& library_name) {
+    QStringList places = {QDir(program_folder()).filePath(library_name)};
+    if (QCoreApplication::instance() != nullptr) {
+        const QDir application(QCoreApplication::applicationDirPath());
+        places << application.filePath(library_name)
+               << application.filePath(QStringLiteral(KORV_RELATIVE_LIBRARY_FOLDER "/") +
+                                       library_name);
+    }
+    places << library_name;
+    places.removeDuplicates();
+    return places;
 }
 
 void set_program_folder(const QString& folder) {
