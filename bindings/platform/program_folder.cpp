@@ -38,6 +38,10 @@ QStringList library_candidates(const QString& library_name) {
                << application.filePath(QStringLiteral(KORV_RELATIVE_LIBRARY_FOLDER "/") +
                                        library_name);
     }
+    // Hosts find the control libraries among Qt's plugin paths; what they bind sits beside them.
+    for (const QString& folder : QCoreApplication::libraryPaths()) {
+        places << QDir(folder).filePath(library_name);
+    }
     places << library_name;
     places.removeDuplicates();
     return places;
