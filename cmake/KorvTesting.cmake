@@ -1,5 +1,6 @@
-# Helpers that give every test program the same environment: offscreen Qt, a private runtime
-# folder and a private configuration folder, so no test touches the user's real settings.
+# Helpers that give every test program the same environment: offscreen Qt, the control libraries
+# among Qt's plugin paths (hosts find them there by class name), a private runtime folder and a
+# private configuration folder, so no test touches the user's real settings.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
@@ -19,6 +20,7 @@ endif()
 set(KORV_TEST_ENVIRONMENT
     LOCPATH=${KORV_TEST_LOCALES}
     QT_QPA_PLATFORM=offscreen
+    QT_PLUGIN_PATH=${CMAKE_BINARY_DIR}/bin
     XDG_RUNTIME_DIR=${KORV_TEST_RUNTIME_DIR}
     XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config
     LC_ALL=C.UTF-8)

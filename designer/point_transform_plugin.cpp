@@ -1,6 +1,6 @@
 #include "point_transform_plugin.h"
 
-#include "point_transform.h"
+#include "point_transform_library.h"
 
 PointTransformPlugin::PointTransformPlugin(QObject* parent)
     : ControlPlugin(QStringLiteral("korv::PointTransform"), QStringLiteral("point_transform.h"),
@@ -10,5 +10,7 @@ PointTransformPlugin::PointTransformPlugin(QObject* parent)
                     parent) {}
 
 QWidget* PointTransformPlugin::createWidget(QWidget* parent) {
-    return new korv::PointTransform(parent);
+    // Created the way every host creates it: through the control library's plugin.
+    return korv::PointTransformLibrary().create(QStringLiteral("KorvPointTransform.PointTransform"),
+                                                parent);
 }

@@ -1,6 +1,6 @@
 #include "projection_plugin.h"
 
-#include "projection.h"
+#include "projection_library.h"
 
 ProjectionPlugin::ProjectionPlugin(QObject* parent)
     : ControlPlugin(QStringLiteral("korv::Projection"), QStringLiteral("projection.h"),
@@ -10,5 +10,6 @@ ProjectionPlugin::ProjectionPlugin(QObject* parent)
                     parent) {}
 
 QWidget* ProjectionPlugin::createWidget(QWidget* parent) {
-    return new korv::Projection(parent);
+    // Created the way every host creates it: through the control library's plugin.
+    return korv::ProjectionLibrary().create(QStringLiteral("KorvProjection.Projection"), parent);
 }

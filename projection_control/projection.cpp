@@ -296,14 +296,16 @@ int32_t Projection::read_property(CoordSystem& trValue) {
     }
     // Taken into the stored record only once everything has succeeded, so a failed read leaves
     // the control's record as it was.
-    CoordSystem record = record_;
-    read_entries(entries(), utilities_, record);
-    if (!compute_derived(record)) {
+    CoordSystem entered = record_;
+    read_entries(entries(), utilities_, entered);
+    const Result<CoordSystem> computed = with_derived_constants(entered);
+    if (!computed) {
         show_message(QStringLiteral(
             "The constants of this projection could not be computed, so the coordinate system "
             "cannot be used. Check the projection and the spheroid."));
         return -1;
     }
+    CoordSystem record = *computed;
     record.defined = kTrue;
     record_ = record;
     trValue = record_;

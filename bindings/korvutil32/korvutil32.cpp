@@ -1,34 +1,24 @@
-// The library's C entry points: they check the caller's pointers, copy every input before any
-// output is written (callers pass the same variables for input and output), and keep exceptions
-// from crossing the C interface.
+// The library's C entry points, a thin layer over the geodesy core: they check the caller's
+// pointers, translate constants blocks and workspaces into the core's values, copy every input
+// before any output is written (callers pass the same variables for input and output), and keep
+// exceptions from crossing the C interface.
 #include "korvutil32.h"
 
 #include <limits>
-#include <optional>
 
+#include "constants_block.h"
+#include "conversion_cache.h"
 #include "coordinate_system.h"
-#include "datum_shift.h"
-#include "projections.h"
+#include "datum_transformation.h"
+#include "shift_workspace.h"
 
 namespace {
 
-using korvutil32::CoordinateSystem;
-using korvutil32::CoordinateSystemDefinition;
-using korvutil32::GeocentricShift;
-using korvutil32::GeodeticPoint;
-using korvutil32::GeographicPoint;
-using korvutil32::GridPoint;
-using korvutil32::SevenParameters;
-
-// Runs a conversion; an exception (only memory exhaustion is possible) counts as a failure.
-template <typename Work>
-auto guarded(Work&& work) noexcept -> decltype(work()) {
-    try {
-        return work();
-    } catch (...) {
-        return std::nullopt;
-    }
-}
+using korv::GeodeticPoint;
+using korv::GeographicPoint;
+using korv::GridPoint;
+using korv::Result;
+namespace geodesy = korv::geodesy;
 
 template <typename... Pointers>
 bool all_present(const Pointers*... pointers) {
@@ -37,6 +27,43 @@ bool all_present(const Pointers*... pointers) {
 
 double value_or_nan(const double* value) {
     return value != nullptr ? *value : std::numeric_limits<double>::quiet_NaN();
+}
+
+// Runs a conversion; an exception (only memory exhaustion is possible) counts as a failure.
+template <typename T, typename Work>
+Result<T> guarded(Work&& work) noexcept {
+    try {
+        return work();
+    } catch (...) {
+        return korv::Error{"out of memory"};
+    }
+}
+
+// The coordinate system a block describes for a zone, made once per thread and reused while
+// callers convert point after point with the same block.
+const Result<geodesy::CoordinateSystem>& system_for(const double* block, int32_t zone) {
+    thread_local korvutil32::ConversionCache<geodesy::CoordinateSystem> cache;
+    return cache.find_or_make(korvutil32::system_key(block, zone), [&] {
+        return geodesy::CoordinateSystem::create(korvutil32::definition_of(block, zone));
+    });
+}
+
+const Result<geodesy::DatumTransformation>& transformation_for(const double* workspace,
+                                                               const double* in_constants,
+                                                               const double* out_constants) {
+    thread_local korvutil32::ConversionCache<geodesy::DatumTransformation> cache;
+    const korv::Spheroid from = korvutil32::spheroid_of(in_constants);
+    const korv::Spheroid to = korvutil32::spheroid_of(out_constants);
+    return cache.find_or_make(
+        korvutil32::transformation_key(workspace, from.code, to.code),
+        [&]() -> Result<geodesy::DatumTransformation> {
+            const std::optional<korv::DatumShift> shift =
+                korvutil32::read_shift_workspace(workspace);
+            if (!shift) {
+                return korv::Error{"the workspace was not made by DEFINE_DATUM"};
+            }
+            return geodesy::DatumTransformation::create(*shift, from, to);
+        });
 }
 
 }  // namespace
@@ -50,9 +77,14 @@ KORVUTIL32_API void DEFINE_DATUM(double* dx, double* dy, double* dz, double* rx,
     }
     // A missing value is stored as NaN, which makes the conversion refuse the workspace rather
     // than apply a shift that was never fully given.
-    const SevenParameters shift{value_or_nan(dx), value_or_nan(dy), value_or_nan(dz),
-                                value_or_nan(rx), value_or_nan(ry), value_or_nan(rz),
-                                value_or_nan(sc)};
+    const korv::DatumShift shift{{},
+                                 value_or_nan(dx),
+                                 value_or_nan(dy),
+                                 value_or_nan(dz),
+                                 value_or_nan(rx),
+                                 value_or_nan(ry),
+                                 value_or_nan(rz),
+                                 value_or_nan(sc)};
     korvutil32::write_shift_workspace(shift, workspace);
 }
 
@@ -60,21 +92,21 @@ KORVUTIL32_API void CONVERT_DATUM(int32_t* direction, double* lon, double* lat, 
                                   double* in_constants, double* lon_out, double* lat_out,
                                   double* h_out, double* out_constants, double* workspace) {
     if (!all_present(direction, lon, lat, h, in_constants, lon_out, lat_out, h_out, out_constants,
-                     workspace)) {
+                     workspace) ||
+        (*direction != 1 && *direction != -1)) {
         return;
     }
-    const std::optional<GeodeticPoint> result = guarded([&]() -> std::optional<GeodeticPoint> {
-        const std::optional<GeocentricShift> shift = korvutil32::read_shift_workspace(workspace);
-        if (!shift) {
-            return std::nullopt;
+    const GeodeticPoint point{{*lon, *lat}, *h};
+    const Result<GeodeticPoint> result = guarded<GeodeticPoint>([&]() -> Result<GeodeticPoint> {
+        const auto& transformation = transformation_for(workspace, in_constants, out_constants);
+        if (!transformation) {
+            return transformation.error();
         }
-        return korvutil32::shift_point(*shift, *direction, GeodeticPoint{*lon, *lat, *h},
-                                       korvutil32::ellipsoid_of(in_constants),
-                                       korvutil32::ellipsoid_of(out_constants));
+        return *direction == 1 ? transformation->forward(point) : transformation->inverse(point);
     });
     if (result) {
-        *lon_out = result->longitude;
-        *lat_out = result->latitude;
+        *lon_out = result->position.longitude;
+        *lat_out = result->position.latitude;
         *h_out = result->height;
     }
 }
@@ -84,17 +116,15 @@ KORVUTIL32_API void LL2EN(double* lon, double* lat, int32_t* zone, double* east,
     if (status == nullptr) {
         return;
     }
-    std::optional<GridPoint> result;
-    if (all_present(lon, lat, zone, east, north, constants)) {
-        result = guarded([&]() -> std::optional<GridPoint> {
-            const std::optional<CoordinateSystem> system =
-                korvutil32::read_constants(constants, *zone);
-            if (!system) {
-                return std::nullopt;
-            }
-            return korvutil32::project(*system, GeographicPoint{*lon, *lat});
-        });
+    if (!all_present(lon, lat, zone, east, north, constants)) {
+        *status = -1;
+        return;
     }
+    const GeographicPoint point{*lon, *lat};
+    const Result<GridPoint> result = guarded<GridPoint>([&]() -> Result<GridPoint> {
+        const auto& system = system_for(constants, *zone);
+        return system ? system->to_grid(point) : Result<GridPoint>(system.error());
+    });
     if (result) {
         *east = result->east;
         *north = result->north;
@@ -107,17 +137,16 @@ KORVUTIL32_API void EN2LL(double* east, double* north, int32_t* zone, double* lo
     if (status == nullptr) {
         return;
     }
-    std::optional<GeographicPoint> result;
-    if (all_present(east, north, zone, lon, lat, constants)) {
-        result = guarded([&]() -> std::optional<GeographicPoint> {
-            const std::optional<CoordinateSystem> system =
-                korvutil32::read_constants(constants, *zone);
-            if (!system) {
-                return std::nullopt;
-            }
-            return korvutil32::unproject(*system, GridPoint{*east, *north});
-        });
+    if (!all_present(east, north, zone, lon, lat, constants)) {
+        *status = -1;
+        return;
     }
+    const GridPoint point{*east, *north};
+    const Result<GeographicPoint> result =
+        guarded<GeographicPoint>([&]() -> Result<GeographicPoint> {
+            const auto& system = system_for(constants, *zone);
+            return system ? system->to_geographic(point) : Result<GeographicPoint>(system.error());
+        });
     if (result) {
         *lon = result->longitude;
         *lat = result->latitude;
@@ -132,14 +161,23 @@ KORVUTIL32_API void CRDPRM(int32_t* spheroid, int32_t* projection, int32_t* hemi
     if (constants == nullptr) {
         return;
     }
-    CoordinateSystemDefinition definition;
+    korv::CoordinateSystemDefinition definition;
     // With any argument missing the block is still filled, with projection 0: conversions
     // through it then fail instead of using a half-described system.
     if (all_present(spheroid, projection, hemisphere, lon0, lat0, sp1, sp2, false_east, false_north,
                     scale_factor, zone_width)) {
-        definition = CoordinateSystemDefinition{
-            *spheroid, *projection, *hemisphere,  *lon0,         *lat0,      *sp1,
-            *sp2,      *false_east, *false_north, *scale_factor, *zone_width};
+        definition.projection =
+            korv::projection_kind(*projection).value_or(korv::ProjectionKind::kLocalGrid);
+        definition.spheroid = *spheroid;
+        definition.hemisphere = *hemisphere;
+        definition.longitude_origin = *lon0;
+        definition.latitude_origin = *lat0;
+        definition.standard_parallel_1 = *sp1;
+        definition.standard_parallel_2 = *sp2;
+        definition.false_east = *false_east;
+        definition.false_north = *false_north;
+        definition.scale_factor = *scale_factor;
+        definition.zone_width = *zone_width;
     }
     korvutil32::write_constants(definition, constants);
 }

@@ -1,42 +1,47 @@
 #include "control_factory.h"
 
-#include <dlfcn.h>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
 #include <QWidget>
 
+#include "control_plugin.h"
 #include "program_folder.h"
 
 namespace korv {
 namespace {
 
-// The folder this library was loaded from: the control libraries are installed beside it.
-QString library_folder() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&create_control), &info) == 0 || info.dli_fname == nullptr) {
-        return {};
-    }
-    return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
+bool lists_class(const QPluginLoader& loader, const QString& class_name) {
+    const QJsonObject metadata = loader.metaData();
+    return metadata.value(QStringLiteral("IID")).toString() ==
+               QStringLiteral(KORV_CONTROL_PLUGIN_IID) &&
+           metadata.value(QStringLiteral("MetaData"))
+               .toObject()
+               .value(QStringLiteral("classes"))
+               .toArray()
+               .contains(class_name);
 }
 
-CreateControlFunction find_library_function(const QString& library_name, QString& error) {
-    const QStringList folders = {library_folder(), program_folder()};
-    for (const QString& folder : folders) {
-        if (folder.isEmpty()) {
+// The plugin of the library that lists `class_name`; null with the reason otherwise.
+ControlPlugin* find_plugin(const QString& library_name, const QString& class_name,
+                           QString& reason) {
+    for (const QString& candidate : library_candidates(library_name)) {
+        // The loader's library stays loaded for the process: its controls may live until it ends.
+        QPluginLoader loader(candidate);
+        if (loader.fileName().isEmpty() || loader.metaData().isEmpty()) {
+            reason = QStringLiteral("The control library %1 cannot be found").arg(library_name);
             continue;
         }
-        // Loaded libraries stay loaded for the process: their controls may live until it ends.
-        QLibrary library(QDir(folder).filePath(library_name));
-        if (!library.load()) {
-            error = library.errorString();
-            continue;
+        if (!lists_class(loader, class_name)) {
+            reason = QStringLiteral("%1 holds no control \"%2\"").arg(library_name, class_name);
+            return nullptr;
         }
-        if (auto function =
-                reinterpret_cast<CreateControlFunction>(library.resolve(kCreateControlFunction))) {
-            return function;
+        if (auto* plugin = qobject_cast<ControlPlugin*>(loader.instance())) {
+            return plugin;
         }
-        error = QStringLiteral("%1 is not a control library").arg(library.fileName());
+        reason = QStringLiteral("The control library %1 cannot be loaded: %2")
+                     .arg(library_name, loader.errorString());
+        return nullptr;
     }
     return nullptr;
 }
@@ -50,14 +55,11 @@ QWidget* create_control(const QString& class_name, QWidget* parent, QString* err
     if (library_name.isEmpty() || !class_name.contains('.')) {
         reason =
             QStringLiteral("\"%1\" is not a class name of the form Library.Class").arg(class_name);
-    } else if (CreateControlFunction function = find_library_function(library_name, reason)) {
-        control = function(class_name.toUtf8().constData(), parent);
+    } else if (ControlPlugin* plugin = find_plugin(library_name, class_name, reason)) {
+        control = plugin->create(class_name, parent);
         if (control == nullptr) {
-            reason = QStringLiteral("%1 holds no control \"%2\"").arg(library_name, class_name);
+            reason = QStringLiteral("%1 could not create \"%2\"").arg(library_name, class_name);
         }
-    } else {
-        reason =
-            QStringLiteral("The control library %1 cannot be loaded: %2").arg(library_name, reason);
     }
     if (error != nullptr) {
         *error = reason;

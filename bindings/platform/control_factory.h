@@ -1,12 +1,9 @@
 #pragma once
 // Hosts create a control by its class name, "Library.Class" (for example
-// "KorvProjection.Projection"). The control library is loaded from the folder of the installed
-// libraries and asked for the class through the one function every control library exports:
-//
-//     extern "C" QWidget* korv_create_control(const char* class_name, QWidget* parent);
-//
-// which returns null for a class it does not hold. Hosts then reach the control's public members
-// directly, or late-bound through Qt's meta-object system (QMetaObject::invokeMethod).
+// "KorvProjection.Projection"). The control library of that name is a Qt plugin (see
+// control_plugin.h); it is looked for beside the program, in the library folder of an installed
+// program, and in Qt's plugin paths (QT_PLUGIN_PATH among them). Hosts then reach the control's
+// public members directly, or late-bound through Qt's meta-object system.
 
 #include <QString>
 
@@ -15,9 +12,6 @@
 class QWidget;
 
 namespace korv {
-
-inline constexpr char kCreateControlFunction[] = "korv_create_control";
-using CreateControlFunction = QWidget* (*)(const char* class_name, QWidget* parent);
 
 // The new control, owned by `parent`; null when it cannot be created, with the reason in `error`.
 KORV_PLATFORM_EXPORT QWidget* create_control(const QString& class_name, QWidget* parent,

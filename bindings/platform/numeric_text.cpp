@@ -3,11 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
-
-#include <locale.h>
+#include <optional>
 
 namespace korv {
 namespace {
@@ -56,17 +53,64 @@ size_t number_prefix_length(std::string_view text) {
     return i;
 }
 
-// strtod in the "C" locale: a Qt application switches the process to the user's locale, whose
-// decimal separator may be a comma. `number` holds only the characters of one number.
-double parse_c_number(std::string_view number) {
-    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
-    char buffer[64];
-    if (number.size() < sizeof buffer) {  // the usual case: no allocation
-        number.copy(buffer, number.size());
-        buffer[number.size()] = '\0';
-        return strtod_l(buffer, nullptr, c_locale);
+// Decimal exponent of the first significant digit of a number as number_prefix_length finds it
+// ("123.4" 2, "0.05" -2, "1e400" 400), or nothing for a zero. Exponents are clamped far beyond
+// the range of a double.
+std::optional<long long> decimal_magnitude(std::string_view number) {
+    constexpr long long kClamp = 1000000;
+    size_t i = (number.front() == '+' || number.front() == '-') ? 1 : 0;
+    const size_t integer_start = i;
+    while (i < number.size() && is_digit(number[i])) {
+        ++i;
     }
-    return strtod_l(std::string(number).c_str(), nullptr, c_locale);
+    std::optional<long long> magnitude;
+    for (size_t k = integer_start; k < i && !magnitude; ++k) {
+        if (number[k] != '0') {
+            magnitude = static_cast<long long>(i - k) - 1;
+        }
+    }
+    if (i < number.size() && number[i] == '.') {
+        ++i;
+        long long zeros = 0;
+        for (; i < number.size() && is_digit(number[i]); ++i) {
+            if (!magnitude && number[i] != '0') {
+                magnitude = -(zeros + 1);
+            }
+            zeros += magnitude ? 0 : 1;
+        }
+    }
+    if (!magnitude || i == number.size()) {
+        return magnitude;
+    }
+    // An exponent follows: "e", an optional sign, digits.
+    ++i;
+    const bool negative = number[i] == '-';
+    i += (number[i] == '+' || number[i] == '-') ? 1 : 0;
+    long long exponent = 0;
+    for (; i < number.size(); ++i) {
+        exponent = std::min(kClamp, exponent * 10 + (number[i] - '0'));
+    }
+    return *magnitude + (negative ? -exponent : exponent);
+}
+
+// The value of one number as number_prefix_length finds it. std::from_chars never looks at the
+// locale (a Qt application switches the process to the user's, whose decimal separator may be a
+// comma). Beyond the range of a double a number reads as an infinity of its sign, or as a zero
+// of its sign when it is too small.
+double parse_c_number(std::string_view number) {
+    const bool negative = number.front() == '-';
+    if (number.front() == '+') {
+        number.remove_prefix(1);  // from_chars takes no plus sign
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        const double limit = decimal_magnitude(number).value_or(-1) >= 0
+                                 ? std::numeric_limits<double>::infinity()
+                                 : 0.0;
+        return negative ? -limit : limit;
+    }
+    return value;
 }
 
 // The largest magnitudes the general (15 significant digits) and exponent (5 significant digits)

@@ -1,7 +1,12 @@
 #include "program_folder.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDir>
+
+// The library folder of an installed program, relative to the program's own folder.
+#ifndef KORV_RELATIVE_LIBRARY_FOLDER
+#define KORV_RELATIVE_LIBRARY_FOLDER "../lib"
+#endif
 
 namespace korv {
 namespace {
@@ -20,7 +25,26 @@ QString program_folder() {
     if (QCoreApplication::instance() != nullptr) {
         return QCoreApplication::applicationDirPath();
     }
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
+    // Without an application object the program's own path is unknown: the folder it was
+    // started in stands in.
+    return QDir::currentPath();
+}
+
+QStringList library_candidates(const QString& library_name) {
+    QStringList places = {QDir(program_folder()).filePath(library_name)};
+    if (QCoreApplication::instance() != nullptr) {
+        const QDir application(QCoreApplication::applicationDirPath());
+        places << application.filePath(library_name)
+               << application.filePath(QStringLiteral(KORV_RELATIVE_LIBRARY_FOLDER "/") +
+                                       library_name);
+    }
+    // Hosts find the control libraries among Qt's plugin paths; what they bind sits beside them.
+    for (const QString& folder : QCoreApplication::libraryPaths()) {
+        places << QDir(folder).filePath(library_name);
+    }
+    places << library_name;
+    places.removeDuplicates();
+    return places;
 }
 
 void set_program_folder(const QString& folder) {

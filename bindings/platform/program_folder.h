@@ -2,12 +2,18 @@
 // The folder the running program was started from; "datum.csv" lives there.
 
 #include <QString>
+#include <QStringList>
 
 #include "platform_export.h"
 
 namespace korv {
 
 KORV_PLATFORM_EXPORT QString program_folder();
+
+// Where a library the program binds by name at run time may be, most likely first: beside the
+// program, in the library folder of an installed program, in Qt's plugin paths (where hosts find
+// the control libraries), and last the name alone, for the system's own search.
+KORV_PLATFORM_EXPORT QStringList library_candidates(const QString& library_name);
 
 // Tests point the program's folder at a folder of their own; an empty folder restores the real one.
 KORV_PLATFORM_EXPORT void set_program_folder(const QString& folder);

@@ -1,0 +1,58 @@
+// The core's coordinate systems and datum transformations, made once per thread from the blocks
+// and workspaces callers pass and reused while they convert point after point with the same ones:
+// making one parses an engine definition, which costs far more than converting a point.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "korvutil32_layout.h"
+#include "result.h"
+
+namespace korvutil32 {
+
+// What a made value depends on, compared byte for byte (so a NaN matches itself).
+using CacheKey = std::array<unsigned char, (kWorkspaceSize + 1) * sizeof(double)>;
+
+// The block's defining elements (its display-only figures aside) and the zone.
+CacheKey system_key(const double* block, int32_t zone);
+
+// The whole workspace and the codes of the two spheroids.
+CacheKey transformation_key(const double* workspace, int32_t from_spheroid, int32_t to_spheroid);
+
+// Most recently used first; the least recently used entry makes room for a new one. Failures are
+// kept too: the same block fails the same way every time.
+template <typename Value>
+class ConversionCache {
+public:
+    static constexpr std::size_t kCapacity = 8;
+
+    template <typename Make>
+    const korv::Result<Value>& find_or_make(const CacheKey& key, Make&& make) {
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            if (entries_[i].key == key) {
+                std::rotate(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(i),
+                            entries_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+                return entries_.front().value;
+            }
+        }
+        if (entries_.size() == kCapacity) {
+            entries_.pop_back();
+        }
+        entries_.insert(entries_.begin(), Entry{key, make()});
+        return entries_.front().value;
+    }
+
+private:
+    struct Entry {
+        CacheKey key;
+        korv::Result<Value> value;
+    };
+    std::vector<Entry> entries_;
+};
+
+}  // namespace korvutil32

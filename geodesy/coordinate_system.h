@@ -1,0 +1,67 @@
+#pragma once
+// A coordinate system ready to convert points: checked once when it is made, then converting
+// through cheap const calls from any thread. Degrees and metres at the interface.
+
+#include <string>
+
+#include "coordinate_system_definition.h"
+#include "points.h"
+#include "proj_operation.h"
+#include "result.h"
+#include "spheroids.h"
+
+namespace korv::geodesy {
+
+// Limits beyond which a parameter or coordinate cannot be meant seriously. They turn garbage
+// (1e300, a zone number of two thousand million) into a clean failure instead of a number.
+inline constexpr double kMaxLongitude = 360.0;  // degrees, the range the program accepts
+inline constexpr double kMaxLatitude = 90.0;
+inline constexpr double kMaxGridOffset = 1e9;  // metres, false easting and northing
+inline constexpr double kMaxScaleFactor = 10.0;
+
+class CoordinateSystem {
+public:
+    // The coordinate system of a definition, or an error saying which part of it cannot be used:
+    // a local grid (which has no projection), an unknown spheroid, a parameter out of range, a
+    // zone whose central meridian lies beyond -360..360, or a definition the engine refuses.
+    static Result<CoordinateSystem> create(const CoordinateSystemDefinition& definition);
+
+    // Grid coordinates of a point (longitude within -360..360, latitude within -90..90).
+    Result<GridPoint> to_grid(GeographicPoint point) const;
+
+    // Geographic coordinates of a grid point, the longitude within -180..180. A grid point that
+    // no geographic point maps to (beyond a conic's fan or pole, far outside a transverse
+    // Mercator's belt) is refused.
+    Result<GeographicPoint> to_geographic(GridPoint point) const;
+
+    const CoordinateSystemDefinition& definition() const { return definition_; }
+    const Spheroid& spheroid() const { return spheroid_; }
+    // Longitude of the meridian the projection is centred on: for the zoned projections that of
+    // the zone.
+    double central_meridian() const { return central_meridian_; }
+
+    // The projection as one engine definition in degrees of longitude from Greenwich, as other
+    // engine-based tools take it ("+proj=tmerc +lon_0=147 ...").
+    std::string engine_definition() const;
+
+private:
+    CoordinateSystem(const CoordinateSystemDefinition& definition, const Spheroid& spheroid,
+                     double central_meridian, ProjOperation operation)
+        : definition_(definition),
+          spheroid_(spheroid),
+          central_meridian_(central_meridian),
+          operation_(std::move(operation)) {}
+
+    CoordinateSystemDefinition definition_;
+    Spheroid spheroid_;
+    double central_meridian_;
+    // Works with longitudes relative to the central meridian, so every zone of a zoned system
+    // shares one engine object.
+    ProjOperation operation_;
+};
+
+// Largest distance, in metres, by which an answer of to_geographic may miss the grid point it
+// came from when projected again. Points the projection covers come back within nanometres.
+inline constexpr double kRoundTripTolerance = 1e-3;
+
+}  // namespace korv::geodesy

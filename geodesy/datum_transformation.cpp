@@ -1,0 +1,115 @@
+#include "datum_transformation.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "coordinate_system.h"
+#include "proj_definition.h"
+
+namespace korv::geodesy {
+namespace {
+
+constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+constexpr double kArcSecondsPerRadian = 180.0 * 3600.0 / std::numbers::pi;
+
+// Bounds on a shift that could be real; far wider than any published one.
+constexpr double kMaxTranslation = 1e7;                      // metres
+constexpr double kMinScaleChange = -0.5e6;                   // ppm: the scale stays at 0.5 or more
+constexpr double kMaxScaleChange = 1e6;                      // ppm: the scale stays at 2 or less
+constexpr double kMaxRotation = 2.0 * kArcSecondsPerRadian;  // seconds of arc
+
+bool within(double value, double limit) {
+    return std::isfinite(value) && std::fabs(value) <= limit;
+}
+
+std::optional<Error> shift_problem(const DatumShift& s) {
+    if (!within(s.dx, kMaxTranslation) || !within(s.dy, kMaxTranslation) ||
+        !within(s.dz, kMaxTranslation)) {
+        return Error{"a translation of the datum shift is not a number within 10 000 km"};
+    }
+    if (!within(s.rx, kMaxRotation) || !within(s.ry, kMaxRotation) || !within(s.rz, kMaxRotation)) {
+        return Error{"a rotation of the datum shift is not a number within two radians"};
+    }
+    if (!(s.sc >= kMinScaleChange && s.sc <= kMaxScaleChange)) {
+        return Error{
+            "the scale change of the datum shift is not a number within "
+            "-500000..1000000 ppm"};
+    }
+    return std::nullopt;
+}
+
+ProjDefinition geocentric(const Spheroid& spheroid) {
+    ProjDefinition cart("cart");
+    cart.ellipsoid(spheroid);
+    return cart;
+}
+
+// The shift as the engine's Helmert operation: rotations in seconds of arc, the scale change in
+// parts per million, coordinate frame convention, small-angle rotation matrix.
+ProjDefinition helmert(const DatumShift& s) {
+    ProjDefinition helmert("helmert");
+    helmert.parameter("x", s.dx)
+        .parameter("y", s.dy)
+        .parameter("z", s.dz)
+        .parameter("rx", s.rx)
+        .parameter("ry", s.ry)
+        .parameter("rz", s.rz)
+        .parameter("s", s.sc)
+        .parameter("convention", "coordinate_frame");
+    return helmert;
+}
+
+// Geodetic on `from` (radians, metres) to geocentric, through the shift one way, and back to
+// geodetic on `to`.
+Result<ProjOperation> pipeline(const DatumShift& shift, const Spheroid& from, const Spheroid& to,
+                               bool undo) {
+    ProjDefinition pipeline("pipeline");
+    pipeline.step(geocentric(from)).step(helmert(shift), undo).step(geocentric(to), true);
+    return ProjOperation::create(pipeline.text());
+}
+
+Result<GeodeticPoint> run(const ProjOperation& operation, const GeodeticPoint& point) {
+    if (!within(point.position.longitude, kMaxLongitude) ||
+        !within(point.position.latitude, kMaxLatitude) || !within(point.height, kMaxHeight)) {
+        return Error{
+            "the point lies outside longitudes -360..360, latitudes -90..90 or "
+            "heights of 10 000 km"};
+    }
+    const std::optional<PJ_COORD> moved = operation.transform(
+        PJ_FWD, proj_coord(point.position.longitude * kRadiansPerDegree,
+                           point.position.latitude * kRadiansPerDegree, point.height, 0));
+    if (!moved) {
+        return Error{"the datum shift cannot move the point"};
+    }
+    return GeodeticPoint{{moved->lpz.lam * kDegreesPerRadian, moved->lpz.phi * kDegreesPerRadian},
+                         moved->lpz.z};
+}
+
+}  // namespace
+
+Result<DatumTransformation> DatumTransformation::create(const DatumShift& shift,
+                                                        const Spheroid& from, const Spheroid& to) {
+    if (std::optional<Error> problem = shift_problem(shift)) {
+        return *problem;
+    }
+    Result<ProjOperation> forward = pipeline(shift, from, to, false);
+    Result<ProjOperation> inverse = pipeline(shift, from, to, true);
+    if (!forward) {
+        return forward.error();
+    }
+    if (!inverse) {
+        return inverse.error();
+    }
+    return DatumTransformation(shift, std::move(forward).value(), std::move(inverse).value());
+}
+
+Result<GeodeticPoint> DatumTransformation::forward(const GeodeticPoint& point) const {
+    return run(forward_, point);
+}
+
+Result<GeodeticPoint> DatumTransformation::inverse(const GeodeticPoint& point) const {
+    return run(inverse_, point);
+}
+
+}  // namespace korv::geodesy

@@ -1,0 +1,58 @@
+#pragma once
+// The projections a coordinate system can use, numbered as the Projection control's list shows
+// them; a record's `projection` is this number.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace korv {
+
+enum class ProjectionKind : int32_t {
+    kLocalGrid = 0,
+    kAustralianMapGrid = 1,
+    kUniversalTransverseMercator = 2,
+    kLambertConformal = 3,
+    kAlbersEqualArea = 4,
+    kEquidistantConic = 5,
+};
+
+inline constexpr int32_t kProjectionCount = 6;
+
+// The names the projection list shows, by number.
+inline constexpr std::array<std::string_view, kProjectionCount> kProjectionNames = {
+    "Local Grid",        "Australian Map Grid", "Universal Transverse Mercator",
+    "Lambert Conformal", "Albers Equal Area",   "Equidistant Conic",
+};
+
+// The projection of a list number, or nothing for a number the list does not hold.
+constexpr std::optional<ProjectionKind> projection_kind(int32_t number) {
+    if (number < 0 || number >= kProjectionCount) {
+        return std::nullopt;
+    }
+    return static_cast<ProjectionKind>(number);
+}
+
+constexpr int32_t projection_number(ProjectionKind kind) {
+    return static_cast<int32_t>(kind);
+}
+
+// The zoned projections are transverse Mercator zone systems: the zone number picks the
+// central meridian.
+constexpr bool is_zoned(ProjectionKind kind) {
+    return kind == ProjectionKind::kAustralianMapGrid ||
+           kind == ProjectionKind::kUniversalTransverseMercator;
+}
+
+// The conics use both standard parallels.
+constexpr bool is_conic(ProjectionKind kind) {
+    return kind == ProjectionKind::kLambertConformal || kind == ProjectionKind::kAlbersEqualArea ||
+           kind == ProjectionKind::kEquidistantConic;
+}
+
+// Hemispheres as a record holds them.
+inline constexpr int32_t kNorthernHemisphere = 1;
+inline constexpr int32_t kSouthernHemisphere = 2;
+
+}  // namespace korv

@@ -1,0 +1,41 @@
+#pragma once
+// The outcome of an operation that can fail: its value, or an error with a message that says
+// specifically what was wrong. The one way the core reports failure.
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace korv {
+
+struct Error {
+    std::string message;
+};
+
+template <typename T>
+class [[nodiscard]] Result {
+public:
+    Result(T value) : outcome_(std::in_place_index<0>, std::move(value)) {}
+    Result(Error error) : outcome_(std::in_place_index<1>, std::move(error)) {}
+
+    bool ok() const { return outcome_.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    // The value; only when ok().
+    const T& value() const& { return std::get<0>(outcome_); }
+    T&& value() && { return std::get<0>(std::move(outcome_)); }
+    const T& operator*() const& { return value(); }
+    const T* operator->() const { return &value(); }
+
+    // The value, or `fallback` after a failure.
+    T value_or(T fallback) const { return ok() ? value() : std::move(fallback); }
+
+    // What went wrong; only when !ok().
+    const std::string& message() const { return std::get<1>(outcome_).message; }
+    const Error& error() const { return std::get<1>(outcome_); }
+
+private:
+    std::variant<T, Error> outcome_;
+};
+
+}  // namespace korv
