@@ -8,7 +8,7 @@
 #include "line_reader.h"
 #include "message_box.h"
 #include "numeric_text.h"
-#include "text_files.h"
+#include "output_file.h"
 #include "utilities.h"
 
 namespace korv {
@@ -39,19 +39,18 @@ bool all_finite(const CoordinateFileValues& values) {
         [](double value) { return std::isfinite(value); });
 }
 
-// Writes the file through a file number: it is written beside `path` and replaces it only when
-// complete, so an earlier file is never replaced by part of a new one. True when `path` holds
-// the new file.
+// Writes the file beside `path`, replacing it only when complete, so an earlier file is never
+// replaced by part of a new one. True when `path` holds the new file.
 bool write_file(const std::string& path, const CoordinateFileValues& values) {
-    const int32_t fnum = free_file();
-    if (fnum == 0 || !open_for_output(fnum, path)) {
+    const std::unique_ptr<OutputFile> file = OutputFile::create(path);
+    if (file == nullptr) {
         return false;
     }
     bool written = true;
     for (const std::string& line : coordinate_file_lines(values)) {
-        written = written && write_line(fnum, line);
+        written = written && file->write_line(line);
     }
-    return close_file(fnum) && written;
+    return file->commit() && written;
 }
 
 struct PointLine {
@@ -64,10 +63,12 @@ struct PointLine {
 
 // Splits the next line into fields. The list is emptied first, so fields the line does not have
 // read 0 rather than what an earlier line left there.
-PointLine read_point_line(int32_t fnum, Utilities& utilities, std::vector<std::string>& fields) {
+PointLine read_point_line(InputFile& file, Utilities& utilities, std::vector<std::string>& fields) {
     std::ranges::fill(fields, std::string());
     PointLine line;
-    utilities.split_fields(line.count, get_line_ch(fnum), "", fields);
+    std::string text;
+    read_line_ch(file, text);
+    utilities.split_fields(line.count, text, "", fields);
     const size_t k = line.count == 4 ? 1 : 2;  // otherwise a label comes first
     line.x = leading_number(fields[k]);
     line.y = leading_number(fields[k + 1]);
@@ -80,25 +81,26 @@ enum class ReadFailure { kNone, kCannotOpen, kCannotRead, kOutOfRange };
 
 ReadFailure read_file(const std::string& path, Utilities& utilities,
                       std::vector<std::string>& fields, CoordinateFileValues& values) {
-    const int32_t fnum = free_file();
-    if (fnum == 0 || !open_for_input(fnum, path)) {
+    const std::unique_ptr<InputFile> file = InputFile::open(path);
+    if (file == nullptr) {
         return ReadFailure::kCannotOpen;
     }
-    get_line_ch(fnum);  // the header: any content
-    const PointLine first = read_point_line(fnum, utilities, fields);
-    const PointLine second = read_point_line(fnum, utilities, fields);
+    std::string header;
+    read_line_ch(*file, header);  // any content
+    const PointLine first = read_point_line(*file, utilities, fields);
+    const PointLine second = read_point_line(*file, utilities, fields);
     CoordinateFileValues read;
     read.points = {first.x,  first.y,  first.new_x,  first.new_y,
                    second.x, second.y, second.new_x, second.new_y};
     // Only a plain four-number second line is followed by an elevation line. A missing or
     // unreadable one means no elevation change, not a scale of 0 that would flatten every height.
     if (second.count == 4) {
-        if (const std::optional<double> shift = read_number(fnum)) {
+        if (const std::optional<double> shift = read_number(*file)) {
             read.zshift = *shift;
-            read.zscale = read_number(fnum).value_or(1.0);
+            read.zscale = read_number(*file).value_or(1.0);
         }
     }
-    if (!close_file(fnum)) {
+    if (file->failed()) {
         return ReadFailure::kCannotRead;
     }
     if (!all_finite(read)) {

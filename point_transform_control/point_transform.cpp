@@ -10,7 +10,7 @@
 
 #include "command_button.h"
 #include "coordinate_file.h"
-#include "line_reader.h"
+#include "text_files.h"
 #include "message_box.h"
 #include "transform_math.h"
 

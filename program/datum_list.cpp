@@ -4,18 +4,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "files.h"
 #include "line_reader.h"
-#include "text_files.h"
+#include "output_file.h"
 #include "trim_spaces.h"
 
 namespace korv {
 namespace {
-
-// Opens the file under a free file number; 0 when it cannot be opened.
-int32_t open_to_read(const std::string& path) {
-    const int32_t fnum = free_file();
-    return fnum != 0 && open_for_input(fnum, path) ? fnum : 0;
-}
 
 // Backups are numbered up to this; beyond it an unusable file is left as it is.
 constexpr int kMostBackups = 9999;
@@ -98,26 +93,20 @@ bool DatumList::keep_backup() {
 DatumList::FileState DatumList::read_file() {
     // Taken before reading: a change made meanwhile then shows at the next comparison.
     const std::optional<Fingerprint> fingerprint = fingerprint_of(path_);
-    const int32_t fnum = open_to_read(path_);
-    if (fnum == 0) {
+    const std::unique_ptr<InputFile> file = InputFile::open(path_);
+    if (file == nullptr) {
         // A file that is there but cannot be read must not be written over with other entries.
         may_write_ = !file_exists(path_);
         return FileState::kUnreadable;
     }
     std::vector<DatumShift> entries;
     bool complete = true;
-    if (is_datum_file_header(get_line_program(fnum))) {
-        // Counted first, so the list is sized once rather than grown entry by entry.
-        const int64_t first_entry = input_file(fnum)->position();
-        size_t count = 0;
-        while (!at_end(fnum) && count <= static_cast<size_t>(kMaxEntries)) {
-            count += is_entry_line(get_line_program(fnum)) ? 1 : 0;
-        }
-        entries.reserve(std::min(count, static_cast<size_t>(kMaxEntries)));
-        input_file(fnum)->set_position(first_entry);
+    std::string line;
+    read_line_program(*file, line);
+    if (is_datum_file_header(line)) {
         size_t name_characters = 0;
-        while (!at_end(fnum)) {
-            const std::string line = get_line_program(fnum);
+        while (!file->at_end()) {
+            read_line_program(*file, line);
             if (!is_entry_line(line)) {
                 continue;
             }
@@ -131,7 +120,7 @@ DatumList::FileState DatumList::read_file() {
             prepare(entries.back());
         }
     }
-    if (!close_file(fnum)) {
+    if (file->failed()) {
         may_write_ = false;
         return FileState::kUnreadable;
     }
@@ -213,8 +202,8 @@ bool DatumList::write_file() {
     if (!may_write_) {
         return false;
     }
-    const int32_t fnum = free_file();
-    if (fnum == 0 || !open_for_output(fnum, path_)) {
+    const std::unique_ptr<OutputFile> file = OutputFile::create(path_);
+    if (file == nullptr) {
         return false;
     }
     // The fingerprint of what is written, not of what the file holds afterwards, so that a
@@ -223,13 +212,13 @@ bool DatumList::write_file() {
     const auto write = [&](std::string_view line) {
         written.add(line);
         written.add("\r\n");
-        return write_line(fnum, line);
+        return file->write_line(line);
     };
     bool whole = write(kDatumFileHeader);
     for (const DatumShift& shift : datum_shifts_) {
         whole = whole && write(format_datum_line(shift));
     }
-    if (!close_file(fnum) || !whole) {
+    if (!file->commit() || !whole) {
         return false;
     }
     fingerprint_ = written;

@@ -16,7 +16,7 @@
 #include "projection_constants.h"
 #include "projection_defaults.h"
 #include "projection_fields.h"
-#include "projection_lists.h"
+#include "spheroids.h"
 #include "spin_button.h"
 
 namespace korv {
@@ -78,8 +78,8 @@ Projection::~Projection() = default;
 
 void Projection::build_fields() {
     Combo_projection = list(QStringLiteral("Combo_projection"), this);
-    for (const char* name : kProjectionNames) {
-        Combo_projection->addItem(QString::fromUtf8(name));
+    for (std::string_view name : kProjectionNames) {
+        Combo_projection->addItem(text_of(name));
     }
     Text_zone_number = text_box(QStringLiteral("Text_zone_number"), QStringLiteral("0"), this);
     Spin1 = new SpinButton(this);
@@ -92,12 +92,12 @@ void Projection::build_fields() {
     Spin1->setFixedHeight(Text_zone_number->sizeHint().height());
 
     Combo_spheroid = list(QStringLiteral("Combo_spheroid"), this);
-    for (const SpheroidEntry& spheroid : kSpheroids) {
-        Combo_spheroid->addItem(QString::fromUtf8(spheroid.name), spheroid.code);
+    for (const Spheroid& spheroid : kSpheroids) {
+        Combo_spheroid->addItem(text_of(spheroid.name), spheroid.code);
     }
     Combo_hemisphere = list(QStringLiteral("Combo_hemisphere"), this);
-    for (const char* name : kHemisphereNames) {
-        Combo_hemisphere->addItem(QString::fromUtf8(name));
+    for (std::string_view name : kHemisphereNames) {
+        Combo_hemisphere->addItem(text_of(name));
     }
 
     const QString no_angle = QStringLiteral("000 0 0.00");

@@ -4,7 +4,7 @@
 
 #include "angle_text.h"
 #include "numeric_text.h"
-#include "projection_lists.h"
+#include "coord_system.h"
 #include "utilities.h"
 
 namespace korv {

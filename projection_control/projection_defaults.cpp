@@ -1,6 +1,6 @@
 #include "projection_defaults.h"
 
-#include "projection_lists.h"
+#include "coord_system.h"
 
 namespace korv {
 namespace {

@@ -4,7 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "coordinate_system_definition.h"
+#include "projection_kind.h"
 
 namespace korv {
 
@@ -12,25 +16,12 @@ namespace korv {
 inline constexpr int16_t kFalse = 0;
 inline constexpr int16_t kTrue = -1;
 
-// Projection positions, as in the Projection control's list.
-enum ProjectionPosition : int32_t {
-    kLocalGrid = 0,
-    kAustralianMapGrid = 1,
-    kUniversalTransverseMercator = 2,
-    kLambertConformal = 3,
-    kAlbersEqualArea = 4,
-    kEquidistantConic = 5,
-    kProjectionCount = 6,
-};
-
-inline constexpr int32_t kNorthernHemisphere = 1;
-inline constexpr int32_t kSouthernHemisphere = 2;
 inline constexpr int kDerivedConstantCount = 20;
 
 struct CoordSystem {
     int16_t defined = kFalse;     // set True by the control when it hands out a checked definition
     std::string name;             // kept in the settings store; no control edits it
-    int32_t projection = 0;       // position in the projection list
+    int32_t projection = 0;       // a ProjectionKind: the position in the projection list
     int32_t spheroid = 0;         // spheroid code of the geodesy library
     int32_t hemisphere = 0;       // 1 northern, 2 southern
     double longitude_origin = 0;  // degrees
@@ -46,5 +37,26 @@ struct CoordSystem {
 
     friend bool operator==(const CoordSystem&, const CoordSystem&) = default;
 };
+
+// The definition a record holds, as the geodesy core takes it; nothing for a projection number
+// the list does not hold.
+inline std::optional<CoordinateSystemDefinition> definition_of(const CoordSystem& record) {
+    const std::optional<ProjectionKind> projection = projection_kind(record.projection);
+    if (!projection) {
+        return std::nullopt;
+    }
+    return CoordinateSystemDefinition{*projection,
+                                      record.spheroid,
+                                      record.hemisphere,
+                                      record.longitude_origin,
+                                      record.latitude_origin,
+                                      record.standard_parallel_1,
+                                      record.standard_parallel_2,
+                                      record.false_east,
+                                      record.false_north,
+                                      record.scale_factor,
+                                      record.zone_width,
+                                      record.zone_number};
+}
 
 }  // namespace korv

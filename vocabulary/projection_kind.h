@@ -1,6 +1,7 @@
 #pragma once
 // The projections a coordinate system can use, numbered as the Projection control's list shows
-// them; a record's `projection` is this number.
+// them; a record's `projection` is this number. An unscoped enumeration, so that the number a
+// record holds compares with it directly.
 
 #include <array>
 #include <cstdint>
@@ -9,7 +10,7 @@
 
 namespace korv {
 
-enum class ProjectionKind : int32_t {
+enum ProjectionKind : int32_t {
     kLocalGrid = 0,
     kAustralianMapGrid = 1,
     kUniversalTransverseMercator = 2,
@@ -39,20 +40,23 @@ constexpr int32_t projection_number(ProjectionKind kind) {
 }
 
 // The zoned projections are transverse Mercator zone systems: the zone number picks the
-// central meridian.
-constexpr bool is_zoned(ProjectionKind kind) {
-    return kind == ProjectionKind::kAustralianMapGrid ||
-           kind == ProjectionKind::kUniversalTransverseMercator;
+// central meridian. Takes a projection's number, as a record holds it.
+constexpr bool is_zoned(int32_t projection) {
+    return projection == kAustralianMapGrid || projection == kUniversalTransverseMercator;
 }
 
 // The conics use both standard parallels.
-constexpr bool is_conic(ProjectionKind kind) {
-    return kind == ProjectionKind::kLambertConformal || kind == ProjectionKind::kAlbersEqualArea ||
-           kind == ProjectionKind::kEquidistantConic;
+constexpr bool is_conic(int32_t projection) {
+    return projection >= kLambertConformal && projection <= kEquidistantConic;
 }
 
-// Hemispheres as a record holds them.
+// Hemispheres as a record holds them, and the names the hemisphere list shows (a record's
+// hemisphere is the position in that list plus 1).
 inline constexpr int32_t kNorthernHemisphere = 1;
 inline constexpr int32_t kSouthernHemisphere = 2;
+inline constexpr std::array<std::string_view, 2> kHemisphereNames = {
+    "Northern Hemisphere",
+    "Southern Hemisphere",
+};
 
 }  // namespace korv

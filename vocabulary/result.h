@@ -38,4 +38,9 @@ private:
     std::variant<T, Error> outcome_;
 };
 
+// The outcome of an operation that gives back nothing but whether it succeeded.
+struct Success {};
+inline constexpr Success kSuccess{};
+using Status = Result<Success>;
+
 }  // namespace korv

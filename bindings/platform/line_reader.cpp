@@ -1,6 +1,6 @@
 #include "line_reader.h"
 
-#include "text_files.h"
+#include "numeric_text.h"
 
 namespace korv {
 namespace {
@@ -14,66 +14,115 @@ struct ReaderRules {
     bool return_ends_line;
 };
 
-// The line is assembled in a buffer sized in advance and lengthened by a step whenever the kept
-// characters reach a multiple of the step; the buffer's length is also what cuts over-long lines,
-// so the two readers' limits follow from their initial lengths. The storage is kept from call to
-// call, so reading a file allocates only the lines it returns.
-std::string read_characters(int32_t fnum, ReaderRules rules) {
-    InputFile* file = input_file(fnum);
-    if (file == nullptr) {
-        return {};
-    }
-    thread_local std::string buffer;
+bool is_line_end(int c) {
+    return c == '\r' || c == '\n';
+}
+
+// The line is assembled as in a buffer sized in advance and lengthened by a step whenever the
+// kept characters reach a multiple of the step (after every character that does not end the
+// line, kept or dropped); the buffer's length is also what cuts over-long lines, so the two
+// readers' limits follow from their initial lengths. The bytes are scanned where the file
+// buffered them, without a call per byte.
+void read_characters(InputFile& file, std::string& line, ReaderRules rules) {
+    line.clear();
     size_t length = rules.initial_buffer;
-    if (buffer.size() < length) {
-        buffer.resize(length);
-    }
-    // Written through a plain pointer, so the buffer's address is not read again per character.
-    char* line = buffer.data();
-    size_t kept = 0;
     bool after_return = false;
-    while (!file->at_end()) {
-        const int64_t position = file->position();
-        const int c = file->next();
-        if (c == '\n') {
-            break;
-        }
-        if (rules.return_ends_line && after_return) {
-            file->set_position(position);  // this character starts the next line
-            break;
-        }
-        after_return = c == '\r';
-        if (c >= 32 && c <= 126) {
-            line[kept++] = static_cast<char>(c);
-        } else if (c == '\t') {
-            line[kept++] = ' ';
-        }
-        if (kept > 0 && kept % kBufferStep == 0) {
-            if (length > kLongestBuffer) {
-                break;
+    for (std::span<const unsigned char> bytes = file.buffered(); !bytes.empty();
+         bytes = file.buffered()) {
+        for (size_t i = 0; i < bytes.size(); ++i) {
+            const unsigned char c = bytes[i];
+            if (c == '\n') {
+                file.consume(i + 1);
+                return;
             }
-            length += kBufferStep;
-            if (buffer.size() < length) {
-                buffer.resize(length);
-                line = buffer.data();
+            if (rules.return_ends_line && after_return) {
+                file.consume(i);  // this character starts the next line
+                return;
+            }
+            after_return = c == '\r';
+            if (c >= 32 && c <= 126) {
+                line.push_back(static_cast<char>(c));
+            } else if (c == '\t') {
+                line.push_back(' ');
+            }
+            if (!line.empty() && line.size() % kBufferStep == 0) {
+                if (length > kLongestBuffer) {
+                    file.consume(i + 1);
+                    return;
+                }
+                length += kBufferStep;
             }
         }
+        file.consume(bytes.size());
     }
-    return std::string(line, kept);
 }
 
 }  // namespace
 
-std::string get_line(int32_t fnum) {
-    return read_line(fnum).value_or(std::string());
+std::optional<std::string> read_plain_line(InputFile& file) {
+    if (file.at_end()) {
+        return std::nullopt;
+    }
+    std::string line;
+    for (int c = file.next(); c != -1; c = file.next()) {
+        if (c == '\r') {
+            const int64_t after_return = file.position();
+            if (file.next() != '\n') {
+                file.set_position(after_return);
+            }
+            break;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    return line;
 }
 
-std::string get_line_ch(int32_t fnum) {
-    return read_characters(fnum, {.initial_buffer = 1024, .return_ends_line = false});
+void read_line_ch(InputFile& file, std::string& line) {
+    read_characters(file, line, {.initial_buffer = 1024, .return_ends_line = false});
 }
 
-std::string get_line_program(int32_t fnum) {
-    return read_characters(fnum, {.initial_buffer = 2048, .return_ends_line = true});
+void read_line_program(InputFile& file, std::string& line) {
+    read_characters(file, line, {.initial_buffer = 2048, .return_ends_line = true});
+}
+
+std::optional<double> read_number(InputFile& file) {
+    int c = file.next();
+    while (c == ' ' || c == '\t' || is_line_end(c)) {
+        c = file.next();
+    }
+    // No number is longer than this; a longer run of characters is read to its end but not kept.
+    constexpr size_t kLongestNumber = 1024;
+    std::string token;
+    bool too_long = false;
+    while (c != -1 && c != ' ' && c != '\t' && c != ',' && !is_line_end(c)) {
+        if (token.size() < kLongestNumber) {
+            token.push_back(static_cast<char>(c));
+        } else {
+            too_long = true;
+        }
+        c = file.next();
+    }
+    if (c == '\r') {  // a line end ends the number and is consumed whole
+        const int64_t after_return = file.position();
+        if (file.next() != '\n') {
+            file.set_position(after_return);
+        }
+    }
+    if (c == ' ' || c == '\t') {
+        // Blanks and one comma after them are one separator ("2.5 ,0.3048"): the comma is taken
+        // here, so the next number does not read as the empty field before it.
+        int64_t after_blanks = file.position();
+        for (c = file.next(); c == ' ' || c == '\t'; c = file.next()) {
+            after_blanks = file.position();
+        }
+        if (c != ',') {
+            file.set_position(after_blanks);
+        }
+    }
+    if (too_long || !is_numeric(token)) {
+        return std::nullopt;
+    }
+    return leading_number(token);
 }
 
 }  // namespace korv

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "text_files.h"
+#include "files.h"
 
 namespace korv {
 namespace {

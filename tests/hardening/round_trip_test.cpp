@@ -9,6 +9,7 @@
 #include <string>
 
 #include "datum_list.h"
+#include "files.h"
 #include "numeric_text.h"
 #include "test_sandbox.h"
 #include "text_files.h"

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <cmath>
 
+#include "files.h"
 #include "test_sandbox.h"
 #include "text_files.h"
 
