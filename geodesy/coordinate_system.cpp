@@ -14,6 +14,16 @@ constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 // The engine's longitude may exceed half a turn by rounding alone on the edge of a conic's fan.
 constexpr double kHalfTurnSlack = 1e-12;
 
+// The belt of a transverse Mercator within which its inverse is exact, in units of the scaled
+// semi-major axis: half of it east and west of the central meridian, one and a half north and
+// south of the equator. Answers outside it are checked by projecting them back; no grid point
+// within twice these distances was found to need that.
+constexpr double kTrustedHalfWidth = 0.5;
+constexpr double kTrustedHalfLength = 1.5;
+
+// A conic's answers need checking only close to its poles, where its inverse clamps.
+constexpr double kTrustedLatitude = 89.9 * std::numbers::pi / 180.0;
+
 bool within(double value, double limit) {
     return std::isfinite(value) && std::fabs(value) <= limit;
 }
@@ -136,7 +146,25 @@ Result<CoordinateSystem> CoordinateSystem::create(const CoordinateSystemDefiniti
     if (!operation) {
         return operation.error();
     }
-    return CoordinateSystem(definition, *spheroid, *meridian, std::move(operation).value());
+    CoordinateSystem system(definition, *spheroid, *meridian, std::move(operation).value());
+    if (!is_conic(definition.projection)) {
+        const std::optional<PJ_COORD> equator =
+            system.operation_.transform(PJ_FWD, proj_coord(0, 0, 0, 0));
+        if (!equator) {
+            return Error{"the projection cannot place the equator"};
+        }
+        system.equator_north_ = equator->xy.y;
+    }
+    return system;
+}
+
+bool CoordinateSystem::inverse_trusted(GridPoint point, double latitude_radians) const {
+    if (is_conic(definition_.projection)) {
+        return std::fabs(latitude_radians) < kTrustedLatitude;
+    }
+    const double unit = definition_.scale_factor * spheroid_.semi_major_axis;
+    return std::fabs(point.east - definition_.false_east) <= kTrustedHalfWidth * unit &&
+           std::fabs(point.north - equator_north_) <= kTrustedHalfLength * unit;
 }
 
 Result<GridPoint> CoordinateSystem::to_grid(GeographicPoint point) const {
@@ -165,15 +193,18 @@ Result<GeographicPoint> CoordinateSystem::to_geographic(GridPoint point) const {
         return outside;
     }
     // The engine answers for some grid points that no geographic point maps to (beyond a conic's
-    // pole, far outside a transverse Mercator's belt); such an answer does not project back.
-    const std::optional<PJ_COORD> again = operation_.transform(PJ_FWD, *geographic);
-    if (!again) {
-        return outside;
-    }
-    // Compared squared: std::hypot would cost a tenth of the whole call.
-    const double de = again->xy.x - point.east, dn = again->xy.y - point.north;
-    if (!(de * de + dn * dn <= kRoundTripTolerance * kRoundTripTolerance)) {
-        return outside;
+    // pole, far outside a transverse Mercator's belt); such an answer does not project back. Only
+    // answers from where that can happen are projected back to find out.
+    if (!inverse_trusted(point, geographic->lp.phi)) {
+        const std::optional<PJ_COORD> again = operation_.transform(PJ_FWD, *geographic);
+        if (!again) {
+            return outside;
+        }
+        // Compared squared: std::hypot would cost a tenth of the whole call.
+        const double de = again->xy.x - point.east, dn = again->xy.y - point.north;
+        if (!(de * de + dn * dn <= kRoundTripTolerance * kRoundTripTolerance)) {
+            return outside;
+        }
     }
     const double longitude =
         fold_longitude(central_meridian_ + geographic->lp.lam * kDegreesPerRadian);

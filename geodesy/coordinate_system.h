@@ -52,12 +52,18 @@ private:
           central_meridian_(central_meridian),
           operation_(std::move(operation)) {}
 
+    // Whether the engine's answer for a grid point can be taken without projecting it back: inside
+    // the belt where the inverse transverse Mercator is exact, or short of a conic's poles.
+    bool inverse_trusted(GridPoint point, double latitude_radians) const;
+
     CoordinateSystemDefinition definition_;
     Spheroid spheroid_;
     double central_meridian_;
     // Works with longitudes relative to the central meridian, so every zone of a zoned system
     // shares one engine object.
     ProjOperation operation_;
+    // The northing of the equator on the central meridian (transverse Mercator), found once.
+    double equator_north_ = 0;
 };
 
 // Largest distance, in metres, by which an answer of to_geographic may miss the grid point it

@@ -1,6 +1,7 @@
 #include "proj_operation.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -41,9 +42,13 @@ public:
     ThreadObjects(const ThreadObjects&) = delete;
     ThreadObjects& operator=(const ThreadObjects&) = delete;
 
-    PJ* find_or_make(const std::string& definition, std::size_t hash) {
+    // The object made for this operation, or for another operation with the same definition,
+    // which it then takes over.
+    PJ* find_or_make(const std::string& definition, std::size_t hash, std::uint64_t id) {
         for (std::size_t i = 0; i < entries_.size(); ++i) {
-            if (entries_[i].hash == hash && entries_[i].definition == definition) {
+            Entry& entry = entries_[i];
+            if (entry.id == id || (entry.hash == hash && entry.definition == definition)) {
+                entry.id = id;
                 std::rotate(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(i),
                             entries_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
                 return entries_.front().object.get();
@@ -60,7 +65,7 @@ public:
         if (entries_.size() == kObjectsPerThread) {
             entries_.pop_back();
         }
-        entries_.insert(entries_.begin(), Entry{definition, hash, std::move(made)});
+        entries_.insert(entries_.begin(), Entry{definition, hash, id, std::move(made)});
         return entries_.front().object.get();
     }
 
@@ -70,6 +75,7 @@ private:
     struct Entry {
         std::string definition;
         std::size_t hash;
+        std::uint64_t id;
         PjHandle object;
     };
     PJ_CONTEXT* context_;
@@ -85,8 +91,9 @@ ThreadObjects& thread_objects() {
 }  // namespace
 
 Result<ProjOperation> ProjOperation::create(std::string definition) {
+    static std::atomic<std::uint64_t> last_id{0};
     const std::size_t hash = std::hash<std::string>{}(definition);
-    auto shared = std::make_shared<const Shared>(Shared{std::move(definition), hash});
+    auto shared = std::make_shared<const Shared>(Shared{std::move(definition), hash, ++last_id});
     ProjOperation operation(std::move(shared));
     if (operation.object() == nullptr) {
         return Error{"the projection engine refuses the definition \"" + operation.definition() +
@@ -96,7 +103,7 @@ Result<ProjOperation> ProjOperation::create(std::string definition) {
 }
 
 PJ* ProjOperation::object() const {
-    return thread_objects().find_or_make(shared_->definition, shared_->hash);
+    return thread_objects().find_or_make(shared_->definition, shared_->hash, shared_->id);
 }
 
 std::optional<PJ_COORD> ProjOperation::transform(PJ_DIRECTION direction,

@@ -7,6 +7,7 @@
 #include <proj.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,6 +38,7 @@ private:
     struct Shared {
         std::string definition;
         std::size_t hash;
+        std::uint64_t id;  // unique to this operation, so a thread finds its object at once
     };
     explicit ProjOperation(std::shared_ptr<const Shared> shared) : shared_(std::move(shared)) {}
     PJ* object() const;

@@ -16,23 +16,27 @@
 namespace korvutil32 {
 
 // What a made value depends on, compared byte for byte (so a NaN matches itself).
-using CacheKey = std::array<unsigned char, (kWorkspaceSize + 1) * sizeof(double)>;
+template <std::size_t Size>
+using CacheKey = std::array<unsigned char, Size>;
 
 // The block's defining elements (its display-only figures aside) and the zone.
-CacheKey system_key(const double* block, int32_t zone);
+using SystemKey = CacheKey<(constants::kZoneWidth + 1) * sizeof(double) + sizeof(int32_t)>;
+SystemKey system_key(const double* block, int32_t zone);
 
 // The whole workspace and the codes of the two spheroids.
-CacheKey transformation_key(const double* workspace, int32_t from_spheroid, int32_t to_spheroid);
+using TransformationKey = CacheKey<kWorkspaceSize * sizeof(double) + 2 * sizeof(int32_t)>;
+TransformationKey transformation_key(const double* workspace, int32_t from_spheroid,
+                                     int32_t to_spheroid);
 
 // Most recently used first; the least recently used entry makes room for a new one. Failures are
 // kept too: the same block fails the same way every time.
-template <typename Value>
+template <typename Value, typename Key>
 class ConversionCache {
 public:
     static constexpr std::size_t kCapacity = 8;
 
     template <typename Make>
-    const korv::Result<Value>& find_or_make(const CacheKey& key, Make&& make) {
+    const korv::Result<Value>& find_or_make(const Key& key, Make&& make) {
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             if (entries_[i].key == key) {
                 std::rotate(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(i),
@@ -49,7 +53,7 @@ public:
 
 private:
     struct Entry {
-        CacheKey key;
+        Key key;
         korv::Result<Value> value;
     };
     std::vector<Entry> entries_;

@@ -42,7 +42,8 @@ Result<T> guarded(Work&& work) noexcept {
 // The coordinate system a block describes for a zone, made once per thread and reused while
 // callers convert point after point with the same block.
 const Result<geodesy::CoordinateSystem>& system_for(const double* block, int32_t zone) {
-    thread_local korvutil32::ConversionCache<geodesy::CoordinateSystem> cache;
+    thread_local korvutil32::ConversionCache<geodesy::CoordinateSystem, korvutil32::SystemKey>
+        cache;
     return cache.find_or_make(korvutil32::system_key(block, zone), [&] {
         return geodesy::CoordinateSystem::create(korvutil32::definition_of(block, zone));
     });
@@ -51,7 +52,9 @@ const Result<geodesy::CoordinateSystem>& system_for(const double* block, int32_t
 const Result<geodesy::DatumTransformation>& transformation_for(const double* workspace,
                                                                const double* in_constants,
                                                                const double* out_constants) {
-    thread_local korvutil32::ConversionCache<geodesy::DatumTransformation> cache;
+    thread_local korvutil32::ConversionCache<geodesy::DatumTransformation,
+                                             korvutil32::TransformationKey>
+        cache;
     const korv::Spheroid from = korvutil32::spheroid_of(in_constants);
     const korv::Spheroid to = korvutil32::spheroid_of(out_constants);
     return cache.find_or_make(

@@ -2,6 +2,7 @@
 // object per thread, and that a datum shift and its inverted value undo each other.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <thread>
 #include <vector>
@@ -82,6 +83,43 @@ TEST(GeodesyCoordinateSystem, PointAfterPointReusesOneEngineObjectOnEachThread) 
     convert_many();
     std::thread other(convert_many);  // a thread of its own makes its own objects
     other.join();
+}
+
+// Grid points are checked by projecting the answer back only where the engine's inverse can be
+// wrong; every answer given anywhere on a sweep far beyond the belt or fan must still project back.
+TEST(GeodesyCoordinateSystem, EveryAnswerProjectsBackWherePointsAreNotCheckedAgain) {
+    auto conic = [](ProjectionKind kind, double sp1, double sp2, double lat0, int32_t spheroid) {
+        return CoordinateSystemDefinition{
+            kind, spheroid, kSouthernHemisphere, 134, lat0, sp1, sp2, 1e6, 5e6, 1, 6, 1};
+    };
+    CoordinateSystemDefinition steep = mga(30);
+    steep.scale_factor = 0.5;
+    steep.latitude_origin = 60;
+    const std::vector<CoordinateSystemDefinition> definitions = {
+        mga(55),
+        steep,
+        conic(ProjectionKind::kLambertConformal, -18, -36, 0, 1),
+        conic(ProjectionKind::kAlbersEqualArea, 29.5, 45.5, 23, 3),
+        conic(ProjectionKind::kEquidistantConic, -18, -36, -27, 12),
+        conic(ProjectionKind::kEquidistantConic, 5, 25, 15, 4),
+    };
+    for (const CoordinateSystemDefinition& definition : definitions) {
+        const Result<CoordinateSystem> system = CoordinateSystem::create(definition);
+        ASSERT_TRUE(system) << system.message();
+        for (double dx = -3e7; dx <= 3e7; dx += 3.3e5) {
+            for (double dy = -3e7; dy <= 3e7; dy += 3.3e5) {
+                const GridPoint grid{definition.false_east + dx, definition.false_north + dy};
+                const Result<GeographicPoint> geographic = system->to_geographic(grid);
+                if (!geographic) {
+                    continue;
+                }
+                const Result<GridPoint> again = system->to_grid(*geographic);
+                ASSERT_TRUE(again) << dx << " " << dy;
+                EXPECT_LT(std::hypot(again->east - grid.east, again->north - grid.north), 1e-3)
+                    << "projection " << definition.projection << " at " << dx << " " << dy;
+            }
+        }
+    }
 }
 
 TEST(GeodesyDatumTransformation, TheInvertedShiftUndoesTheShiftAndInverseUndoesForward) {
