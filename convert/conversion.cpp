@@ -132,8 +132,11 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
         return std::nullopt;
     };
     auto add_shift_step = [&](bool towards_map) -> std::optional<Error> {
+        const StepKind kind = towards_map ? StepKind::kShiftForward : StepKind::kShiftInverse;
         if (!setup.shift) {
-            return std::nullopt;  // the points pass unchanged
+            // The points pass unchanged, though read across as the panel reads them.
+            steps.push_back({kind, Refusal::kDatumShift, std::nullopt, std::nullopt});
+            return std::nullopt;
         }
         const Result<Spheroid> source = shift_spheroid(setup.source, "source");
         const Result<Spheroid> map = shift_spheroid(setup.map, "map");
@@ -151,8 +154,8 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
         const std::string& steps_text = transformation->engine_definition(!towards_map);
         pipeline += ' ';
         pipeline += std::string_view(steps_text).substr(kPipelinePrefix.size());
-        steps.push_back({towards_map ? StepKind::kShiftForward : StepKind::kShiftInverse,
-                         Refusal::kDatumShift, std::nullopt, std::move(transformation).value()});
+        steps.push_back(
+            {kind, Refusal::kDatumShift, std::nullopt, std::move(transformation).value()});
         return std::nullopt;
     };
     const int from = position(setup.from), to = position(setup.to);
@@ -200,12 +203,13 @@ void Conversion::convert_all(std::span<PJ_COORD> points, std::span<Refusal> refu
                 step.system->to_grid_all(points);
                 break;
             case StepKind::kShiftForward:
-                check_geographic(points, refusals);
-                step.transformation->forward_all(points);
-                break;
             case StepKind::kShiftInverse:
                 check_geographic(points, refusals);
-                step.transformation->inverse_all(points);
+                if (step.transformation && step.kind == StepKind::kShiftForward) {
+                    step.transformation->forward_all(points);
+                } else if (step.transformation) {
+                    step.transformation->inverse_all(points);
+                }
                 break;
         }
         for (std::size_t i = 0; i < points.size(); ++i) {

@@ -87,7 +87,7 @@ private:
         StepKind kind;
         Refusal refusal;  // what a point this step cannot take is refused with
         std::optional<geodesy::CoordinateSystem> system;
-        std::optional<geodesy::DatumTransformation> transformation;
+        std::optional<geodesy::DatumTransformation> transformation;  // none: points pass
     };
 
     Conversion(ConversionSetup setup, std::vector<Step> steps, std::string pipeline)
