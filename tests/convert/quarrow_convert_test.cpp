@@ -29,8 +29,16 @@ struct Outcome {
     std::string err;
 };
 
+// The test's own environment; in the sanitizer build the program also gets the list of leaks
+// that are not this project's.
+QProcessEnvironment child_environment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LSAN_OPTIONS", "suppressions=" KORV_LSAN_SUPPRESSIONS);
+    return environment;
+}
+
 Outcome run(const QString& program, const QStringList& arguments, const std::string& input = {},
-            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+            const QProcessEnvironment& environment = child_environment()) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
@@ -122,7 +130,7 @@ TEST(QuarrowConvertInputs, StoredSystemAndListedShiftAsGivenOnTheCommandLine) {
     write_file(sandbox.path("datum.csv"),
                "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\nMy Shift,-117.808,-51.536,137.784,-0.303,-0.446,"
                "-0.234,-0.290\n");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = child_environment();
     environment.insert("XDG_CONFIG_HOME", sandbox.folder());
     environment.insert("LD_LIBRARY_PATH",
                        QFileInfo(QStringLiteral(QUARROW_CONVERT_PROGRAM)).absolutePath());
