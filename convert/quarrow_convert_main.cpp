@@ -39,34 +39,15 @@ int fail(const std::string& message) {
     return kFailed;
 }
 
-Result<CoordinateSystemDefinition> definition_of(const StoredSystem& stored,
-                                                 std::optional<int32_t> zone) {
-    const std::optional<ProjectionKind> projection = projection_kind(stored.projection);
-    if (!projection) {
-        return Error{"the stored projection " + std::to_string(stored.projection) +
-                     " is not one of the dialog's list"};
-    }
-    return CoordinateSystemDefinition{*projection,
-                                      stored.spheroid,
-                                      stored.hemisphere,
-                                      stored.longitude_origin,
-                                      stored.latitude_origin,
-                                      stored.standard_parallel_1,
-                                      stored.standard_parallel_2,
-                                      stored.false_east,
-                                      stored.false_north,
-                                      stored.scale_factor,
-                                      stored.zone_width,
-                                      zone.value_or(stored.zone_number)};
-}
-
 Result<CoordinateSystemDefinition> source_definition(const CommandLine& line) {
     const Result<StoredSystem> stored =
         line.system_lists ? source_system_from_lists(*line.system_lists) : stored_source_system();
     if (!stored) {
         return stored.error();
     }
-    return definition_of(*stored, line.zone);
+    StoredSystem values = *stored;
+    values.zone_number = line.zone.value_or(values.zone_number);
+    return definition_of(values);
 }
 
 // The shift named or given, or none for no shift and for "None", as the dialog has it.

@@ -5,11 +5,11 @@
 // only these functions visible: the program's datum shift record and the geodesy core's share
 // their name, and must not meet in one binary.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "result.h"
+#include "stored_system.h"
 
 #if defined(__GNUC__) || defined(__clang__)
 #define QUARROW_STORED_INPUTS_API __attribute__((visibility("default")))
@@ -18,22 +18,6 @@
 #endif
 
 namespace korv::convert {
-
-// The twelve values of a coordinate system as the lists "Parameters1" and "Parameters2" hold them.
-struct StoredSystem {
-    int32_t spheroid = 0;
-    int32_t projection = 0;  // position in the projection list
-    int32_t hemisphere = 0;
-    double longitude_origin = 0;
-    double latitude_origin = 0;
-    double standard_parallel_1 = 0;
-    double standard_parallel_2 = 0;
-    double false_east = 0;
-    double false_north = 0;
-    double scale_factor = 0;
-    double zone_width = 0;
-    int32_t zone_number = 0;
-};
 
 // A datum shift of the list: its name as listed and its seven values.
 struct ListedShift {
