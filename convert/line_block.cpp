@@ -241,8 +241,10 @@ void LineBlock::convert(const Conversion& conversion, const LineFormat& format) 
         if (line.end > line.begin && input[line.end - 1] == '\r') {
             --line.end;
         }
-        if (overlong < overlong_lines.size() && overlong_lines[overlong] == lines_.size()) {
-            ++overlong;
+        const bool stood_in =
+            overlong < overlong_lines.size() && overlong_lines[overlong] == lines_.size();
+        overlong += stood_in ? 1 : 0;
+        if (stood_in || line.end - line.begin > kLongestLine) {
             line.value_count = 2;
             line.refusal = Refusal::kLineTooLong;
         } else {

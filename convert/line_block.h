@@ -17,7 +17,8 @@
 
 namespace korv::convert {
 
-// Lines longer than this are refused without being read: no point line comes near it.
+// Lines longer than this are refused without being read, wherever the reads end: no point line
+// comes near it.
 inline constexpr std::size_t kLongestLine = 64 * 1024;
 
 struct LineFormat {

@@ -101,6 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "line 2: the easting is not a number\nline 3: the line does not hold two or "
                   "three values, optionally led by a label\nline 4: the point cannot be "
                   "converted with the coordinate system of the source data\n"},
+        LinesCase{"OverlongLineRefusedUnread", kGridToGeographic,
+                  std::string(200000, '1') + "\n320000 5810000\n",
+                  "* *\n144.954388661 -37.839557195\n", 1, "line 1: the line is too long"},
         LinesCase{"LatitudeBeyondThePanelsLimit",
                   {"--system", kAmg55, "--from", "map-geographic", "--to", "map-grid"},
                   "147 89\n147 -89.5\n",
