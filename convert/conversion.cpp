@@ -171,9 +171,12 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
             return Error{"the datum shift cannot be used: " + transformation.message()};
         }
         // The shift's own pipeline, its steps spliced into this one.
-        const std::string& steps_text = transformation->engine_definition(!towards_map);
+        const std::string_view shift_pipeline = transformation->engine_definition(!towards_map);
+        if (!shift_pipeline.starts_with(kPipelinePrefix)) {
+            return Error{"the datum shift is no pipeline of steps: " + std::string(shift_pipeline)};
+        }
         pipeline += ' ';
-        pipeline += std::string_view(steps_text).substr(kPipelinePrefix.size());
+        pipeline += shift_pipeline.substr(kPipelinePrefix.size());
         steps.push_back(
             {kind, Refusal::kDatumShift, std::nullopt, std::move(transformation).value()});
         return std::nullopt;
