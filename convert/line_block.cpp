@@ -184,22 +184,25 @@ void LineBlock::read_line(Line& line, PointKind from, const LineFormat& format) 
 }
 
 void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& format) {
-    const char* text = input.data();
+    // Copies the input from `from` up to `to`.
+    auto copy = [&](std::uint32_t from, std::uint32_t to) {
+        output.append(input.data() + from, to - from);
+    };
     if (line.value_count == 0) {
-        output.append(text + line.begin, text + line.next);
+        copy(line.begin, line.next);
         return;
     }
     if (line.refusal == Refusal::kFieldCount || line.refusal == Refusal::kLineTooLong) {
         output += '*';
         output += line.separator;
         output += '*';
-        output.append(text + line.end, text + line.next);
+        copy(line.end, line.next);
         return;
     }
     const bool converted = line.refusal == Refusal::kNone;
     std::uint32_t at = line.begin;
     for (std::size_t v = 0; v < line.value_count; ++v) {
-        output.append(text + at, text + line.value_begin[v]);
+        copy(at, line.value_begin[v]);
         at = line.value_end[v];
         if (!converted) {
             output += '*';
@@ -216,7 +219,7 @@ void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& for
             append_fixed(output, value, kDegreeDecimals);
         }
     }
-    output.append(text + at, text + line.next);
+    copy(at, line.next);
 }
 
 void LineBlock::convert(const Conversion& conversion, const LineFormat& format) {
