@@ -1,5 +1,6 @@
 #include "coordinate_system.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -171,44 +172,87 @@ Result<GridPoint> CoordinateSystem::to_grid(GeographicPoint point) const {
     if (!within(point.longitude, kMaxLongitude) || !within(point.latitude, kMaxLatitude)) {
         return Error{"the point lies outside longitudes -360..360 or latitudes -90..90"};
     }
-    // Longitude from the central meridian (both are within -360..360), in -180..180.
-    const double offset = fold_longitude(point.longitude - central_meridian_);
-    const std::optional<PJ_COORD> grid = operation_.transform(
-        PJ_FWD, proj_coord(offset * kRadiansPerDegree, point.latitude * kRadiansPerDegree, 0, 0));
-    if (!grid) {
+    PJ_COORD coordinate = proj_coord(point.longitude, point.latitude, 0, 0);
+    to_grid_all({&coordinate, 1});
+    if (!std::isfinite(coordinate.xy.x)) {
         return Error{"the projection cannot take the point"};
     }
-    return GridPoint{grid->xy.x, grid->xy.y};
+    return GridPoint{coordinate.xy.x, coordinate.xy.y};
 }
 
 Result<GeographicPoint> CoordinateSystem::to_geographic(GridPoint point) const {
-    const Error outside{"no geographic point maps to the grid point"};
     if (!std::isfinite(point.east) || !std::isfinite(point.north)) {
         return Error{"the grid point is not a finite number"};
     }
-    const std::optional<PJ_COORD> geographic =
-        operation_.transform(PJ_INV, proj_coord(point.east, point.north, 0, 0));
-    // More than half a turn from the central meridian: beyond the fan of a conic.
-    if (!geographic || std::fabs(geographic->lp.lam) > std::numbers::pi + kHalfTurnSlack) {
-        return outside;
+    PJ_COORD coordinate = proj_coord(point.east, point.north, 0, 0);
+    to_geographic_all({&coordinate, 1});
+    if (!std::isfinite(coordinate.v[0])) {
+        return Error{"no geographic point maps to the grid point"};
     }
+    return GeographicPoint{coordinate.v[0], coordinate.v[1]};
+}
+
+void CoordinateSystem::to_grid_all(std::span<PJ_COORD> points) const {
+    for (PJ_COORD& p : points) {
+        if (within(p.v[0], kMaxLongitude) && within(p.v[1], kMaxLatitude)) {
+            // Longitude from the central meridian (both are within -360..360), in -180..180.
+            p.v[0] = fold_longitude(p.v[0] - central_meridian_) * kRadiansPerDegree;
+            p.v[1] *= kRadiansPerDegree;
+        } else {
+            p.v[0] = p.v[1] = HUGE_VAL;
+        }
+    }
+    const bool made = operation_.transform_all(PJ_FWD, points.data(), points.size());
+    for (PJ_COORD& p : points) {
+        if (!made || !std::isfinite(p.v[0]) || !std::isfinite(p.v[1])) {
+            p.v[0] = p.v[1] = HUGE_VAL;
+        }
+    }
+}
+
+void CoordinateSystem::to_geographic_all(std::span<PJ_COORD> points) const {
+    // In blocks, so that the grid points given fit on the stack.
+    constexpr std::size_t kBlock = 256;
+    GridPoint given[kBlock];
+    for (std::size_t start = 0; start < points.size(); start += kBlock) {
+        const std::span<PJ_COORD> block =
+            points.subspan(start, std::min(kBlock, points.size() - start));
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            given[i] = {block[i].v[0], block[i].v[1]};
+            if (!std::isfinite(block[i].v[0]) || !std::isfinite(block[i].v[1])) {
+                block[i].v[0] = block[i].v[1] = HUGE_VAL;
+            }
+        }
+        const bool made = operation_.transform_all(PJ_INV, block.data(), block.size());
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            PJ_COORD& p = block[i];
+            // More than half a turn from the central meridian: beyond the fan of a conic.
+            if (!made || !std::isfinite(p.v[1]) ||
+                !(std::fabs(p.lp.lam) <= std::numbers::pi + kHalfTurnSlack) ||
+                !projects_back(given[i], p)) {
+                p.v[0] = p.v[1] = HUGE_VAL;
+                continue;
+            }
+            p.v[0] = fold_longitude(central_meridian_ + p.lp.lam * kDegreesPerRadian);
+            p.v[1] *= kDegreesPerRadian;
+        }
+    }
+}
+
+bool CoordinateSystem::projects_back(GridPoint point, const PJ_COORD& geographic) const {
     // The engine answers for some grid points that no geographic point maps to (beyond a conic's
     // pole, far outside a transverse Mercator's belt); such an answer does not project back. Only
     // answers from where that can happen are projected back to find out.
-    if (!inverse_trusted(point, geographic->lp.phi)) {
-        const std::optional<PJ_COORD> again = operation_.transform(PJ_FWD, *geographic);
-        if (!again) {
-            return outside;
-        }
-        // Compared squared: std::hypot would cost a tenth of the whole call.
-        const double de = again->xy.x - point.east, dn = again->xy.y - point.north;
-        if (!(de * de + dn * dn <= kRoundTripTolerance * kRoundTripTolerance)) {
-            return outside;
-        }
+    if (inverse_trusted(point, geographic.lp.phi)) {
+        return true;
     }
-    const double longitude =
-        fold_longitude(central_meridian_ + geographic->lp.lam * kDegreesPerRadian);
-    return GeographicPoint{longitude, geographic->lp.phi * kDegreesPerRadian};
+    const std::optional<PJ_COORD> again = operation_.transform(PJ_FWD, geographic);
+    if (!again) {
+        return false;
+    }
+    // Compared squared: std::hypot would cost a tenth of the whole call.
+    const double de = again->xy.x - point.east, dn = again->xy.y - point.north;
+    return de * de + dn * dn <= kRoundTripTolerance * kRoundTripTolerance;
 }
 
 std::string CoordinateSystem::engine_definition() const {

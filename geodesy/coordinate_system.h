@@ -2,6 +2,7 @@
 // A coordinate system ready to convert points: checked once when it is made, then converting
 // through cheap const calls from any thread. Degrees and metres at the interface.
 
+#include <span>
 #include <string>
 
 #include "coordinate_system_definition.h"
@@ -34,6 +35,14 @@ public:
     // Mercator's belt) is refused.
     Result<GeographicPoint> to_geographic(GridPoint point) const;
 
+    // The same conversions for many points at once, in place and with the same numbers point
+    // for point: to_grid_all takes longitudes and latitudes in degrees in v[0] and v[1] and
+    // returns eastings and northings there, to_geographic_all the other way. A point the single
+    // call refuses comes back infinite in v[0] and v[1]. v[2] and v[3] pass through converted
+    // points unchanged; v[2] must be finite.
+    void to_grid_all(std::span<PJ_COORD> points) const;
+    void to_geographic_all(std::span<PJ_COORD> points) const;
+
     const CoordinateSystemDefinition& definition() const { return definition_; }
     const Spheroid& spheroid() const { return spheroid_; }
     // Longitude of the meridian the projection is centred on: for the zoned projections that of
@@ -55,6 +64,9 @@ private:
     // Whether the engine's answer for a grid point can be taken without projecting it back: inside
     // the belt where the inverse transverse Mercator is exact, or short of a conic's poles.
     bool inverse_trusted(GridPoint point, double latitude_radians) const;
+    // Whether the engine's answer (radians, relative to the central meridian) for `point` is one
+    // that maps back to it.
+    bool projects_back(GridPoint point, const PJ_COORD& geographic) const;
 
     CoordinateSystemDefinition definition_;
     Spheroid spheroid_;

@@ -69,21 +69,44 @@ Result<ProjOperation> pipeline(const DatumShift& shift, const Spheroid& from, co
     return ProjOperation::create(pipeline.text());
 }
 
+bool within_limits(const PJ_COORD& point) {
+    return within(point.v[0], kMaxLongitude) && within(point.v[1], kMaxLatitude) &&
+           within(point.v[2], kMaxHeight);
+}
+
+void run_all(const ProjOperation& operation, std::span<PJ_COORD> points) {
+    for (PJ_COORD& p : points) {
+        if (within_limits(p)) {
+            p.v[0] *= kRadiansPerDegree;
+            p.v[1] *= kRadiansPerDegree;
+        } else {
+            p.v[0] = p.v[1] = p.v[2] = HUGE_VAL;
+        }
+    }
+    const bool made = operation.transform_all(PJ_FWD, points.data(), points.size());
+    for (PJ_COORD& p : points) {
+        if (!made || !std::isfinite(p.v[0]) || !std::isfinite(p.v[1]) || !std::isfinite(p.v[2])) {
+            p.v[0] = p.v[1] = p.v[2] = HUGE_VAL;
+            continue;
+        }
+        p.v[0] *= kDegreesPerRadian;
+        p.v[1] *= kDegreesPerRadian;
+    }
+}
+
 Result<GeodeticPoint> run(const ProjOperation& operation, const GeodeticPoint& point) {
-    if (!within(point.position.longitude, kMaxLongitude) ||
-        !within(point.position.latitude, kMaxLatitude) || !within(point.height, kMaxHeight)) {
+    PJ_COORD coordinate =
+        proj_coord(point.position.longitude, point.position.latitude, point.height, 0);
+    if (!within_limits(coordinate)) {
         return Error{
             "the point lies outside longitudes -360..360, latitudes -90..90 or "
             "heights of 10 000 km"};
     }
-    const std::optional<PJ_COORD> moved = operation.transform(
-        PJ_FWD, proj_coord(point.position.longitude * kRadiansPerDegree,
-                           point.position.latitude * kRadiansPerDegree, point.height, 0));
-    if (!moved) {
+    run_all(operation, {&coordinate, 1});
+    if (!std::isfinite(coordinate.v[0])) {
         return Error{"the datum shift cannot move the point"};
     }
-    return GeodeticPoint{{moved->lpz.lam * kDegreesPerRadian, moved->lpz.phi * kDegreesPerRadian},
-                         moved->lpz.z};
+    return GeodeticPoint{{coordinate.v[0], coordinate.v[1]}, coordinate.v[2]};
 }
 
 }  // namespace
@@ -110,6 +133,14 @@ Result<GeodeticPoint> DatumTransformation::forward(const GeodeticPoint& point) c
 
 Result<GeodeticPoint> DatumTransformation::inverse(const GeodeticPoint& point) const {
     return run(inverse_, point);
+}
+
+void DatumTransformation::forward_all(std::span<PJ_COORD> points) const {
+    run_all(forward_, points);
+}
+
+void DatumTransformation::inverse_all(std::span<PJ_COORD> points) const {
+    run_all(inverse_, points);
 }
 
 }  // namespace korv::geodesy

@@ -4,6 +4,7 @@
 // geodetic on the spheroid the points are wanted on. Checked once when it is made; then cheap
 // const calls from any thread.
 
+#include <span>
 #include <string>
 
 #include "datum_shift.h"
@@ -32,6 +33,12 @@ public:
 
     // Undoes the shift (X = transpose(M) * (X' - t) / s), again from `from` to `to`.
     Result<GeodeticPoint> inverse(const GeodeticPoint& point) const;
+
+    // The same for many points at once, in place and with the same numbers point for point:
+    // longitude and latitude in degrees in v[0] and v[1], the height in v[2]. A point the single
+    // call refuses comes back infinite in v[0], v[1] and v[2].
+    void forward_all(std::span<PJ_COORD> points) const;
+    void inverse_all(std::span<PJ_COORD> points) const;
 
     const DatumShift& shift() const { return shift_; }
 

@@ -1,0 +1,246 @@
+#include "conversion.h"
+
+#include <array>
+#include <cmath>
+
+namespace korv::convert {
+namespace {
+
+constexpr std::array<std::string_view, 4> kPointKindNames = {"source-grid", "source-geographic",
+                                                             "map-geographic", "map-grid"};
+
+// The limits within which the panel reads a geographic point, both included.
+constexpr double kLongitudeLimit = 360.0;
+constexpr double kLatitudeLimit = 89.0;
+
+constexpr std::string_view kPipelinePrefix = "+proj=pipeline ";
+
+int position(PointKind kind) {
+    return static_cast<int>(kind);
+}
+
+// The spheroid a side's points lie on for the datum shift. A local grid names none, and the panel
+// then moves points on GRS80; an unknown code is refused.
+Result<Spheroid> shift_spheroid(const CoordinateSystemDefinition& definition, const char* side) {
+    if (definition.projection == ProjectionKind::kLocalGrid) {
+        return grs80();
+    }
+    if (const std::optional<Spheroid> spheroid = find_spheroid(definition.spheroid)) {
+        return *spheroid;
+    }
+    return Error{std::string("the ") + side + " spheroid code " +
+                 std::to_string(definition.spheroid) + " is not one of the spheroid table"};
+}
+
+Result<geodesy::CoordinateSystem> system_of(const CoordinateSystemDefinition& definition,
+                                            const char* side) {
+    Result<geodesy::CoordinateSystem> system = geodesy::CoordinateSystem::create(definition);
+    if (!system) {
+        return Error{std::string("the coordinate system of the ") + side +
+                     " cannot be used: " + system.message()};
+    }
+    return system;
+}
+
+// Refuses geographic points the panel would not read.
+void check_geographic(std::span<PJ_COORD> points, std::span<Refusal> refusals) {
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (refusals[i] != Refusal::kNone) {
+            continue;
+        }
+        if (!(std::fabs(points[i].v[0]) <= kLongitudeLimit)) {
+            refusals[i] = Refusal::kLongitudeOutside;
+        } else if (!(std::fabs(points[i].v[1]) <= kLatitudeLimit)) {
+            refusals[i] = Refusal::kLatitudeOutside;
+        } else {
+            continue;
+        }
+        points[i].v[0] = points[i].v[1] = HUGE_VAL;
+    }
+}
+
+}  // namespace
+
+std::string_view point_kind_name(PointKind kind) {
+    return kPointKindNames[static_cast<std::size_t>(kind)];
+}
+
+std::optional<PointKind> point_kind(std::string_view name) {
+    for (std::size_t i = 0; i < kPointKindNames.size(); ++i) {
+        if (kPointKindNames[i] == name) {
+            return static_cast<PointKind>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+bool is_geographic(PointKind kind) {
+    return kind == PointKind::kSourceGeographic || kind == PointKind::kMapGeographic;
+}
+
+std::string_view describe(Refusal refusal) {
+    switch (refusal) {
+        case Refusal::kNone:
+            return "converted";
+        case Refusal::kFieldCount:
+            return "the line does not hold two or three values, optionally led by a label";
+        case Refusal::kLineTooLong:
+            return "the line is too long to be a point";
+        case Refusal::kEastingUnreadable:
+            return "the easting is not a number";
+        case Refusal::kNorthingUnreadable:
+            return "the northing is not a number";
+        case Refusal::kLongitudeUnreadable:
+            return "the longitude is no angle";
+        case Refusal::kLatitudeUnreadable:
+            return "the latitude is no angle";
+        case Refusal::kHeightUnreadable:
+            return "the height is not a number";
+        case Refusal::kLongitudeOutside:
+            return "the longitude lies outside -360..360";
+        case Refusal::kLatitudeOutside:
+            return "the latitude lies outside -89..89";
+        case Refusal::kSourceSystem:
+            return "the point cannot be converted with the coordinate system of the source data";
+        case Refusal::kMapSystem:
+            return "the point cannot be converted with the coordinate system of the map";
+        case Refusal::kDatumShift:
+            return "the point cannot be moved through the datum shift";
+    }
+    return "refused";
+}
+
+Result<CoordinateSystemDefinition> definition_of(const StoredSystem& stored) {
+    const std::optional<ProjectionKind> projection = projection_kind(stored.projection);
+    if (!projection) {
+        return Error{"the projection " + std::to_string(stored.projection) +
+                     " is not one of the projection list"};
+    }
+    return CoordinateSystemDefinition{*projection,
+                                      stored.spheroid,
+                                      stored.hemisphere,
+                                      stored.longitude_origin,
+                                      stored.latitude_origin,
+                                      stored.standard_parallel_1,
+                                      stored.standard_parallel_2,
+                                      stored.false_east,
+                                      stored.false_north,
+                                      stored.scale_factor,
+                                      stored.zone_width,
+                                      stored.zone_number};
+}
+
+Result<Conversion> Conversion::create(const ConversionSetup& setup) {
+    if (setup.from == setup.to) {
+        return Error{"the points to convert from and to are the same"};
+    }
+    std::vector<Step> steps;
+    std::string pipeline = "+proj=pipeline";
+    if (is_geographic(setup.from)) {
+        pipeline += " +step +proj=unitconvert +xy_in=deg +xy_out=rad";
+    }
+    auto add_system_step = [&](StepKind kind, bool map_side) -> std::optional<Error> {
+        Result<geodesy::CoordinateSystem> system =
+            system_of(map_side ? setup.map : setup.source, map_side ? "map" : "source data");
+        if (!system) {
+            return system.error();
+        }
+        pipeline += kind == StepKind::kToGeographic ? " +step +inv " : " +step ";
+        pipeline += system->engine_definition();
+        steps.push_back({kind, map_side ? Refusal::kMapSystem : Refusal::kSourceSystem,
+                         std::move(system).value(), std::nullopt});
+        return std::nullopt;
+    };
+    auto add_shift_step = [&](bool towards_map) -> std::optional<Error> {
+        const StepKind kind = towards_map ? StepKind::kShiftForward : StepKind::kShiftInverse;
+        if (!setup.shift) {
+            // The points pass unchanged, though read across as the panel reads them.
+            steps.push_back({kind, Refusal::kDatumShift, std::nullopt, std::nullopt});
+            return std::nullopt;
+        }
+        const Result<Spheroid> source = shift_spheroid(setup.source, "source");
+        const Result<Spheroid> map = shift_spheroid(setup.map, "map");
+        if (!source || !map) {
+            return (source ? map : source).error();
+        }
+        // The transformation that undoes the shift takes points given on the map's spheroid.
+        Result<geodesy::DatumTransformation> transformation =
+            towards_map ? geodesy::DatumTransformation::create(*setup.shift, *source, *map)
+                        : geodesy::DatumTransformation::create(*setup.shift, *map, *source);
+        if (!transformation) {
+            return Error{"the datum shift cannot be used: " + transformation.message()};
+        }
+        // The shift's own pipeline, its steps spliced into this one.
+        const std::string_view shift_pipeline = transformation->engine_definition(!towards_map);
+        if (!shift_pipeline.starts_with(kPipelinePrefix)) {
+            return Error{"the datum shift is no pipeline of steps: " + std::string(shift_pipeline)};
+        }
+        pipeline += ' ';
+        pipeline += shift_pipeline.substr(kPipelinePrefix.size());
+        steps.push_back(
+            {kind, Refusal::kDatumShift, std::nullopt, std::move(transformation).value()});
+        return std::nullopt;
+    };
+    const int from = position(setup.from), to = position(setup.to);
+    const int direction = from < to ? 1 : -1;
+    for (int at = from; at != to; at += direction) {
+        // The crossing from `at` to its neighbour.
+        const int left = std::min(at, at + direction);
+        std::optional<Error> problem;
+        if (left == position(PointKind::kSourceGrid)) {
+            problem =
+                add_system_step(direction > 0 ? StepKind::kToGeographic : StepKind::kToGrid, false);
+        } else if (left == position(PointKind::kSourceGeographic)) {
+            problem = add_shift_step(direction > 0);
+        } else {
+            problem =
+                add_system_step(direction > 0 ? StepKind::kToGrid : StepKind::kToGeographic, true);
+        }
+        if (problem) {
+            return *problem;
+        }
+    }
+    if (is_geographic(setup.to)) {
+        pipeline += " +step +proj=unitconvert +xy_in=rad +xy_out=deg";
+    }
+    return Conversion(setup, std::move(steps), std::move(pipeline));
+}
+
+void Conversion::convert_all(std::span<PJ_COORD> points, std::span<Refusal> refusals) const {
+    if (is_geographic(setup_.from)) {
+        check_geographic(points, refusals);
+    }
+    for (const Step& step : steps_) {
+        // A point already refused goes on infinite, which every step refuses at once.
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (refusals[i] != Refusal::kNone) {
+                points[i].v[0] = points[i].v[1] = HUGE_VAL;
+            }
+        }
+        switch (step.kind) {
+            case StepKind::kToGeographic:
+                step.system->to_geographic_all(points);
+                break;
+            case StepKind::kToGrid:
+                check_geographic(points, refusals);
+                step.system->to_grid_all(points);
+                break;
+            case StepKind::kShiftForward:
+            case StepKind::kShiftInverse:
+                check_geographic(points, refusals);
+                if (step.transformation && step.kind == StepKind::kShiftForward) {
+                    step.transformation->forward_all(points);
+                } else if (step.transformation) {
+                    step.transformation->inverse_all(points);
+                }
+                break;
+        }
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (refusals[i] == Refusal::kNone && !std::isfinite(points[i].v[0])) {
+                refusals[i] = step.refusal;
+            }
+        }
+    }
+}
+
+}  // namespace korv::convert

@@ -1,0 +1,106 @@
+#pragma once
+// One conversion between two of the four points of the conversion test panel, along the panel's
+// own path: source grid, source geographic, map geographic, map grid. Grid points become
+// geographic on their side's coordinate system, geographic points cross between the sides
+// through the datum shift (source to map applies it, map to source undoes it), and geographic
+// points become grid points on their side. Checked once when it is made; then const and usable
+// from any number of threads at once.
+
+#include <proj.h>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "coordinate_system.h"
+#include "coordinate_system_definition.h"
+#include "datum_shift.h"
+#include "datum_transformation.h"
+#include "result.h"
+#include "stored_system.h"
+
+namespace korv::convert {
+
+// The four points, in the order of the path between them.
+enum class PointKind : uint8_t { kSourceGrid, kSourceGeographic, kMapGeographic, kMapGrid };
+
+// "source-grid", "source-geographic", "map-geographic", "map-grid".
+std::string_view point_kind_name(PointKind kind);
+std::optional<PointKind> point_kind(std::string_view name);
+bool is_geographic(PointKind kind);
+
+// Why a point was not converted. kNone marks a point still being converted.
+enum class Refusal : uint8_t {
+    kNone,
+    kFieldCount,
+    kLineTooLong,
+    kEastingUnreadable,
+    kNorthingUnreadable,
+    kLongitudeUnreadable,
+    kLatitudeUnreadable,
+    kHeightUnreadable,
+    kLongitudeOutside,
+    kLatitudeOutside,
+    kSourceSystem,
+    kMapSystem,
+    kDatumShift,
+};
+
+// What went wrong, in words for the user ("the easting is not a number").
+std::string_view describe(Refusal refusal);
+
+// The definition of a coordinate system's stored values; an error for a projection the list
+// does not hold.
+Result<CoordinateSystemDefinition> definition_of(const StoredSystem& stored);
+
+struct ConversionSetup {
+    CoordinateSystemDefinition source;  // the source coordinate system
+    CoordinateSystemDefinition map;     // the map's; the panel uses a copy of the source's
+    // The shift between the source datum and the map datum; none passes points unchanged, as the
+    // panel does for "None". It moves points from the source's spheroid to the map's.
+    std::optional<DatumShift> shift;
+    PointKind from = PointKind::kSourceGrid;
+    PointKind to = PointKind::kMapGeographic;
+};
+
+class Conversion {
+public:
+    // The conversion, or an error naming what cannot be used: a coordinate system or a shift the
+    // path needs that the geodesy core refuses, or `from` equal to `to`.
+    static Result<Conversion> create(const ConversionSetup& setup);
+
+    // Converts points in place: v[0] and v[1] hold east and north in metres or longitude and
+    // latitude in decimal degrees, v[2] the height (0 when none was given), v[3] must be 0.
+    // Only points whose refusal is kNone are converted; a point refused on the way gets the
+    // refusal of the step that refused it, and its values are then meaningless. A geographic
+    // point is refused where the panel refuses it when it is read: a longitude beyond
+    // -360..360 or a latitude beyond -89..89.
+    void convert_all(std::span<PJ_COORD> points, std::span<Refusal> refusals) const;
+
+    // The whole conversion as one engine pipeline, degrees and metres in and out, that
+    // engine-based tools run on their own ("+proj=pipeline +step ...").
+    const std::string& pipeline() const { return pipeline_; }
+
+    const ConversionSetup& setup() const { return setup_; }
+
+private:
+    enum class StepKind : uint8_t { kToGeographic, kToGrid, kShiftForward, kShiftInverse };
+    struct Step {
+        StepKind kind;
+        Refusal refusal;  // what a point this step cannot take is refused with
+        std::optional<geodesy::CoordinateSystem> system;
+        std::optional<geodesy::DatumTransformation> transformation;  // none: points pass
+    };
+
+    Conversion(ConversionSetup setup, std::vector<Step> steps, std::string pipeline)
+        : setup_(std::move(setup)), steps_(std::move(steps)), pipeline_(std::move(pipeline)) {}
+
+    ConversionSetup setup_;
+    std::vector<Step> steps_;
+    std::string pipeline_;
+};
+
+}  // namespace korv::convert

@@ -1,0 +1,157 @@
+#include "file_streams.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+namespace korv::convert {
+namespace {
+
+namespace fs = std::filesystem;
+
+Error system_error(const std::string& what) {
+    return Error{what + ": " + std::strerror(errno)};
+}
+
+}  // namespace
+
+Result<std::unique_ptr<FileSource>> FileSource::open(const std::string& path) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        return Error{"cannot read " + path + ": it is a folder"};
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return system_error("cannot read " + path);
+    }
+    std::optional<std::uint64_t> size;
+    if (fs::is_regular_file(path, error)) {
+        const std::uintmax_t bytes = fs::file_size(path, error);
+        if (!error) {
+            size = bytes;
+        }
+    }
+    return std::unique_ptr<FileSource>(new FileSource(file, true, false, size));
+}
+
+std::unique_ptr<FileSource> FileSource::standard_input(bool interactive) {
+    return std::unique_ptr<FileSource>(new FileSource(stdin, false, interactive, std::nullopt));
+}
+
+FileSource::~FileSource() {
+    if (owned_) {
+        std::fclose(file_);
+    }
+}
+
+Result<std::size_t> FileSource::read(char* buffer, std::size_t size) {
+    std::size_t count = 0;
+    if (interactive_) {
+        // A line at a time, as it is typed.
+        int c = 0;
+        while (count < size && (c = std::getc(file_)) != EOF) {
+            buffer[count++] = static_cast<char>(c);
+            if (c == '\n') {
+                break;
+            }
+        }
+    } else {
+        count = std::fread(buffer, 1, size, file_);
+    }
+    if (count == 0 && std::ferror(file_)) {
+        return system_error("reading failed");
+    }
+    return count;
+}
+
+std::optional<Error> StandardOutput::write(std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
+        return system_error("writing to standard output failed");
+    }
+    return std::nullopt;
+}
+
+std::optional<Error> StandardOutput::flush() {
+    if (std::fflush(stdout) != 0) {
+        return system_error("writing to standard output failed");
+    }
+    return std::nullopt;
+}
+
+Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& target) {
+    std::error_code error;
+    if (fs::is_directory(target, error)) {
+        return Error{"cannot write " + target + ": it is a folder"};
+    }
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string written = target + "." + std::to_string(random() % 1000000) + ".part";
+        // "x": never opens a file that is already there.
+        std::FILE* file = std::fopen(written.c_str(), "wbx");
+        if (file != nullptr) {
+            return std::unique_ptr<OutputFile>(new OutputFile(file, target, written));
+        }
+        if (errno != EEXIST) {
+            return system_error("cannot write beside " + target);
+        }
+    }
+    return Error{"cannot write beside " + target + ": no free name for the file"};
+}
+
+OutputFile::~OutputFile() {
+    discard();
+}
+
+void OutputFile::discard() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+        std::error_code ignored;
+        fs::remove(written_, ignored);
+    }
+}
+
+std::optional<Error> OutputFile::write(std::string_view bytes) {
+    if (file_ == nullptr) {
+        return Error{"the file " + target_ + " is closed"};
+    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        return system_error("cannot write " + written_);
+    }
+    return std::nullopt;
+}
+
+std::optional<Error> OutputFile::commit() {
+    if (file_ == nullptr) {
+        return Error{"the file " + target_ + " is closed"};
+    }
+    // A write error may show only when the last of the buffer goes out.
+    const bool closed = std::fflush(file_) == 0 && !std::ferror(file_);
+    std::optional<Error> failure;
+    if (!closed) {
+        failure = system_error("cannot write " + written_);
+    }
+    if (std::fclose(file_) != 0 && !failure) {
+        failure = system_error("cannot write " + written_);
+    }
+    file_ = nullptr;
+    std::error_code error;
+    if (!failure) {
+        const fs::file_status target = fs::status(target_, error);
+        if (fs::exists(target)) {
+            fs::permissions(written_, target.permissions(), error);
+        }
+        fs::rename(written_, target_, error);
+        if (error) {
+            failure = Error{"cannot replace " + target_ + ": " + error.message()};
+        }
+    }
+    if (failure) {
+        fs::remove(written_, error);
+    }
+    return failure;
+}
+
+}  // namespace korv::convert

@@ -1,0 +1,86 @@
+#include "fixed_text.h"
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+namespace korv::convert {
+namespace {
+
+constexpr std::uint64_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                          100000, 1000000, 10000000, 100000000, 1000000000};
+constexpr std::uint64_t kPowersOfFive[] = {1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125};
+
+// Below this magnitude value * 10^9 stays below 10^18, well within 64 bits.
+constexpr double kFastLimit = 1e9;
+
+#if defined(__SIZEOF_INT128__)
+__extension__ using Wide = unsigned __int128;
+
+// round(|value| * 10^decimals), a tie to even, exactly: |value| = m * 2^e, so
+// |value| * 10^d = m * 5^d * 2^(e + d), an integer product shifted by a power of two.
+std::uint64_t scaled_magnitude(double value, int decimals) {
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(std::fabs(value));
+    const int biased = static_cast<int>(bits >> 52);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t mantissa = biased == 0 ? fraction : fraction | std::uint64_t{1} << 52;
+    const int exponent = (biased == 0 ? 1 : biased) - 1075;
+    const Wide product = static_cast<Wide>(mantissa) * kPowersOfFive[decimals];
+    const int shift = exponent + decimals;
+    if (shift >= 0) {
+        return static_cast<std::uint64_t>(product << shift);
+    }
+    if (shift <= -127) {
+        return 0;  // the product is below 2^74, far less than half of 2^127
+    }
+    const Wide dropped = product & ((Wide{1} << -shift) - 1);
+    const Wide half = Wide{1} << (-shift - 1);
+    std::uint64_t rounded = static_cast<std::uint64_t>(product >> -shift);
+    if (dropped > half || (dropped == half && (rounded & 1) != 0)) {
+        ++rounded;
+    }
+    return rounded;
+}
+#endif
+
+}  // namespace
+
+char* write_fixed(char* text, double value, int decimals) {
+    if (!std::isfinite(value)) {
+        *text = '*';
+        return text + 1;
+    }
+#if defined(__SIZEOF_INT128__)
+    if (std::fabs(value) < kFastLimit) {
+        const std::uint64_t scaled = scaled_magnitude(value, decimals);
+        char* at = text;
+        if (value < 0 && scaled != 0) {
+            *at++ = '-';
+        }
+        at = std::to_chars(at, text + kLongestFixedText, scaled / kPowersOfTen[decimals]).ptr;
+        if (decimals > 0) {
+            *at++ = '.';
+            std::uint64_t fraction = scaled % kPowersOfTen[decimals];
+            for (int i = decimals - 1; i >= 0; --i) {
+                at[i] = static_cast<char>('0' + fraction % 10);
+                fraction /= 10;
+            }
+            at += decimals;
+        }
+        return at;
+    }
+#endif
+    char* end =
+        std::to_chars(text, text + kLongestFixedText, value, std::chars_format::fixed, decimals)
+            .ptr;
+    if (*text == '-' &&
+        std::string_view(text + 1, end).find_first_not_of("0.") == std::string_view::npos) {
+        std::copy(text + 1, end, text);
+        --end;
+    }
+    return end;
+}
+
+}  // namespace korv::convert
