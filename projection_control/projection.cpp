@@ -283,8 +283,8 @@ QString Projection::show_coord_system() {
 }
 
 int32_t Projection::check_entries() {
-    if (const auto failure = korv::check_entries(entries(), utilities_)) {
-        show_message(QString::fromStdString(*failure));
+    if (const Status checked = korv::check_entries(entries(), utilities_); !checked) {
+        show_message(tr(checked.message().c_str()));
         return -1;
     }
     return 0;
