@@ -85,10 +85,10 @@ void Projection::build_fields() {
     Spin1 = new SpinButton(this);
     Spin1->setObjectName(QStringLiteral("Spin1"));
     Spin1->step_with_keys_of(Text_zone_number);
-    Spin1->up_arrow()->setAccessibleName(QStringLiteral("Next zone"));
-    Spin1->up_arrow()->setToolTip(QStringLiteral("Next zone"));
-    Spin1->down_arrow()->setAccessibleName(QStringLiteral("Previous zone"));
-    Spin1->down_arrow()->setToolTip(QStringLiteral("Previous zone"));
+    Spin1->up_arrow()->setAccessibleName(tr("Next zone"));
+    Spin1->up_arrow()->setToolTip(tr("Next zone"));
+    Spin1->down_arrow()->setAccessibleName(tr("Previous zone"));
+    Spin1->down_arrow()->setToolTip(tr("Previous zone"));
     Spin1->setFixedHeight(Text_zone_number->sizeHint().height());
 
     Combo_spheroid = list(QStringLiteral("Combo_spheroid"), this);
@@ -111,9 +111,9 @@ void Projection::build_fields() {
     Text_standard_parallel[1] = text_box(QStringLiteral("Text_standard_parallel1"), no_angle, this);
     Text_standard_parallel[2] = text_box(QStringLiteral("Text_standard_parallel2"), no_angle, this);
 
-    Command_reset = new QPushButton(QStringLiteral("Reset"), this);
+    Command_reset = new QPushButton(tr("Reset"), this);
     Command_reset->setObjectName(QStringLiteral("Command_reset"));
-    Command_reset->setToolTip(QStringLiteral("Restore the original projection defintions"));
+    Command_reset->setToolTip(tr("Restore the original projection defintions"));
     press_with_enter(Command_reset);
 
     text_boxes_ = {{
@@ -139,21 +139,19 @@ void Projection::lay_out_fields() {
 
     auto* grid = new QGridLayout(this);
     grid->setVerticalSpacing(2);
-    add_field(grid, 0, 0, QStringLiteral("Projection"), Combo_projection, Combo_projection, 2);
-    add_field(grid, 0, 2, QStringLiteral("Zone Number"), Text_zone_number, zone);
-    add_field(grid, 1, 0, QStringLiteral("Spheroid"), Combo_spheroid, Combo_spheroid, 2);
-    add_field(grid, 1, 2, QStringLiteral("Hemisphere"), Combo_hemisphere, Combo_hemisphere);
-    add_field(grid, 2, 0, QStringLiteral("False Easting"), Text_false_east, Text_false_east);
-    add_field(grid, 2, 1, QStringLiteral("False Northing"), Text_false_north, Text_false_north);
-    add_field(grid, 2, 2, QStringLiteral("Scale Factor"), Text_scale_factor, Text_scale_factor);
-    add_field(grid, 3, 0, QStringLiteral("Longitude Origin"), Text_longitude_origin,
-              Text_longitude_origin);
-    add_field(grid, 3, 1, QStringLiteral("Latitude Origin"), Text_latitude_origin,
-              Text_latitude_origin);
-    add_field(grid, 3, 2, QStringLiteral("Zone Width"), Text_zone_width, Text_zone_width);
-    add_field(grid, 4, 0, QStringLiteral("Standard Parallel 1"), Text_standard_parallel[1],
+    add_field(grid, 0, 0, tr("Projection"), Combo_projection, Combo_projection, 2);
+    add_field(grid, 0, 2, tr("Zone Number"), Text_zone_number, zone);
+    add_field(grid, 1, 0, tr("Spheroid"), Combo_spheroid, Combo_spheroid, 2);
+    add_field(grid, 1, 2, tr("Hemisphere"), Combo_hemisphere, Combo_hemisphere);
+    add_field(grid, 2, 0, tr("False Easting"), Text_false_east, Text_false_east);
+    add_field(grid, 2, 1, tr("False Northing"), Text_false_north, Text_false_north);
+    add_field(grid, 2, 2, tr("Scale Factor"), Text_scale_factor, Text_scale_factor);
+    add_field(grid, 3, 0, tr("Longitude Origin"), Text_longitude_origin, Text_longitude_origin);
+    add_field(grid, 3, 1, tr("Latitude Origin"), Text_latitude_origin, Text_latitude_origin);
+    add_field(grid, 3, 2, tr("Zone Width"), Text_zone_width, Text_zone_width);
+    add_field(grid, 4, 0, tr("Standard Parallel 1"), Text_standard_parallel[1],
               Text_standard_parallel[1]);
-    add_field(grid, 4, 1, QStringLiteral("Standard Parallel 2"), Text_standard_parallel[2],
+    add_field(grid, 4, 1, tr("Standard Parallel 2"), Text_standard_parallel[2],
               Text_standard_parallel[2]);
     grid->addWidget(Command_reset, field_row(4), 2);
     for (int column = 0; column < 3; ++column) {
@@ -266,7 +264,7 @@ QString Projection::show_coord_system() {
     correct_record(record_);
     if (record_.projection >= kProjectionCount) {
         // The fields keep what they showed; the record stays as assigned.
-        return QStringLiteral("The projection %1 is not one of the projections this control knows")
+        return tr("The projection %1 is not one of the projections this control knows")
             .arg(record_.projection);
     }
     Combo_projection->setCurrentIndex(record_.projection);
@@ -300,9 +298,9 @@ int32_t Projection::read_property(CoordSystem& trValue) {
     read_entries(entries(), utilities_, entered);
     const Result<CoordSystem> computed = with_derived_constants(entered);
     if (!computed) {
-        show_message(QStringLiteral(
-            "The constants of this projection could not be computed, so the coordinate system "
-            "cannot be used. Check the projection and the spheroid."));
+        show_message(
+            tr("The constants of this projection could not be computed, so the coordinate system "
+               "cannot be used. Check the projection and the spheroid."));
         return -1;
     }
     CoordSystem record = *computed;
@@ -316,7 +314,7 @@ int32_t Projection::CoordinateSystem(CoordSystem& trValue) {
     try {
         return read_property(trValue);
     } catch (const std::exception& error) {
-        show_message(QStringLiteral("The coordinate system could not be read: %1")
+        show_message(tr("The coordinate system could not be read: %1")
                          .arg(QString::fromLocal8Bit(error.what())));
         return -1;
     }
@@ -327,7 +325,7 @@ QString Projection::setCoordinateSystem(const CoordSystem& trValue) {
     try {
         return show_coord_system();
     } catch (const std::exception& error) {
-        return QStringLiteral("The coordinate system could not be shown: %1")
+        return tr("The coordinate system could not be shown: %1")
             .arg(QString::fromLocal8Bit(error.what()));
     }
 }
