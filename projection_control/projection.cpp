@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QToolButton>
 #include <exception>
 
@@ -171,6 +170,8 @@ void Projection::lay_out_fields() {
 }
 
 void Projection::connect_handlers() {
+    // The lists' defaults follow `activated`, which only the user's choice raises: showing a
+    // record selects entries without overwriting its values.
     connect(Combo_projection, &QComboBox::activated, this, &Projection::Combo_projection_Click);
     connect(Combo_hemisphere, &QComboBox::activated, this, &Projection::Combo_hemisphere_Click);
     connect(Spin1, &SpinButton::SpinDown, this, &Projection::Spin1_SpinDown);
@@ -195,9 +196,6 @@ void Projection::show_stored_record() {
 }
 
 void Projection::Combo_projection_Click() {
-    if (loading) {
-        return;
-    }
     const ProjectionDefaults defaults =
         projection_defaults(Combo_projection->currentIndex(), Combo_hemisphere->currentIndex() + 1);
     if (defaults.select_northern_hemisphere) {
@@ -209,9 +207,6 @@ void Projection::Combo_projection_Click() {
 }
 
 void Projection::Combo_hemisphere_Click() {
-    if (loading) {
-        return;
-    }
     if (const auto false_north = hemisphere_false_north(Combo_projection->currentIndex(),
                                                         Combo_hemisphere->currentIndex() + 1)) {
         write_text(&ProjectionEntries::false_north, text_of(*false_north));
@@ -259,8 +254,6 @@ ProjectionEntries Projection::entries() const {
 }
 
 QString Projection::show_coord_system() {
-    loading = true;
-    const auto done = qScopeGuard([this] { loading = false; });
     correct_record(record_);
     if (record_.projection >= kProjectionCount) {
         // The fields keep what they showed; the record stays as assigned.

@@ -105,8 +105,7 @@ private:
     // Every text box with the entry it shows, in the order a record is written to them.
     std::array<TextBox, 9> text_boxes_{};
 
-    CoordSystem record_;   // the control's own copy
-    bool loading = false;  // true while show_coord_system writes the fields
+    CoordSystem record_;  // the control's own copy
     Utilities utilities_;
 };
 
