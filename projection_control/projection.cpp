@@ -177,6 +177,14 @@ void Projection::connect_handlers() {
     connect(Spin1, &SpinButton::SpinDown, this, &Projection::Spin1_SpinDown);
     connect(Spin1, &SpinButton::SpinUp, this, &Projection::Spin1_SpinUp);
     connect(Command_reset, &QPushButton::clicked, this, &Projection::Command_reset_Click);
+
+    // Connected after the handlers, so a host told of a list choice sees its defaults written.
+    for (QComboBox* combo : {Combo_projection, Combo_spheroid, Combo_hemisphere}) {
+        connect(combo, &QComboBox::activated, this, &Projection::entriesEdited);
+    }
+    for (const TextBox& text_box : text_boxes_) {
+        connect(text_box.box, &QLineEdit::textEdited, this, &Projection::entriesEdited);
+    }
 }
 
 void Projection::UserControl_Initialize() {
@@ -185,14 +193,17 @@ void Projection::UserControl_Initialize() {
 }
 
 void Projection::Command_reset_Click() {
-    show_stored_record();
+    if (show_stored_record()) {
+        emit entriesEdited();
+    }
 }
 
-void Projection::show_stored_record() {
-    const QString failure = show_coord_system();
-    if (!failure.isEmpty()) {
-        show_message(failure);
+bool Projection::show_stored_record() {
+    const Status shown = show_coord_system();
+    if (!shown) {
+        show_message(text_of(shown.message()));
     }
+    return shown.ok();
 }
 
 void Projection::Combo_projection_Click() {
@@ -230,6 +241,7 @@ void Projection::Spin1_SpinUp() {
 void Projection::step_zone_number(ZoneStep step) {
     if (const auto zone = step_zone(Text_zone_number->text().toStdString(), step)) {
         Text_zone_number->setText(QString::fromStdString(*zone));
+        emit entriesEdited();
     }
 }
 
@@ -253,74 +265,96 @@ ProjectionEntries Projection::entries() const {
     return shown;
 }
 
-QString Projection::show_coord_system() {
-    correct_record(record_);
-    if (record_.projection >= kProjectionCount) {
-        // The fields keep what they showed; the record stays as assigned.
-        return tr("The projection %1 is not one of the projections this control knows")
-            .arg(record_.projection);
-    }
-    Combo_projection->setCurrentIndex(record_.projection);
-    const int spheroid = Combo_spheroid->findData(record_.spheroid);
-    if (spheroid >= 0) {
-        Combo_spheroid->setCurrentIndex(spheroid);
-    }
-    Combo_hemisphere->setCurrentIndex(record_.hemisphere - 1);
-    const ProjectionEntries shown = entries_for(record_, utilities_);
-    for (const TextBox& text_box : text_boxes_) {
-        text_box.box->setText(QString::fromStdString(shown.*(text_box.field)));
-    }
-    return {};
-}
-
-int32_t Projection::check_entries() {
-    if (const Status checked = korv::check_entries(entries(), utilities_); !checked) {
-        show_message(tr(checked.message().c_str()));
-        return -1;
-    }
-    return 0;
-}
-
-int32_t Projection::read_property(CoordSystem& trValue) {
-    if (check_entries() != 0) {
-        return -1;
-    }
-    // Taken into the stored record only once everything has succeeded, so a failed read leaves
-    // the control's record as it was.
-    CoordSystem entered = record_;
-    read_entries(entries(), utilities_, entered);
-    const Result<CoordSystem> computed = with_derived_constants(entered);
-    if (!computed) {
-        show_message(
-            tr("The constants of this projection could not be computed, so the coordinate system "
-               "cannot be used. Check the projection and the spheroid."));
-        return -1;
-    }
-    CoordSystem record = *computed;
-    record.defined = kTrue;
-    record_ = record;
-    trValue = record_;
-    return 0;
-}
-
-int32_t Projection::CoordinateSystem(CoordSystem& trValue) {
+Status Projection::show_coord_system() {
     try {
-        return read_property(trValue);
+        correct_record(record_);
+        if (record_.projection >= kProjectionCount) {
+            // The fields keep what they showed; the record stays as assigned.
+            return Error{tr("The projection %1 is not one of the projections this control knows")
+                             .arg(record_.projection)
+                             .toStdString()};
+        }
+        Combo_projection->setCurrentIndex(record_.projection);
+        const int spheroid = Combo_spheroid->findData(record_.spheroid);
+        if (spheroid >= 0) {
+            Combo_spheroid->setCurrentIndex(spheroid);
+        }
+        Combo_hemisphere->setCurrentIndex(record_.hemisphere - 1);
+        const ProjectionEntries shown = entries_for(record_, utilities_);
+        for (const TextBox& text_box : text_boxes_) {
+            text_box.box->setText(QString::fromStdString(shown.*(text_box.field)));
+        }
+        return kSuccess;
+    } catch (const std::exception& error) {
+        return Error{tr("The coordinate system could not be shown: %1")
+                         .arg(QString::fromLocal8Bit(error.what()))
+                         .toStdString()};
+    }
+}
+
+Status Projection::assign(const CoordSystem& record) {
+    const CoordSystem before = record_;
+    record_ = record;
+    Status shown = show_coord_system();
+    if (record_ != before) {
+        emit coordinateSystemChanged();
+    }
+    return shown;
+}
+
+void Projection::store(const CoordSystem& record) {
+    if (record != record_) {
+        record_ = record;
+        emit coordinateSystemChanged();
+    }
+}
+
+void Projection::setCoordinateSystem(const CoordSystem& record) {
+    if (const Status shown = assign(record); !shown) {
+        emit coordinateSystemNotShown(text_of(shown.message()));
+    }
+}
+
+QString Projection::entriesProblem() const {
+    const Status checked = check_entries(entries(), utilities_);
+    return checked ? QString() : tr(checked.message().c_str());
+}
+
+bool Projection::acceptEntries() {
+    try {
+        const ProjectionEntries shown = entries();
+        if (const Status checked = check_entries(shown, utilities_); !checked) {
+            show_message(tr(checked.message().c_str()));
+            return false;
+        }
+        // Taken into the stored record only once everything has succeeded, so a failed
+        // accept leaves the control's record as it was.
+        CoordSystem entered = record_;
+        read_entries(shown, utilities_, entered);
+        Result<CoordSystem> computed = with_derived_constants(entered);
+        if (!computed) {
+            show_message(
+                tr("The constants of this projection could not be computed, so the coordinate "
+                   "system cannot be used. Check the projection and the spheroid."));
+            return false;
+        }
+        CoordSystem accepted = std::move(computed).value();
+        accepted.defined = kTrue;
+        store(accepted);
+        return true;
     } catch (const std::exception& error) {
         show_message(tr("The coordinate system could not be read: %1")
                          .arg(QString::fromLocal8Bit(error.what())));
-        return -1;
+        return false;
     }
 }
 
-QString Projection::setCoordinateSystem(const CoordSystem& trValue) {
-    record_ = trValue;
-    try {
-        return show_coord_system();
-    } catch (const std::exception& error) {
-        return tr("The coordinate system could not be shown: %1")
-            .arg(QString::fromLocal8Bit(error.what()));
+int32_t Projection::CoordinateSystem(CoordSystem& trValue) {
+    if (!acceptEntries()) {
+        return -1;
     }
+    trValue = record_;
+    return 0;
 }
 
 int32_t Projection::CoordinateSystem(QVariant& trValue) {
@@ -331,7 +365,11 @@ int32_t Projection::CoordinateSystem(QVariant& trValue) {
 QString Projection::setCoordinateSystem(const QVariant& trValue, int32_t /*ierr*/) {
     const QString error =
         type_mismatch<korv::CoordSystem>(trValue, QStringLiteral("CoordinateSystem"));
-    return error.isEmpty() ? setCoordinateSystem(trValue.value<korv::CoordSystem>()) : error;
+    if (!error.isEmpty()) {
+        return error;
+    }
+    const Status shown = assign(trValue.value<korv::CoordSystem>());
+    return shown ? QString() : text_of(shown.message());
 }
 
 }  // namespace korv
