@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QToolButton>
 #include <exception>
 
@@ -85,10 +84,10 @@ void Projection::build_fields() {
     Spin1 = new SpinButton(this);
     Spin1->setObjectName(QStringLiteral("Spin1"));
     Spin1->step_with_keys_of(Text_zone_number);
-    Spin1->up_arrow()->setAccessibleName(QStringLiteral("Next zone"));
-    Spin1->up_arrow()->setToolTip(QStringLiteral("Next zone"));
-    Spin1->down_arrow()->setAccessibleName(QStringLiteral("Previous zone"));
-    Spin1->down_arrow()->setToolTip(QStringLiteral("Previous zone"));
+    Spin1->up_arrow()->setAccessibleName(tr("Next zone"));
+    Spin1->up_arrow()->setToolTip(tr("Next zone"));
+    Spin1->down_arrow()->setAccessibleName(tr("Previous zone"));
+    Spin1->down_arrow()->setToolTip(tr("Previous zone"));
     Spin1->setFixedHeight(Text_zone_number->sizeHint().height());
 
     Combo_spheroid = list(QStringLiteral("Combo_spheroid"), this);
@@ -111,9 +110,9 @@ void Projection::build_fields() {
     Text_standard_parallel[1] = text_box(QStringLiteral("Text_standard_parallel1"), no_angle, this);
     Text_standard_parallel[2] = text_box(QStringLiteral("Text_standard_parallel2"), no_angle, this);
 
-    Command_reset = new QPushButton(QStringLiteral("Reset"), this);
+    Command_reset = new QPushButton(tr("Reset"), this);
     Command_reset->setObjectName(QStringLiteral("Command_reset"));
-    Command_reset->setToolTip(QStringLiteral("Restore the original projection defintions"));
+    Command_reset->setToolTip(tr("Restore the original projection defintions"));
     press_with_enter(Command_reset);
 
     text_boxes_ = {{
@@ -139,21 +138,19 @@ void Projection::lay_out_fields() {
 
     auto* grid = new QGridLayout(this);
     grid->setVerticalSpacing(2);
-    add_field(grid, 0, 0, QStringLiteral("Projection"), Combo_projection, Combo_projection, 2);
-    add_field(grid, 0, 2, QStringLiteral("Zone Number"), Text_zone_number, zone);
-    add_field(grid, 1, 0, QStringLiteral("Spheroid"), Combo_spheroid, Combo_spheroid, 2);
-    add_field(grid, 1, 2, QStringLiteral("Hemisphere"), Combo_hemisphere, Combo_hemisphere);
-    add_field(grid, 2, 0, QStringLiteral("False Easting"), Text_false_east, Text_false_east);
-    add_field(grid, 2, 1, QStringLiteral("False Northing"), Text_false_north, Text_false_north);
-    add_field(grid, 2, 2, QStringLiteral("Scale Factor"), Text_scale_factor, Text_scale_factor);
-    add_field(grid, 3, 0, QStringLiteral("Longitude Origin"), Text_longitude_origin,
-              Text_longitude_origin);
-    add_field(grid, 3, 1, QStringLiteral("Latitude Origin"), Text_latitude_origin,
-              Text_latitude_origin);
-    add_field(grid, 3, 2, QStringLiteral("Zone Width"), Text_zone_width, Text_zone_width);
-    add_field(grid, 4, 0, QStringLiteral("Standard Parallel 1"), Text_standard_parallel[1],
+    add_field(grid, 0, 0, tr("Projection"), Combo_projection, Combo_projection, 2);
+    add_field(grid, 0, 2, tr("Zone Number"), Text_zone_number, zone);
+    add_field(grid, 1, 0, tr("Spheroid"), Combo_spheroid, Combo_spheroid, 2);
+    add_field(grid, 1, 2, tr("Hemisphere"), Combo_hemisphere, Combo_hemisphere);
+    add_field(grid, 2, 0, tr("False Easting"), Text_false_east, Text_false_east);
+    add_field(grid, 2, 1, tr("False Northing"), Text_false_north, Text_false_north);
+    add_field(grid, 2, 2, tr("Scale Factor"), Text_scale_factor, Text_scale_factor);
+    add_field(grid, 3, 0, tr("Longitude Origin"), Text_longitude_origin, Text_longitude_origin);
+    add_field(grid, 3, 1, tr("Latitude Origin"), Text_latitude_origin, Text_latitude_origin);
+    add_field(grid, 3, 2, tr("Zone Width"), Text_zone_width, Text_zone_width);
+    add_field(grid, 4, 0, tr("Standard Parallel 1"), Text_standard_parallel[1],
               Text_standard_parallel[1]);
-    add_field(grid, 4, 1, QStringLiteral("Standard Parallel 2"), Text_standard_parallel[2],
+    add_field(grid, 4, 1, tr("Standard Parallel 2"), Text_standard_parallel[2],
               Text_standard_parallel[2]);
     grid->addWidget(Command_reset, field_row(4), 2);
     for (int column = 0; column < 3; ++column) {
@@ -173,11 +170,21 @@ void Projection::lay_out_fields() {
 }
 
 void Projection::connect_handlers() {
+    // The lists' defaults follow `activated`, which only the user's choice raises: showing a
+    // record selects entries without overwriting its values.
     connect(Combo_projection, &QComboBox::activated, this, &Projection::Combo_projection_Click);
     connect(Combo_hemisphere, &QComboBox::activated, this, &Projection::Combo_hemisphere_Click);
     connect(Spin1, &SpinButton::SpinDown, this, &Projection::Spin1_SpinDown);
     connect(Spin1, &SpinButton::SpinUp, this, &Projection::Spin1_SpinUp);
     connect(Command_reset, &QPushButton::clicked, this, &Projection::Command_reset_Click);
+
+    // Connected after the handlers, so a host told of a list choice sees its defaults written.
+    for (QComboBox* combo : {Combo_projection, Combo_spheroid, Combo_hemisphere}) {
+        connect(combo, &QComboBox::activated, this, &Projection::entriesEdited);
+    }
+    for (const TextBox& text_box : text_boxes_) {
+        connect(text_box.box, &QLineEdit::textEdited, this, &Projection::entriesEdited);
+    }
 }
 
 void Projection::UserControl_Initialize() {
@@ -186,20 +193,20 @@ void Projection::UserControl_Initialize() {
 }
 
 void Projection::Command_reset_Click() {
-    show_stored_record();
+    if (show_stored_record()) {
+        emit entriesEdited();
+    }
 }
 
-void Projection::show_stored_record() {
-    const QString failure = show_coord_system();
-    if (!failure.isEmpty()) {
-        show_message(failure);
+bool Projection::show_stored_record() {
+    const Status shown = show_coord_system();
+    if (!shown) {
+        show_message(text_of(shown.message()));
     }
+    return shown.ok();
 }
 
 void Projection::Combo_projection_Click() {
-    if (loading) {
-        return;
-    }
     const ProjectionDefaults defaults =
         projection_defaults(Combo_projection->currentIndex(), Combo_hemisphere->currentIndex() + 1);
     if (defaults.select_northern_hemisphere) {
@@ -211,9 +218,6 @@ void Projection::Combo_projection_Click() {
 }
 
 void Projection::Combo_hemisphere_Click() {
-    if (loading) {
-        return;
-    }
     if (const auto false_north = hemisphere_false_north(Combo_projection->currentIndex(),
                                                         Combo_hemisphere->currentIndex() + 1)) {
         write_text(&ProjectionEntries::false_north, text_of(*false_north));
@@ -237,6 +241,7 @@ void Projection::Spin1_SpinUp() {
 void Projection::step_zone_number(ZoneStep step) {
     if (const auto zone = step_zone(Text_zone_number->text().toStdString(), step)) {
         Text_zone_number->setText(QString::fromStdString(*zone));
+        emit entriesEdited();
     }
 }
 
@@ -260,76 +265,96 @@ ProjectionEntries Projection::entries() const {
     return shown;
 }
 
-QString Projection::show_coord_system() {
-    loading = true;
-    const auto done = qScopeGuard([this] { loading = false; });
-    correct_record(record_);
-    if (record_.projection >= kProjectionCount) {
-        // The fields keep what they showed; the record stays as assigned.
-        return QStringLiteral("The projection %1 is not one of the projections this control knows")
-            .arg(record_.projection);
+Status Projection::show_coord_system() {
+    try {
+        correct_record(record_);
+        if (record_.projection >= kProjectionCount) {
+            // The fields keep what they showed; the record stays as assigned.
+            return Error{tr("The projection %1 is not one of the projections this control knows")
+                             .arg(record_.projection)
+                             .toStdString()};
+        }
+        Combo_projection->setCurrentIndex(record_.projection);
+        const int spheroid = Combo_spheroid->findData(record_.spheroid);
+        if (spheroid >= 0) {
+            Combo_spheroid->setCurrentIndex(spheroid);
+        }
+        Combo_hemisphere->setCurrentIndex(record_.hemisphere - 1);
+        const ProjectionEntries shown = entries_for(record_, utilities_);
+        for (const TextBox& text_box : text_boxes_) {
+            text_box.box->setText(QString::fromStdString(shown.*(text_box.field)));
+        }
+        return kSuccess;
+    } catch (const std::exception& error) {
+        return Error{tr("The coordinate system could not be shown: %1")
+                         .arg(QString::fromLocal8Bit(error.what()))
+                         .toStdString()};
     }
-    Combo_projection->setCurrentIndex(record_.projection);
-    const int spheroid = Combo_spheroid->findData(record_.spheroid);
-    if (spheroid >= 0) {
-        Combo_spheroid->setCurrentIndex(spheroid);
-    }
-    Combo_hemisphere->setCurrentIndex(record_.hemisphere - 1);
-    const ProjectionEntries shown = entries_for(record_, utilities_);
-    for (const TextBox& text_box : text_boxes_) {
-        text_box.box->setText(QString::fromStdString(shown.*(text_box.field)));
-    }
-    return {};
 }
 
-int32_t Projection::check_entries() {
-    if (const auto failure = korv::check_entries(entries(), utilities_)) {
-        show_message(QString::fromStdString(*failure));
-        return -1;
-    }
-    return 0;
-}
-
-int32_t Projection::read_property(CoordSystem& trValue) {
-    if (check_entries() != 0) {
-        return -1;
-    }
-    // Taken into the stored record only once everything has succeeded, so a failed read leaves
-    // the control's record as it was.
-    CoordSystem entered = record_;
-    read_entries(entries(), utilities_, entered);
-    const Result<CoordSystem> computed = with_derived_constants(entered);
-    if (!computed) {
-        show_message(QStringLiteral(
-            "The constants of this projection could not be computed, so the coordinate system "
-            "cannot be used. Check the projection and the spheroid."));
-        return -1;
-    }
-    CoordSystem record = *computed;
-    record.defined = kTrue;
+Status Projection::assign(const CoordSystem& record) {
+    const CoordSystem before = record_;
     record_ = record;
-    trValue = record_;
-    return 0;
+    Status shown = show_coord_system();
+    if (record_ != before) {
+        emit coordinateSystemChanged();
+    }
+    return shown;
+}
+
+void Projection::store(const CoordSystem& record) {
+    if (record != record_) {
+        record_ = record;
+        emit coordinateSystemChanged();
+    }
+}
+
+void Projection::setCoordinateSystem(const CoordSystem& record) {
+    if (const Status shown = assign(record); !shown) {
+        emit coordinateSystemNotShown(text_of(shown.message()));
+    }
+}
+
+QString Projection::entriesProblem() const {
+    const Status checked = check_entries(entries(), utilities_);
+    return checked ? QString() : tr(checked.message().c_str());
+}
+
+bool Projection::acceptEntries() {
+    try {
+        const ProjectionEntries shown = entries();
+        if (const Status checked = check_entries(shown, utilities_); !checked) {
+            show_message(tr(checked.message().c_str()));
+            return false;
+        }
+        // Taken into the stored record only once everything has succeeded, so a failed
+        // accept leaves the control's record as it was.
+        CoordSystem entered = record_;
+        read_entries(shown, utilities_, entered);
+        Result<CoordSystem> computed = with_derived_constants(entered);
+        if (!computed) {
+            show_message(
+                tr("The constants of this projection could not be computed, so the coordinate "
+                   "system cannot be used. Check the projection and the spheroid."));
+            return false;
+        }
+        CoordSystem accepted = std::move(computed).value();
+        accepted.defined = kTrue;
+        store(accepted);
+        return true;
+    } catch (const std::exception& error) {
+        show_message(tr("The coordinate system could not be read: %1")
+                         .arg(QString::fromLocal8Bit(error.what())));
+        return false;
+    }
 }
 
 int32_t Projection::CoordinateSystem(CoordSystem& trValue) {
-    try {
-        return read_property(trValue);
-    } catch (const std::exception& error) {
-        show_message(QStringLiteral("The coordinate system could not be read: %1")
-                         .arg(QString::fromLocal8Bit(error.what())));
+    if (!acceptEntries()) {
         return -1;
     }
-}
-
-QString Projection::setCoordinateSystem(const CoordSystem& trValue) {
-    record_ = trValue;
-    try {
-        return show_coord_system();
-    } catch (const std::exception& error) {
-        return QStringLiteral("The coordinate system could not be shown: %1")
-            .arg(QString::fromLocal8Bit(error.what()));
-    }
+    trValue = record_;
+    return 0;
 }
 
 int32_t Projection::CoordinateSystem(QVariant& trValue) {
@@ -340,7 +365,11 @@ int32_t Projection::CoordinateSystem(QVariant& trValue) {
 QString Projection::setCoordinateSystem(const QVariant& trValue, int32_t /*ierr*/) {
     const QString error =
         type_mismatch<korv::CoordSystem>(trValue, QStringLiteral("CoordinateSystem"));
-    return error.isEmpty() ? setCoordinateSystem(trValue.value<korv::CoordSystem>()) : error;
+    if (!error.isEmpty()) {
+        return error;
+    }
+    const Status shown = assign(trValue.value<korv::CoordSystem>());
+    return shown ? QString() : text_of(shown.message());
 }
 
 }  // namespace korv

@@ -1,11 +1,25 @@
 #pragma once
 // The Projection control: the user states the coordinate system of source data (projection,
 // spheroid, hemisphere, zone, origins, standard parallels, false origin, scale factor and zone
-// width) and the host exchanges it as a whole CoordSystem record through CoordinateSystem.
+// width) and the host exchanges it as a whole CoordSystem record.
 //
 // Hosts create it by the class name "KorvProjection.Projection" (control_factory.h) or link it
-// directly. Late-bound, a host reaches CoordinateSystem through QMetaObject::invokeMethod with
-// the record in a QVariant:
+// directly. Its typed members serve both, linked or late-bound through Qt's meta-object system:
+// the property `coordinateSystem` (the control's record; assigning it shows it), `acceptEntries`
+// (checks the entries and takes them into the record), `entriesProblem` (why they would not be
+// accepted, shown to nobody) and the signals `coordinateSystemChanged`, `entriesEdited` and
+// `coordinateSystemNotShown`:
+//
+//     control->setProperty("coordinateSystem", QVariant::fromValue(record));
+//     QObject::connect(control, SIGNAL(entriesEdited()), host, SLOT(entries_edited()));
+//     bool accepted = false;
+//     QMetaObject::invokeMethod(control, "acceptEntries", Q_RETURN_ARG(bool, accepted));
+//     if (accepted) {
+//         record = control->property("coordinateSystem").value<korv::CoordSystem>();
+//     }
+//
+// Hosts written against the older late-bound member `CoordinateSystem` reach it with the record
+// in a QVariant:
 //
 //     QVariant record;  // receives a korv::CoordSystem
 //     int32_t ierr = -1;
@@ -22,6 +36,7 @@
 #include "projection_entries.h"
 #include "projection_export.h"
 #include "record_metatypes.h"
+#include "result.h"
 #include "utilities.h"
 #include "zone_stepping.h"
 
@@ -35,27 +50,54 @@ class SpinButton;
 
 class KORV_PROJECTION_EXPORT Projection : public QWidget {
     Q_OBJECT
+    // A form holds no record: the host assigns one at run time.
+    Q_PROPERTY(korv::CoordSystem coordinateSystem READ coordinateSystem WRITE setCoordinateSystem
+                   NOTIFY coordinateSystemChanged DESIGNABLE false)
 
 public:
     explicit Projection(QWidget* parent = nullptr);
     ~Projection() override;
 
-    // Reading CoordinateSystem. When the entries pass the checks, the control takes them into its
-    // record, computes the derived constants, marks the record defined, copies it whole into
-    // `trValue` and returns 0. Otherwise the user has been told why, and the result is -1 with
-    // `trValue` and the control's record untouched.
+    // The control's record as it stands: the last one assigned or accepted. Neither checks nor
+    // reads the entries.
+    CoordSystem coordinateSystem() const { return record_; }
+
+    // Keeps a whole copy of `record` (name, defined and derived included), brings it into range
+    // and shows it, without running the lists' defaults. A record naming a projection the list
+    // does not hold is kept but not shown: the fields keep what they showed and
+    // coordinateSystemNotShown tells why.
+    void setCoordinateSystem(const CoordSystem& record);
+
+    // When the entries pass the checks, takes them into the record, computes the derived
+    // constants, marks the record defined and returns true. Otherwise the user has been told
+    // the first failure, and the record stays as it was.
+    Q_INVOKABLE bool acceptEntries();
+
+    // The message acceptEntries would show for the entries as they stand, or an empty text when
+    // they pass the checks. Shows nothing and changes nothing.
+    Q_INVOKABLE QString entriesProblem() const;
+
+    // Reading CoordinateSystem: acceptEntries, then a whole copy of the record into `trValue`
+    // and 0; -1 with `trValue` untouched when the entries are not accepted.
     int32_t CoordinateSystem(CoordSystem& trValue);
 
-    // Assigning CoordinateSystem: the control keeps a whole copy of `trValue` (name, defined and
-    // derived included), brings it into range and shows it. Returns an empty text, or the reason
-    // the record cannot be shown; the control then keeps the copy and stays usable.
-    QString setCoordinateSystem(const CoordSystem& trValue);
-
-    // The same two, late-bound: `trValue` holds a korv::CoordSystem. Reading replaces whatever
-    // `trValue` held. An assigned value that holds anything else is refused with a "Type mismatch"
-    // text and the control's record stays as it was. `ierr` is accepted and ignored.
+    // The same, late-bound: `trValue` holds a korv::CoordSystem. Reading replaces whatever
+    // `trValue` held. Assigning returns an empty text, or the reason the record cannot be shown
+    // (kept as setCoordinateSystem keeps it); an assigned value that holds anything else is
+    // refused with a "Type mismatch" text and the control's record stays as it was. `ierr` is
+    // accepted and ignored.
     Q_INVOKABLE int32_t CoordinateSystem(QVariant& trValue);
     Q_INVOKABLE QString setCoordinateSystem(const QVariant& trValue, int32_t ierr = 0);
+
+signals:
+    // The control's record changed: assigned, or accepted from the entries.
+    void coordinateSystemChanged();
+    // The user changed a field or a list entry (typing, a list choice, a zone step or Reset).
+    // Never raised by an assignment.
+    void entriesEdited();
+    // A record assigned to the property was kept but cannot be shown, for the reason given.
+    // (The late-bound assignment returns the reason instead.)
+    void coordinateSystemNotShown(const QString& reason);
 
 private:
     void build_fields();
@@ -69,16 +111,18 @@ private:
     void Spin1_SpinUp();
     void step_zone_number(ZoneStep step);
 
-    // Shows the stored record in the fields, correcting it first; returns why it cannot be
-    // shown, or an empty text.
-    QString show_coord_system();
+    // Shows the stored record in the fields, correcting it first; an error says why it cannot
+    // be shown.
+    Status show_coord_system();
+    // Takes `record` as the stored record and shows it; raises coordinateSystemChanged when the
+    // stored record changed.
+    Status assign(const CoordSystem& record);
+    // Takes `record` as the stored record; raises coordinateSystemChanged when it changed.
+    void store(const CoordSystem& record);
     // The shown choices and texts.
     ProjectionEntries entries() const;
-    // 0 when the entries pass; otherwise -1, after telling the user the first failure.
-    int32_t check_entries();
-    int32_t read_property(CoordSystem& trValue);
-    // Shows the stored record and tells the user when it cannot be shown.
-    void show_stored_record();
+    // Shows the stored record; false after telling the user why it cannot be shown.
+    bool show_stored_record();
     void select_hemisphere(int32_t hemisphere);
     void write_text(EntryText field, const QString& text);
 
@@ -105,9 +149,9 @@ private:
     // Every text box with the entry it shows, in the order a record is written to them.
     std::array<TextBox, 9> text_boxes_{};
 
-    CoordSystem record_;   // the control's own copy
-    bool loading = false;  // true while show_coord_system writes the fields
-    Utilities utilities_;
+    CoordSystem record_;  // the control's own copy
+    // Its angle conversions keep nothing between calls, so the validity query may use them.
+    mutable Utilities utilities_;
 };
 
 }  // namespace korv

@@ -1,10 +1,11 @@
 #include "projection_checks.h"
 
+#include <QtGlobal>
 #include <cmath>
 
 #include "angle_text.h"
-#include "numeric_text.h"
 #include "coord_system.h"
+#include "numeric_text.h"
 #include "utilities.h"
 
 namespace korv {
@@ -35,116 +36,115 @@ std::optional<int32_t> zone_number(const std::string& text) {
     return to_int32_half_even(leading_number(text));
 }
 
-std::optional<std::string> check_zone(const ProjectionEntries& entries) {
+Status check_zone(const ProjectionEntries& entries) {
     if (!is_numeric(entries.zone_number)) {
-        return "Zone number must be numeric";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Zone number must be numeric")};
     }
     const std::optional<int32_t> zone = zone_number(entries.zone_number);
     if (!zone) {
-        return "Zone number is out of range";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Zone number is out of range")};
     }
     if (*zone <= 0) {
-        return "Zone number must be positive";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Zone number must be positive")};
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
 // The zoned projections use their origins without a range check, so only text that is no angle
 // is refused: read as 0 degrees it would move every point by the longitude typed.
-std::optional<std::string> check_zoned_origins(const ProjectionEntries& entries,
-                                               Utilities& utilities) {
+Status check_zoned_origins(const ProjectionEntries& entries, Utilities& utilities) {
     if (!angle(entries.longitude_origin, kLongitudeAngle, utilities)) {
-        return "Longitude origin is invalid";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Longitude origin is invalid")};
     }
     if (!angle(entries.latitude_origin, kLatitudeAngle, utilities)) {
-        return "Latitude origin is invalid";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Latitude origin is invalid")};
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
-std::optional<std::string> check_conic(const ProjectionEntries& entries, Utilities& utilities) {
+Status check_conic(const ProjectionEntries& entries, Utilities& utilities) {
     const std::optional<double> parallel_1 =
         angle(entries.standard_parallel_1, kLatitudeAngle, utilities);
     if (!within(parallel_1, kLatitudeLimit)) {
-        return "Standard parallel 1 is invalid";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Standard parallel 1 is invalid")};
     }
     const std::optional<double> parallel_2 =
         angle(entries.standard_parallel_2, kLatitudeAngle, utilities);
     if (!within(parallel_2, kLatitudeLimit)) {
-        return "Standard parallel 2 is invalid";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Standard parallel 2 is invalid")};
     }
     if (std::fabs(*parallel_1 - *parallel_2) < kSmallestParallelSpacing) {
-        return "The standard parallels must be distinct";
+        return Error{
+            QT_TRANSLATE_NOOP("korv::Projection", "The standard parallels must be distinct")};
     }
     if (!within(angle(entries.longitude_origin, kLongitudeAngle, utilities), kLongitudeLimit)) {
-        return "Longitude origin is invalid";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Longitude origin is invalid")};
     }
     if (!within(angle(entries.latitude_origin, kLatitudeAngle, utilities), kLatitudeLimit)) {
-        return "Latitude origin is invalid";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Latitude origin is invalid")};
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
-std::optional<std::string> check_numbers(const ProjectionEntries& entries) {
+Status check_numbers(const ProjectionEntries& entries) {
     if (!is_numeric(entries.false_east)) {
-        return "The false easting must be numeric";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The false easting must be numeric")};
     }
     if (!is_numeric(entries.false_north)) {
-        return "The false north must be numeric";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The false north must be numeric")};
     }
     if (!is_numeric(entries.scale_factor)) {
-        return "The scale factor must be numeric";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The scale factor must be numeric")};
     }
     if (leading_number(entries.scale_factor) <= 0) {
-        return "The scale factor must be positive";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The scale factor must be positive")};
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
 // The zone width is checked as a latitude, as the definitions in use always have been, but
 // stored as a plain angle: a hemisphere letter would pass here and be stored as 0.
-std::optional<std::string> check_zone_width(const ProjectionEntries& entries,
-                                            Utilities& utilities) {
+Status check_zone_width(const ProjectionEntries& entries, Utilities& utilities) {
     double width = 0;
     utilities.parse_angle(entries.zone_width, width, kLatitudeAngle);
     if (width <= 0 || width > kZoneWidthLimit ||
         !angle(entries.zone_width, kPlainAngle, utilities)) {
-        return "The zone width is invalid";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The zone width is invalid")};
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
 }  // namespace
 
-std::optional<std::string> check_entries(const ProjectionEntries& entries, Utilities& utilities) {
+Status check_entries(const ProjectionEntries& entries, Utilities& utilities) {
     const int32_t projection = entries.projection;
     if (is_zoned(projection)) {
-        if (auto failure = check_zone(entries)) {
-            return failure;
+        if (Status zone = check_zone(entries); !zone) {
+            return zone;
         }
-        if (auto failure = check_zoned_origins(entries, utilities)) {
-            return failure;
+        if (Status origins = check_zoned_origins(entries, utilities); !origins) {
+            return origins;
         }
     }
     if (is_conic(projection)) {
-        if (auto failure = check_conic(entries, utilities)) {
-            return failure;
+        if (Status conic = check_conic(entries, utilities); !conic) {
+            return conic;
         }
     }
-    if (auto failure = check_numbers(entries)) {
-        return failure;
+    if (Status numbers = check_numbers(entries); !numbers) {
+        return numbers;
     }
     if (projection > kLocalGrid) {
-        if (auto failure = check_zone_width(entries, utilities)) {
-            return failure;
+        if (Status width = check_zone_width(entries, utilities); !width) {
+            return width;
         }
     }
     // The record keeps a zone number for every projection, so it must fit even where the
     // projection does not use it.
     if (!zone_number(entries.zone_number)) {
-        return "Zone number is out of range";
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Zone number is out of range")};
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
 }  // namespace korv

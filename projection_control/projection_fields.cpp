@@ -2,6 +2,7 @@
 
 #include "angle_text.h"
 #include "numeric_text.h"
+#include "spheroids.h"
 #include "utilities.h"
 
 namespace korv {
@@ -25,8 +26,8 @@ void correct_record(CoordSystem& record) {
     if (record.projection < kLocalGrid) {
         record.projection = kLocalGrid;
     }
-    if (record.spheroid < 1) {
-        record.spheroid = 1;
+    if (record.spheroid < kFirstSpheroidCode) {
+        record.spheroid = kFirstSpheroidCode;
     }
     if (record.hemisphere != kNorthernHemisphere && record.hemisphere != kSouthernHemisphere) {
         record.hemisphere = kSouthernHemisphere;

@@ -58,6 +58,15 @@ private slots:
         QCOMPARE(record.zone_number, 55);
         QCOMPARE(record.defined, kTrue);
         QCOMPARE(record.derived[0], double(kUniversalTransverseMercator));
+
+        // The typed members, by name too.
+        QVERIFY(
+            control->setProperty("coordinateSystem", QVariant::fromValue(testing::mga_zone55())));
+        QCOMPARE(control->property("coordinateSystem").value<CoordSystem>().defined, kFalse);
+        bool accepted = false;
+        QVERIFY(QMetaObject::invokeMethod(control, "acceptEntries", Q_RETURN_ARG(bool, accepted)));
+        QVERIFY(accepted);
+        QCOMPARE(control->property("coordinateSystem").value<CoordSystem>().defined, kTrue);
     }
 
     void a_failed_read_leaves_the_hosts_value() {

@@ -104,9 +104,11 @@ private:
         QTest::keyClicks(field, text);
     }
 
-    void assign(const CoordSystem& record) const {
-        QCOMPARE(control_->setCoordinateSystem(record), QString());
+    // The host assigns a record through the late-bound member, which returns why it refuses.
+    QString assigned(const CoordSystem& record) const {
+        return control_->setCoordinateSystem(QVariant::fromValue(record));
     }
+    void assign(const CoordSystem& record) const { QCOMPARE(assigned(record), QString()); }
 
 private slots:
     void init() {
@@ -637,6 +639,61 @@ private slots:
         QVERIFY(host.derived == derived);
     }
 
+    // Each user action on the entries tells the host once; the host's assignment does not.
+    void user_edits_are_signalled_data() {
+        QTest::addColumn<int>("edits");
+        for (const char* action : {"assign", "type", "pick", "arrow", "reset"}) {
+            QTest::newRow(action) << (QByteArray(action) == "assign" ? 0 : 1);
+        }
+    }
+    void user_edits_are_signalled() {
+        QFETCH(int, edits);
+        const QByteArray action = QTest::currentDataTag();
+        control_->show();
+        QSignalSpy edited(control_.get(), &Projection::entriesEdited);
+        assign(surveyed(kUniversalTransverseMercator));
+        if (action == "type") {
+            QTest::keyClicks(box("Text_false_east"), "1");
+        } else if (action == "pick") {
+            pick("Combo_spheroid", 3);
+        } else if (action == "arrow") {
+            QTest::mouseClick(find<QToolButton>("up"), Qt::LeftButton);
+        } else if (action == "reset") {
+            QTest::mouseClick(find<QPushButton>("Command_reset"), Qt::LeftButton);
+        }
+        QCOMPARE(edited.count(), edits);
+    }
+
+    // The typed surface: changes of the record are signalled, the validity query gives the
+    // message a read shows without showing it, and a record that cannot be shown is kept with
+    // its reason signalled rather than shown.
+    void the_typed_surface_tells_the_host() {
+        QSignalSpy changed(control_.get(), &Projection::coordinateSystemChanged);
+        QSignalSpy not_shown(control_.get(), &Projection::coordinateSystemNotShown);
+        control_->setCoordinateSystem(surveyed(kAustralianMapGrid));
+        control_->setCoordinateSystem(surveyed(kAustralianMapGrid));
+        QCOMPARE(changed.count(), 1);
+        type("Text_zone_number", "0");
+        QCOMPARE(control_->entriesProblem(), QStringLiteral("Zone number must be positive"));
+        QVERIFY(messages_->messages().isEmpty());
+        QVERIFY(!control_->acceptEntries());
+        QCOMPARE(messages_->messages(), QStringList{control_->entriesProblem()});
+        type("Text_zone_number", "54");
+        QCOMPARE(control_->entriesProblem(), QString());
+        QVERIFY(control_->acceptEntries());
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(control_->coordinateSystem().zone_number, 54);
+        QCOMPARE(control_->coordinateSystem().defined, kTrue);
+
+        CoordSystem beyond = surveyed(kLambertConformal);
+        beyond.projection = kProjectionCount;
+        control_->setCoordinateSystem(beyond);
+        QCOMPARE(control_->coordinateSystem().projection, kProjectionCount);
+        QCOMPARE(not_shown.count(), 1);
+        QVERIFY(not_shown.at(0).at(0).toString().startsWith("The projection 6 is not"));
+        QCOMPARE(messages_->messages().size(), 1);
+    }
+
     // A record from an edited settings file may name a projection the list does not hold.
     void a_projection_beyond_the_list_is_refused_data() {
         QTest::addColumn<int>("projection");
@@ -655,7 +712,7 @@ private slots:
         const QString refusal =
             QStringLiteral("The projection %1 is not one of the projections this control knows")
                 .arg(projection);
-        QCOMPARE(control_->setCoordinateSystem(record), refusal);
+        QCOMPARE(assigned(record), refusal);
         QCOMPARE(list("Combo_projection")->currentIndex(), int(kLambertConformal));
         QCOMPARE(texts(), kSurveyedTexts);
 
