@@ -78,7 +78,7 @@ Projection::~Projection() = default;
 void Projection::build_fields() {
     Combo_projection = list(QStringLiteral("Combo_projection"), this);
     for (std::string_view name : kProjectionNames) {
-        Combo_projection->addItem(text_of(name));
+        Combo_projection->addItem(tr(name.data()));
     }
     Text_zone_number = text_box(QStringLiteral("Text_zone_number"), QStringLiteral("0"), this);
     Spin1 = new SpinButton(this);
@@ -92,11 +92,11 @@ void Projection::build_fields() {
 
     Combo_spheroid = list(QStringLiteral("Combo_spheroid"), this);
     for (const Spheroid& spheroid : kSpheroids) {
-        Combo_spheroid->addItem(text_of(spheroid.name), spheroid.code);
+        Combo_spheroid->addItem(tr(spheroid.name.data()), spheroid.code);
     }
     Combo_hemisphere = list(QStringLiteral("Combo_hemisphere"), this);
     for (std::string_view name : kHemisphereNames) {
-        Combo_hemisphere->addItem(text_of(name));
+        Combo_hemisphere->addItem(tr(name.data()));
     }
 
     const QString no_angle = QStringLiteral("000 0 0.00");

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "translatable.h"
+
 namespace korv {
 
 enum ProjectionKind : int32_t {
@@ -21,10 +23,14 @@ enum ProjectionKind : int32_t {
 
 inline constexpr int32_t kProjectionCount = 6;
 
-// The names the projection list shows, by number.
+// The names the projection list shows, by number (the Projection control translates them).
 inline constexpr std::array<std::string_view, kProjectionCount> kProjectionNames = {
-    "Local Grid",        "Australian Map Grid", "Universal Transverse Mercator",
-    "Lambert Conformal", "Albers Equal Area",   "Equidistant Conic",
+    QT_TRANSLATE_NOOP("korv::Projection", "Local Grid"),
+    QT_TRANSLATE_NOOP("korv::Projection", "Australian Map Grid"),
+    QT_TRANSLATE_NOOP("korv::Projection", "Universal Transverse Mercator"),
+    QT_TRANSLATE_NOOP("korv::Projection", "Lambert Conformal"),
+    QT_TRANSLATE_NOOP("korv::Projection", "Albers Equal Area"),
+    QT_TRANSLATE_NOOP("korv::Projection", "Equidistant Conic"),
 };
 
 // The projection of a list number, or nothing for a number the list does not hold.
@@ -55,8 +61,8 @@ constexpr bool is_conic(int32_t projection) {
 inline constexpr int32_t kNorthernHemisphere = 1;
 inline constexpr int32_t kSouthernHemisphere = 2;
 inline constexpr std::array<std::string_view, 2> kHemisphereNames = {
-    "Northern Hemisphere",
-    "Southern Hemisphere",
+    QT_TRANSLATE_NOOP("korv::Projection", "Northern Hemisphere"),
+    QT_TRANSLATE_NOOP("korv::Projection", "Southern Hemisphere"),
 };
 
 }  // namespace korv

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string_view>
 
+#include "translatable.h"
+
 namespace korv {
 
 struct Spheroid {
@@ -34,28 +36,33 @@ struct Spheroid {
 // In the order of the spheroid list. The codes are not in list order: the two later Everest
 // entries carry 21 and 22.
 inline constexpr std::array<Spheroid, 22> kSpheroids = {{
-    {1, "Australian National Spheroid", 6378160.0, 298.25, 0.0},
-    {2, "International Spheroid", 6378388.0, 297.0, 0.0},
-    {3, "Clark 1866", 6378206.4, 0.0, 6356583.8},
-    {4, "Clark 1880", 6378249.145, 293.465, 0.0},
-    {5, "Bessel 1841", 6377397.155, 299.1528128, 0.0},
-    {6, "Airy 1830", 6377563.396, 299.3249646, 0.0},
-    {7, "Everest 1830 (1937 Adjustment)", 6377276.345, 300.8017, 0.0},
-    {21, "Everest 1830 (1967 Adjustment)", 6377298.556, 300.8017, 0.0},
-    {22, "Everest 1830 (Modified)", 6377304.063, 300.8017, 0.0},
-    {8, "Fischer 1960", 6378166.0, 298.3, 0.0},
-    {9, "Fischer 1968", 6378150.0, 298.3, 0.0},
-    {10, "GRS67", 6378160.0, 298.247167427, 0.0},
-    {11, "GRS75", 6378140.0, 298.257, 0.0},
-    {12, "GRS80/GDA94/MGA94", 6378137.0, 298.257222101, 0.0},
-    {13, "Hayford 1910 (International)", 6378388.0, 297.0, 0.0},
-    {14, "Hough 1956", 6378270.0, 297.0, 0.0},
-    {15, "Krassovsky 1940", 6378245.0, 298.3, 0.0},
-    {16, "South American 1969", 6378160.0, 298.25, 0.0},
-    {17, "WGS60", 6378165.0, 298.3, 0.0},
-    {18, "WGS66", 6378145.0, 298.25, 0.0},
-    {19, "WGS72", 6378135.0, 298.26, 0.0},
-    {20, "WGS84", 6378137.0, 298.257223563, 0.0},
+    {1, QT_TRANSLATE_NOOP("korv::Projection", "Australian National Spheroid"), 6378160.0, 298.25,
+     0.0},
+    {2, QT_TRANSLATE_NOOP("korv::Projection", "International Spheroid"), 6378388.0, 297.0, 0.0},
+    {3, QT_TRANSLATE_NOOP("korv::Projection", "Clark 1866"), 6378206.4, 0.0, 6356583.8},
+    {4, QT_TRANSLATE_NOOP("korv::Projection", "Clark 1880"), 6378249.145, 293.465, 0.0},
+    {5, QT_TRANSLATE_NOOP("korv::Projection", "Bessel 1841"), 6377397.155, 299.1528128, 0.0},
+    {6, QT_TRANSLATE_NOOP("korv::Projection", "Airy 1830"), 6377563.396, 299.3249646, 0.0},
+    {7, QT_TRANSLATE_NOOP("korv::Projection", "Everest 1830 (1937 Adjustment)"), 6377276.345,
+     300.8017, 0.0},
+    {21, QT_TRANSLATE_NOOP("korv::Projection", "Everest 1830 (1967 Adjustment)"), 6377298.556,
+     300.8017, 0.0},
+    {22, QT_TRANSLATE_NOOP("korv::Projection", "Everest 1830 (Modified)"), 6377304.063, 300.8017,
+     0.0},
+    {8, QT_TRANSLATE_NOOP("korv::Projection", "Fischer 1960"), 6378166.0, 298.3, 0.0},
+    {9, QT_TRANSLATE_NOOP("korv::Projection", "Fischer 1968"), 6378150.0, 298.3, 0.0},
+    {10, QT_TRANSLATE_NOOP("korv::Projection", "GRS67"), 6378160.0, 298.247167427, 0.0},
+    {11, QT_TRANSLATE_NOOP("korv::Projection", "GRS75"), 6378140.0, 298.257, 0.0},
+    {12, QT_TRANSLATE_NOOP("korv::Projection", "GRS80/GDA94/MGA94"), 6378137.0, 298.257222101, 0.0},
+    {13, QT_TRANSLATE_NOOP("korv::Projection", "Hayford 1910 (International)"), 6378388.0, 297.0,
+     0.0},
+    {14, QT_TRANSLATE_NOOP("korv::Projection", "Hough 1956"), 6378270.0, 297.0, 0.0},
+    {15, QT_TRANSLATE_NOOP("korv::Projection", "Krassovsky 1940"), 6378245.0, 298.3, 0.0},
+    {16, QT_TRANSLATE_NOOP("korv::Projection", "South American 1969"), 6378160.0, 298.25, 0.0},
+    {17, QT_TRANSLATE_NOOP("korv::Projection", "WGS60"), 6378165.0, 298.3, 0.0},
+    {18, QT_TRANSLATE_NOOP("korv::Projection", "WGS66"), 6378145.0, 298.25, 0.0},
+    {19, QT_TRANSLATE_NOOP("korv::Projection", "WGS72"), 6378135.0, 298.26, 0.0},
+    {20, QT_TRANSLATE_NOOP("korv::Projection", "WGS84"), 6378137.0, 298.257223563, 0.0},
 }};
 
 // The code a record names when no spheroid is chosen.
