@@ -4,14 +4,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <span>
 
 #include "command_button.h"
-#include "coordinate_file.h"
-#include "text_files.h"
+#include "file_dialog.h"
 #include "message_box.h"
+#include "text_files.h"
 #include "transform_math.h"
 
 namespace korv {
@@ -20,9 +21,11 @@ namespace {
 // The control's designed size: 6225 by 6060 twips at 96 dots per inch.
 constexpr QSize kDesignedSize(415, 404);
 
-constexpr char kElevationShiftTip[] = "Value to add to data read from file";
-constexpr char kElevationScaleTip[] =
-    "Multiplier applied to elevation value ( Formula used is Znew = (Zold+Zshift)*Zscale )";
+constexpr char kElevationShiftTip[] =
+    QT_TRANSLATE_NOOP("korv::PointTransform", "Value to add to data read from file");
+constexpr char kElevationScaleTip[] = QT_TRANSLATE_NOOP(
+    "korv::PointTransform",
+    "Multiplier applied to elevation value ( Formula used is Znew = (Zold+Zshift)*Zscale )");
 
 // Where a text box sits on its tab: two columns, each box under its caption.
 struct BoxPlace {
@@ -36,28 +39,43 @@ struct BoxPlace {
 
 // Listed row by row, the order the keyboard moves through them.
 constexpr BoxPlace kOriginPlaces[] = {
-    {"Text_xorigin", "Original X origin", 0, 0, kXorigin, nullptr},
-    {"Text_yorigin", "Original Y origin", 0, 1, kYorigin, nullptr},
-    {"Text_xscale", "X scale factor", 1, 0, kXscale, nullptr},
-    {"Text_yscale", "Y scale factor", 1, 1, kYscale, nullptr},
-    {"Text_xoffset", "New X origin", 2, 0, kXoffset, nullptr},
-    {"Text_yoffset", "New Y origin", 2, 1, kYoffset, nullptr},
-    {"Text_rotang", "Rotate clockwise by", 3, 1, kRotang, nullptr},
-    {"Text_elevation_shift0", "Elevation Shift", 4, 1, kOriginElevationShift, kElevationShiftTip},
-    {"Text_elevation_scale0", "Elevation Scale", 5, 1, kOriginElevationScale, kElevationScaleTip},
+    {"Text_xorigin", QT_TRANSLATE_NOOP("korv::PointTransform", "Original X origin"), 0, 0, kXorigin,
+     nullptr},
+    {"Text_yorigin", QT_TRANSLATE_NOOP("korv::PointTransform", "Original Y origin"), 0, 1, kYorigin,
+     nullptr},
+    {"Text_xscale", QT_TRANSLATE_NOOP("korv::PointTransform", "X scale factor"), 1, 0, kXscale,
+     nullptr},
+    {"Text_yscale", QT_TRANSLATE_NOOP("korv::PointTransform", "Y scale factor"), 1, 1, kYscale,
+     nullptr},
+    {"Text_xoffset", QT_TRANSLATE_NOOP("korv::PointTransform", "New X origin"), 2, 0, kXoffset,
+     nullptr},
+    {"Text_yoffset", QT_TRANSLATE_NOOP("korv::PointTransform", "New Y origin"), 2, 1, kYoffset,
+     nullptr},
+    {"Text_rotang", QT_TRANSLATE_NOOP("korv::PointTransform", "Rotate clockwise by"), 3, 1, kRotang,
+     nullptr},
+    {"Text_elevation_shift0", QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation Shift"), 4, 1,
+     kOriginElevationShift, kElevationShiftTip},
+    {"Text_elevation_scale0", QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation Scale"), 5, 1,
+     kOriginElevationScale, kElevationScaleTip},
 };
 
 constexpr BoxPlace kTwoPointPlaces[] = {
-    {"Text_original_x1", "Original X1", 0, 0, kOriginalX1, nullptr},
-    {"Text_original_y1", "Original Y1", 0, 1, kOriginalY1, nullptr},
-    {"Text_new_x1", "New X1", 1, 0, kNewX1, nullptr},
-    {"Text_new_y1", "New Y1", 1, 1, kNewY1, nullptr},
-    {"Text_original_x2", "Original X2", 2, 0, kOriginalX2, nullptr},
-    {"Text_original_y2", "Original Y2", 2, 1, kOriginalY2, nullptr},
-    {"Text_new_x2", "New X2", 3, 0, kNewX2, nullptr},
-    {"Text_new_y2", "New Y2", 3, 1, kNewY2, nullptr},
-    {"Text_elevation_shift1", "Elevation Shift", 4, 1, kTwoPointElevationShift, kElevationShiftTip},
-    {"Text_elevation_scale1", "Elevation Scale", 5, 1, kTwoPointElevationScale, kElevationScaleTip},
+    {"Text_original_x1", QT_TRANSLATE_NOOP("korv::PointTransform", "Original X1"), 0, 0,
+     kOriginalX1, nullptr},
+    {"Text_original_y1", QT_TRANSLATE_NOOP("korv::PointTransform", "Original Y1"), 0, 1,
+     kOriginalY1, nullptr},
+    {"Text_new_x1", QT_TRANSLATE_NOOP("korv::PointTransform", "New X1"), 1, 0, kNewX1, nullptr},
+    {"Text_new_y1", QT_TRANSLATE_NOOP("korv::PointTransform", "New Y1"), 1, 1, kNewY1, nullptr},
+    {"Text_original_x2", QT_TRANSLATE_NOOP("korv::PointTransform", "Original X2"), 2, 0,
+     kOriginalX2, nullptr},
+    {"Text_original_y2", QT_TRANSLATE_NOOP("korv::PointTransform", "Original Y2"), 2, 1,
+     kOriginalY2, nullptr},
+    {"Text_new_x2", QT_TRANSLATE_NOOP("korv::PointTransform", "New X2"), 3, 0, kNewX2, nullptr},
+    {"Text_new_y2", QT_TRANSLATE_NOOP("korv::PointTransform", "New Y2"), 3, 1, kNewY2, nullptr},
+    {"Text_elevation_shift1", QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation Shift"), 4, 1,
+     kTwoPointElevationShift, kElevationShiftTip},
+    {"Text_elevation_scale1", QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation Scale"), 5, 1,
+     kTwoPointElevationScale, kElevationScaleTip},
 };
 
 // A tab page with its text boxes; `boxes` receives them by field index.
@@ -70,9 +88,9 @@ QWidget* build_tab(std::span<const BoxPlace> places, std::span<QLineEdit*> boxes
         auto* box = new QLineEdit(page);
         box->setObjectName(QString::fromLatin1(place.object_name));
         if (place.tooltip != nullptr) {
-            box->setToolTip(QString::fromLatin1(place.tooltip));
+            box->setToolTip(PointTransform::tr(place.tooltip));
         }
-        auto* caption = new QLabel(QString::fromLatin1(place.caption), page);
+        auto* caption = new QLabel(PointTransform::tr(place.caption), page);
         caption->setObjectName(QStringLiteral("Label_") +
                                QString::fromLatin1(place.object_name).mid(5));
         caption->setBuddy(box);
@@ -91,8 +109,8 @@ QWidget* build_tab(std::span<const BoxPlace> places, std::span<QLineEdit*> boxes
 
 // Not a dialog's automatic default, so that Enter in a host dialog's fields never resets or
 // inverts the transform; Enter still presses the button that has the focus.
-QPushButton* make_button(const char* object_name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* make_button(const char* object_name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(object_name));
     button->setAutoDefault(false);
     press_with_enter(button);
@@ -108,6 +126,21 @@ std::array<std::string, N> texts_of(const std::array<QLineEdit*, N>& boxes) {
     return texts;
 }
 
+// A message of the transform logic in the user's language.
+QString message_text(const std::string& message) {
+    return PointTransform::tr(message.c_str());
+}
+
+// A file's path as messages name it.
+QString quoted(const QString& path) {
+    return QStringLiteral("\"%1\"").arg(path);
+}
+
+PointPairs point_pairs(double gxmin, double gymin, double mxmin, double mymin, double gxmax,
+                       double gymax, double mxmax, double mymax) {
+    return {{gxmin, gymin}, {mxmin, mymin}, {gxmax, gymax}, {mxmax, mymax}};
+}
+
 template <size_t N>
 void show_texts(const std::array<QLineEdit*, N>& boxes, const std::array<std::string, N>& texts) {
     for (size_t i = 0; i < N; ++i) {
@@ -117,22 +150,22 @@ void show_texts(const std::array<QLineEdit*, N>& boxes, const std::array<std::st
 
 }  // namespace
 
-PointTransform::PointTransform(QWidget* parent) : QWidget(parent), fields(kFieldListSize) {
+PointTransform::PointTransform(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PointTransform"));
 
     Tab_transform_type = new QTabWidget(this);
     Tab_transform_type->setObjectName(QStringLiteral("Tab_transform_type"));
     Tab_transform_type->addTab(build_tab(kOriginPlaces, origin_boxes),
-                               QStringLiteral("Origin, Scale and Azimuth"));
-    Tab_transform_type->addTab(build_tab(kTwoPointPlaces, two_point_boxes),
-                               QStringLiteral("Two Point"));
+                               tr("Origin, Scale and Azimuth"));
+    Tab_transform_type->addTab(build_tab(kTwoPointPlaces, two_point_boxes), tr("Two Point"));
 
-    Command_reset = make_button("Command_reset", "Reset Transformation", this);
+    Command_reset = make_button("Command_reset", tr("Reset Transformation"), this);
     Command_load_transform_file =
-        make_button("Command_load_transform_file", "Load Transformation From File", this);
-    Command_invert_transform = make_button("Command_invert_transform", "Invert Transform", this);
+        make_button("Command_load_transform_file", tr("Load Transformation From File"), this);
+    Command_invert_transform =
+        make_button("Command_invert_transform", tr("Invert Transform"), this);
     Command_save_transform_file =
-        make_button("Command_save_transform_file", "Save Transformation To File", this);
+        make_button("Command_save_transform_file", tr("Save Transformation To File"), this);
 
     // The buttons line up with the columns of text boxes above them.
     auto* buttons = new QGridLayout;
@@ -159,34 +192,201 @@ PointTransform::PointTransform(QWidget* parent) : QWidget(parent), fields(kField
             &PointTransform::Command_save_transform_file_Click);
 
     // UserControl_Initialize: a cleared transform on the origin tab.
-    clear_coord_transform(coord_transform);
+    korv::clear_coord_transform(stored.record);
     transform_type = kOriginForm;
-    load_transform_parameters();
+    show_transform();
 }
 
 QSize PointTransform::sizeHint() const {
     return QWidget::sizeHint().expandedTo(kDesignedSize);
 }
 
+CoordTransform PointTransform::pointTransform() const {
+    return stored.record;
+}
+
+void PointTransform::setPointTransform(const CoordTransform& record) {
+    const bool changed = !(record == stored.record);
+    stored.record = record;
+    transform_type = kOriginForm;
+    show_transform();
+    if (changed) {
+        emit pointTransformChanged(stored.record);
+    }
+}
+
+bool PointTransform::acceptEntries() {
+    const CoordTransform before = stored.record;
+    const Status accepted = store_entries(stored);
+    if (!accepted) {
+        show_message(message_text(accepted.message()));
+    }
+    // After an overflow the values taken from the fields stay stored: hosts hear of that too.
+    if (accepted || !(stored.record == before)) {
+        emit pointTransformChanged(stored.record);
+    }
+    return accepted.ok();
+}
+
+QString PointTransform::entriesProblem() const {
+    StoredTransform trial = stored;
+    const Status accepted = store_entries(trial);
+    return accepted ? QString() : message_text(accepted.message());
+}
+
+Status PointTransform::store_entries(StoredTransform& into) const {
+    if (transform_type == kOriginForm) {
+        return store_origin_form(texts_of(origin_boxes), into);
+    }
+    return store_two_point_form(texts_of(two_point_boxes), into);
+}
+
+void PointTransform::show_transform() {
+    {
+        // Selecting the tab that shows the transform is no change of tab by the user: nothing is
+        // stored.
+        const QSignalBlocker blocker(Tab_transform_type);
+        Tab_transform_type->setCurrentIndex(transform_type);
+    }
+    if (transform_type == kOriginForm) {
+        show_texts(origin_boxes, origin_form_texts(stored.record));
+    } else {
+        show_texts(two_point_boxes, two_point_form_texts(stored.record));
+    }
+}
+
+std::optional<CoordinateFileValues> PointTransform::read_chosen_file() {
+    const std::string directory = current_directory();
+    std::optional<CoordinateFileValues> values;
+    if (const std::optional<QString> path =
+            choose_file_to_open(tr(kCoordinateFileTitle), tr(kCoordinateFileFilter))) {
+        Result<CoordinateFileValues> read = read_coordinate_file(path->toStdString());
+        if (read) {
+            values = std::move(read).value();
+        } else {
+            show_message(message_text(read.message()).arg(quoted(*path)));
+        }
+    }
+    utilities.restore_directory(directory);
+    return values;
+}
+
+bool PointTransform::accept_file_baselines(const PointPairs& points) const {
+    bool accepted = true;
+    for (const Status& check : check_file_baselines(points)) {
+        if (!check) {
+            show_message(message_text(check.message()));
+            accepted = false;
+        }
+    }
+    return accepted;
+}
+
+bool PointTransform::save_to_chosen_file(const CoordinateFileValues& values) {
+    if (const Status savable = check_savable(values); !savable) {
+        show_message(message_text(savable.message()));
+        return false;
+    }
+    const std::string directory = current_directory();
+    bool saved = false;
+    if (const std::optional<QString> path =
+            choose_file_to_save(tr(kCoordinateFileTitle), tr(kCoordinateFileFilter),
+                                QString::fromLatin1(kCoordinateFilePattern),
+                                QString::fromLatin1(kCoordinateFileExtension))) {
+        const Status written = write_coordinate_file(path->toStdString(), values);
+        if (!written) {
+            show_message(message_text(written.message()).arg(quoted(*path)));
+        }
+        saved = written.ok();
+    }
+    utilities.restore_directory(directory);
+    return saved;
+}
+
+void PointTransform::Tab_transform_type_Click() {
+    // `transform_type` still names the tab shown before the change.
+    if (!acceptEntries()) {
+        // Back to the tab with the faulty field.
+        const QSignalBlocker blocker(Tab_transform_type);
+        Tab_transform_type->setCurrentIndex(transform_type);
+        return;
+    }
+    transform_type = Tab_transform_type->currentIndex();
+    show_transform();
+}
+
+void PointTransform::Command_reset_Click() {
+    korv::clear_coord_transform(stored.record);
+    stored.second_point_defined = false;
+    show_transform();
+    emit pointTransformChanged(stored.record);
+}
+
+void PointTransform::Command_invert_transform_Click() {
+    const Result<CoordTransform> inverse = invert_transform(stored.record, transform_type);
+    if (!inverse) {
+        // A value of the inverse would lie beyond the range of a double: keep the transform.
+        show_message(message_text(inverse.message()));
+        return;
+    }
+    stored.record = inverse.value();
+    show_transform();
+    emit pointTransformChanged(stored.record);
+}
+
+void PointTransform::Command_load_transform_file_Click() {
+    const std::optional<CoordinateFileValues> read = read_chosen_file();
+    if (!read || !accept_file_baselines(read->points)) {
+        return;
+    }
+    CoordTransform& record = stored.record;
+    // After an overflow, which has been reported, rotation and scales stay as they were; the
+    // points are taken all the same.
+    const Result<std::optional<TwoPointSolution>> solved = korv::convert_transform(read->points);
+    if (!solved) {
+        show_message(message_text(solved.message()));
+    } else if (const std::optional<TwoPointSolution>& solution = solved.value()) {
+        record.rotation = solution->rotation;
+        record.xscale = solution->xscale;
+        record.yscale = solution->yscale;
+    }
+    set_point_pairs(record, read->points);
+    record.zshift = read->zshift;
+    record.zscale = read->zscale;
+    stored.second_point_defined = true;
+    show_transform();
+    emit pointTransformChanged(record);
+}
+
+void PointTransform::Command_save_transform_file_Click() {
+    if (!acceptEntries()) {
+        return;
+    }
+    const CoordTransform& record = stored.record;
+    save_to_chosen_file({point_pairs(record), record.zshift, record.zscale});  // shows its outcome
+}
+
+// The members outside callers use, delegating to the typed ones above.
+
 void PointTransform::clear_coord_transform(korv::CoordTransform& lCoordTransform) {
     korv::clear_coord_transform(lCoordTransform);
-    second_point_defined = false;
+    stored.second_point_defined = false;
 }
 
 void PointTransform::convert_transform(double& gxmin, double& gymin, double& mxmin, double& mymin,
                                        double& gxmax, double& gymax, double& mxmax, double& mymax,
                                        double& rotation, double& xscale, double& yscale,
                                        int32_t& ierr) {
-    const TwoPointSolution solution =
-        korv::convert_transform({gxmin, gymin, mxmin, mymin, gxmax, gymax, mxmax, mymax});
-    if (!solution.error_message.empty()) {
-        show_message(QString::fromStdString(solution.error_message));
+    const Result<std::optional<TwoPointSolution>> solved = korv::convert_transform(
+        point_pairs(gxmin, gymin, mxmin, mymin, gxmax, gymax, mxmax, mymax));
+    if (!solved) {
+        show_message(message_text(solved.message()));
     }
-    ierr = solution.ierr;
+    ierr = solved && solved.value() ? 0 : -1;
     if (ierr == 0) {
-        rotation = solution.rotation;
-        xscale = solution.xscale;
-        yscale = solution.yscale;
+        rotation = solved.value()->rotation;
+        xscale = solved.value()->xscale;
+        yscale = solved.value()->yscale;
     }
 }
 
@@ -202,71 +402,53 @@ void PointTransform::load_coordinate_file(double& gxmin, double& gymin, double& 
                                           double& ypmin, double& gxmax, double& gymax,
                                           double& xpmax, double& ypmax, double& gzshift,
                                           double& gzscale, int32_t& ierr) {
-    CoordinateFileValues values{
-        {gxmin, gymin, xpmin, ypmin, gxmax, gymax, xpmax, ypmax}, gzshift, gzscale};
-    ierr = korv::load_coordinate_file(utilities, fields, values);
-    const PointPairs& p = values.points;
-    gxmin = p.gxmin;
-    gymin = p.gymin;
-    xpmin = p.mxmin;
-    ypmin = p.mymin;
-    gxmax = p.gxmax;
-    gymax = p.gymax;
-    xpmax = p.mxmax;
-    ypmax = p.mymax;
-    gzshift = values.zshift;
-    gzscale = values.zscale;
+    const std::optional<CoordinateFileValues> read = read_chosen_file();
+    if (!read) {
+        ierr = -1;
+        return;
+    }
+    ierr = accept_file_baselines(read->points) ? 0 : -1;
+    const PointPairs& p = read->points;
+    gxmin = p.original_first.east;
+    gymin = p.original_first.north;
+    xpmin = p.new_first.east;
+    ypmin = p.new_first.north;
+    gxmax = p.original_second.east;
+    gymax = p.original_second.north;
+    xpmax = p.new_second.east;
+    ypmax = p.new_second.north;
+    gzshift = read->zshift;
+    gzscale = read->zscale;
 }
 
 void PointTransform::load_transform_parameters() {
-    loading = true;
-    Tab_transform_type->setCurrentIndex(transform_type);
-    if (transform_type == kOriginForm) {
-        show_texts(origin_boxes, origin_form_texts(coord_transform));
-    } else {
-        show_texts(two_point_boxes, two_point_form_texts(coord_transform));
-    }
-    loading = false;
+    show_transform();
 }
 
 void PointTransform::save_coordinate_file(double& gxmin, double& gymin, double& mxmin,
                                           double& mymin, double& gxmax, double& gymax,
                                           double& mxmax, double& mymax, double& zshift,
                                           double& zscale, int32_t& ierr) {
-    ierr = korv::save_coordinate_file(
-        utilities, {{gxmin, gymin, mxmin, mymin, gxmax, gymax, mxmax, mymax}, zshift, zscale});
+    const CoordinateFileValues values{
+        point_pairs(gxmin, gymin, mxmin, mymin, gxmax, gymax, mxmax, mymax), zshift, zscale};
+    ierr = save_to_chosen_file(values) ? 0 : -1;
 }
 
 void PointTransform::unload_transform_parameters(int32_t& ierr) {
-    const StoreOutcome outcome =
-        transform_type == kOriginForm
-            ? store_origin_form(texts_of(origin_boxes), coord_transform, second_point_defined)
-            : store_two_point_form(texts_of(two_point_boxes), coord_transform,
-                                   second_point_defined);
-    show_messages(outcome.messages);
-    coord_transform = outcome.record;
-    second_point_defined = outcome.second_point_defined;
-    ierr = outcome.ierr;
+    ierr = acceptEntries() ? 0 : -1;
 }
 
 int32_t PointTransform::getPointTransform(CoordTransform& trValue) {
-    int32_t ierr = 0;
-    unload_transform_parameters(ierr);
-    if (ierr == 0) {
-        trValue = coord_transform;
+    if (!acceptEntries()) {
+        return -1;
     }
-    return ierr;
+    trValue = stored.record;
+    return 0;
 }
 
 int32_t PointTransform::getPointTransform(QVariant& trValue) {
     return read_into_variant<CoordTransform>(
         trValue, [this](CoordTransform& record) { return getPointTransform(record); });
-}
-
-void PointTransform::setPointTransform(const CoordTransform& trValue) {
-    coord_transform = trValue;
-    transform_type = kOriginForm;
-    load_transform_parameters();
 }
 
 QString PointTransform::setPointTransform(const QVariant& trValue, int32_t /*value*/) {
@@ -275,86 +457,6 @@ QString PointTransform::setPointTransform(const QVariant& trValue, int32_t /*val
         setPointTransform(trValue.value<CoordTransform>());
     }
     return error;
-}
-
-void PointTransform::show_messages(const std::vector<std::string>& messages) const {
-    for (const std::string& message : messages) {
-        show_message(QString::fromStdString(message));
-    }
-}
-
-void PointTransform::Tab_transform_type_Click() {
-    // While not loading, `transform_type` still names the tab shown before the click.
-    if (!loading) {
-        int32_t ierr = 0;
-        unload_transform_parameters(ierr);
-        if (ierr != 0) {
-            // Back to the tab with the faulty field; the nested click only follows the tab.
-            loading = true;
-            Tab_transform_type->setCurrentIndex(transform_type);
-            loading = false;
-            return;
-        }
-    }
-    transform_type = Tab_transform_type->currentIndex();
-    if (!loading) {
-        load_transform_parameters();
-    }
-}
-
-void PointTransform::Command_reset_Click() {
-    clear_coord_transform(coord_transform);
-    load_transform_parameters();
-}
-
-void PointTransform::Command_invert_transform_Click() {
-    const std::optional<CoordTransform> inverse = invert_transform(coord_transform, transform_type);
-    if (!inverse) {
-        // A value of the inverse would lie beyond the range of a double: keep the transform.
-        show_message(QString::fromLatin1(kTransformErrorPrefix) +
-                     QString::fromLatin1(kOverflowDescription));
-        return;
-    }
-    coord_transform = *inverse;
-    load_transform_parameters();
-}
-
-void PointTransform::Command_load_transform_file_Click() {
-    double gxmin = 0, gymin = 0, xpmin = 0, ypmin = 0, gxmax = 0, gymax = 0, xpmax = 0, ypmax = 0;
-    double gzshift = 0, gzscale = 0;
-    int32_t ierr = 0;
-    load_coordinate_file(gxmin, gymin, xpmin, ypmin, gxmax, gymax, xpmax, ypmax, gzshift, gzscale,
-                         ierr);
-    if (ierr != 0) {
-        return;
-    }
-    int32_t solved = 0;  // not looked at: an overflow has been reported, the points are kept
-    convert_transform(gxmin, gymin, xpmin, ypmin, gxmax, gymax, xpmax, ypmax,
-                      coord_transform.rotation, coord_transform.xscale, coord_transform.yscale,
-                      solved);
-    coord_transform.gxmin = gxmin;
-    coord_transform.gymin = gymin;
-    coord_transform.mxmin = xpmin;
-    coord_transform.mymin = ypmin;
-    coord_transform.gxmax = gxmax;
-    coord_transform.gymax = gymax;
-    coord_transform.mxmax = xpmax;
-    coord_transform.mymax = ypmax;
-    coord_transform.zshift = gzshift;
-    coord_transform.zscale = gzscale;
-    second_point_defined = true;
-    load_transform_parameters();
-}
-
-void PointTransform::Command_save_transform_file_Click() {
-    int32_t ierr = 0;
-    unload_transform_parameters(ierr);
-    if (ierr < 0) {
-        return;
-    }
-    CoordTransform& t = coord_transform;
-    save_coordinate_file(t.gxmin, t.gymin, t.mxmin, t.mymin, t.gxmax, t.gymax, t.mxmax, t.mymax,
-                         t.zshift, t.zscale, ierr);
 }
 
 }  // namespace korv

@@ -2,18 +2,20 @@
 // The PointTransform control: lets the user define a grid-to-map transform, either as origin,
 // scale and azimuth or from two pairs of points, with an elevation shift and scale. A host hands a
 // CoordTransform in and reads it back; the control keeps its own copy. Hosts create it by the
-// class name "KorvPointTransform.PointTransform" and call its public members directly or
-// late-bound through the meta-object system.
+// class name "KorvPointTransform.PointTransform" and use its property pointTransform and signal
+// pointTransformChanged, directly or late-bound through the meta-object system. The members
+// outside callers have always used (statuses, numbers by reference, file numbers) stay as a thin
+// layer over the typed ones.
 
 #include <QString>
 #include <QVariant>
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <string>
-#include <vector>
+#include <optional>
 
 #include "coord_transform.h"
+#include "coordinate_file.h"
 #include "point_transform_export.h"
 #include "record_metatypes.h"
 #include "transform_fields.h"
@@ -27,11 +29,33 @@ namespace korv {
 
 class KORV_POINT_TRANSFORM_EXPORT PointTransform : public QWidget {
     Q_OBJECT
+    // The transform as last stored. Assigning it shows it on the "Origin, Scale and Azimuth" tab.
+    Q_PROPERTY(korv::CoordTransform pointTransform READ pointTransform WRITE setPointTransform
+                   NOTIFY pointTransformChanged DESIGNABLE false)
 
 public:
     explicit PointTransform(QWidget* parent = nullptr);
 
-    // The public members in the order hosts know them. Arguments are by reference; parameter
+    // The stored transform, as it is: no check of the fields, no message.
+    CoordTransform pointTransform() const;
+
+    // Takes a copy of `record` and shows it on the "Origin, Scale and Azimuth" tab, whatever tab
+    // was current. Emits pointTransformChanged when the stored transform changed.
+    void setPointTransform(const CoordTransform& record);
+
+    // Checks the fields of the current tab and stores them, as a tab change does. False after a
+    // message, the stored transform unchanged when a field was refused; emits
+    // pointTransformChanged when stored.
+    Q_INVOKABLE bool acceptEntries();
+
+    // What accepting the entries would refuse them with: the message it would show, or an empty
+    // text when they would be stored. Shows nothing and stores nothing.
+    Q_INVOKABLE QString entriesProblem() const;
+
+    // The designed size of the control.
+    QSize sizeHint() const override;
+
+    // The members in the order outside callers know them. Arguments are by reference; parameter
     // types are written in full so late-bound callers name them as declared here.
 
     // Writes the cleared transform into `lCoordTransform`; the next store of the origin tab then
@@ -72,28 +96,39 @@ public:
                                           double& mxmax, double& mymax, double& zshift,
                                           double& zscale, int32_t& ierr);
 
-    // Checks the fields of the current tab and stores them into the control's transform. `ierr`
-    // 0 when stored; -1 after a message, with the transform unchanged when a field was refused.
+    // As acceptEntries: `ierr` 0 when stored, -1 after a message.
     Q_INVOKABLE void unload_transform_parameters(int32_t& ierr);
 
-    // Reading the property PointTransform: stores the current tab, then copies the transform
-    // into `trValue`. Returns 0, or -1 after a message with `trValue` untouched.
+    // Reading the property PointTransform: accepts the entries, then copies the transform into
+    // `trValue`. Returns 0, or -1 after a message with `trValue` untouched.
     int32_t getPointTransform(CoordTransform& trValue);
     // The same for late-bound hosts: `trValue` receives a QVariant holding a korv::CoordTransform.
     Q_INVOKABLE int32_t getPointTransform(QVariant& trValue);
 
-    // Assigning the property PointTransform: takes a copy of `trValue` and shows it on the
-    // "Origin, Scale and Azimuth" tab.
-    void setPointTransform(const CoordTransform& trValue);
-    // The same for late-bound hosts; `value` is not used. Returns an empty text when assigned, or
-    // the reason when `trValue` holds no korv::CoordTransform (the control is then unchanged).
+    // Assigning the property PointTransform for late-bound hosts, as setPointTransform; `value` is
+    // not used. Returns an empty text when assigned, or the reason when `trValue` holds no
+    // korv::CoordTransform (the control is then unchanged).
     Q_INVOKABLE QString setPointTransform(const QVariant& trValue, int32_t value = 0);
 
-    // The designed size of the control.
-    QSize sizeHint() const override;
+signals:
+    // The stored transform changed or was stored again: entries accepted (by acceptEntries, a tab
+    // change, saving to a file, unload_transform_parameters or getPointTransform), inverted,
+    // reset, loaded from a file, or assigned a different record.
+    void pointTransformChanged(const korv::CoordTransform& record);
 
 private:
-    void show_messages(const std::vector<std::string>& messages) const;
+    // Shows the stored transform on the tab `transform_type` names, selecting that tab.
+    void show_transform();
+    // Stores the current tab's fields into `into`.
+    Status store_entries(StoredTransform& into) const;
+    // Lets the user choose a coordinate file and reads it, showing why when it cannot be read;
+    // nothing when cancelled or unreadable.
+    std::optional<CoordinateFileValues> read_chosen_file();
+    // Shows a message for each pair of the file's points too close together; true when none are.
+    bool accept_file_baselines(const PointPairs& points) const;
+    // Lets the user choose a file and writes `values` to it, showing why when it cannot; true
+    // when written.
+    bool save_to_chosen_file(const CoordinateFileValues& values);
 
     void Tab_transform_type_Click();
     void Command_reset_Click();
@@ -113,12 +148,9 @@ private:
     QPushButton* Command_load_transform_file = nullptr;
     QPushButton* Command_save_transform_file = nullptr;
 
-    CoordTransform coord_transform;
+    StoredTransform stored;
     int32_t transform_type = 0;  // the tab shown: 0 origin form, 1 two-point form
-    bool loading = false;        // set while the record is being shown; guards the tab's handler
-    bool second_point_defined = false;
     Utilities utilities;
-    std::vector<std::string> fields;  // handed to the coordinate file reader
 };
 
 }  // namespace korv

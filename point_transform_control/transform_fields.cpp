@@ -1,5 +1,6 @@
 #include "transform_fields.h"
 
+#include <QtGlobal>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -11,32 +12,51 @@ namespace korv {
 
 // Coordinates and the elevation shift show 4 decimals, the rotation 6, scales 8.
 const std::array<TransformField, kOriginFieldCount> kOriginFields = {{
-    {&CoordTransform::rotation, 6, "Rotation angle must be numeric", nullptr},
-    {&CoordTransform::gxmin, 4, "Grid x origin must be numeric", nullptr},
-    {&CoordTransform::gymin, 4, "Grid y origin must be numeric", nullptr},
-    {&CoordTransform::mxmin, 4, "New x origin must be numeric", nullptr},
-    {&CoordTransform::mymin, 4, "New y origin must be numeric", nullptr},
-    {&CoordTransform::xscale, 8, "Scale for current x axis must be numeric",
-     "Scale for current x axis must be non-zero"},
-    {&CoordTransform::yscale, 8, "Scale for current y axis must be numeric",
-     "Scale for current y axis must be non-zero"},
-    {&CoordTransform::zshift, 4, "Elevation shift must be numeric", nullptr},
-    {&CoordTransform::zscale, 8, "Elevation scale must be numeric",
-     "Elevation scale must be non-zero"},
+    {&CoordTransform::rotation, 6,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Rotation angle must be numeric"), nullptr},
+    {&CoordTransform::gxmin, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Grid x origin must be numeric"), nullptr},
+    {&CoordTransform::gymin, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Grid y origin must be numeric"), nullptr},
+    {&CoordTransform::mxmin, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "New x origin must be numeric"), nullptr},
+    {&CoordTransform::mymin, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "New y origin must be numeric"), nullptr},
+    {&CoordTransform::xscale, 8,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Scale for current x axis must be numeric"),
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Scale for current x axis must be non-zero")},
+    {&CoordTransform::yscale, 8,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Scale for current y axis must be numeric"),
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Scale for current y axis must be non-zero")},
+    {&CoordTransform::zshift, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation shift must be numeric"), nullptr},
+    {&CoordTransform::zscale, 8,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation scale must be numeric"),
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation scale must be non-zero")},
 }};
 
 // The two-point tab accepts an elevation scale of zero.
 const std::array<TransformField, kTwoPointFieldCount> kTwoPointFields = {{
-    {&CoordTransform::gxmin, 4, "Original X1 must be numeric", nullptr},
-    {&CoordTransform::gymin, 4, "Original Y1 must be numeric", nullptr},
-    {&CoordTransform::mxmin, 4, "New X1 must be numeric", nullptr},
-    {&CoordTransform::mymin, 4, "New Y1 must be numeric", nullptr},
-    {&CoordTransform::gxmax, 4, "Original X2 must be numeric", nullptr},
-    {&CoordTransform::gymax, 4, "Original Y2 must be numeric", nullptr},
-    {&CoordTransform::mxmax, 4, "New X2 must be numeric", nullptr},
-    {&CoordTransform::mymax, 4, "New Y2 must be numeric", nullptr},
-    {&CoordTransform::zshift, 4, "Elevation shift must be numeric", nullptr},
-    {&CoordTransform::zscale, 8, "Elevation scale must be numeric", nullptr},
+    {&CoordTransform::gxmin, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Original X1 must be numeric"), nullptr},
+    {&CoordTransform::gymin, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Original Y1 must be numeric"), nullptr},
+    {&CoordTransform::mxmin, 4, QT_TRANSLATE_NOOP("korv::PointTransform", "New X1 must be numeric"),
+     nullptr},
+    {&CoordTransform::mymin, 4, QT_TRANSLATE_NOOP("korv::PointTransform", "New Y1 must be numeric"),
+     nullptr},
+    {&CoordTransform::gxmax, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Original X2 must be numeric"), nullptr},
+    {&CoordTransform::gymax, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Original Y2 must be numeric"), nullptr},
+    {&CoordTransform::mxmax, 4, QT_TRANSLATE_NOOP("korv::PointTransform", "New X2 must be numeric"),
+     nullptr},
+    {&CoordTransform::mymax, 4, QT_TRANSLATE_NOOP("korv::PointTransform", "New Y2 must be numeric"),
+     nullptr},
+    {&CoordTransform::zshift, 4,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation shift must be numeric"), nullptr},
+    {&CoordTransform::zscale, 8,
+     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation scale must be numeric"), nullptr},
 }};
 
 namespace {
@@ -44,19 +64,38 @@ namespace {
 constexpr double kSmallestScale = 0.0001;
 constexpr double kShortestTypedBaseline = 0.1;
 
-// The message for the first text that is refused, checked in table order.
-std::optional<std::string> first_refusal(std::span<const TransformField> fields,
-                                         std::span<const std::string> texts) {
+constexpr char kOriginalPointsTooClose[] =
+    QT_TRANSLATE_NOOP("korv::PointTransform", "First and second original points must be distinct");
+constexpr char kNewPointsTooClose[] =
+    QT_TRANSLATE_NOOP("korv::PointTransform", "First and second new points must be distinct");
+constexpr char kPointsUnusable[] = QT_TRANSLATE_NOOP(
+    "korv::PointTransform", "The specified points cannot be used to define a meaningful transform");
+
+// The message of the first text that is refused, checked in table order.
+Status check_texts(std::span<const TransformField> fields, std::span<const std::string> texts) {
     for (size_t i = 0; i < fields.size(); ++i) {
         if (!is_numeric(texts[i])) {
-            return fields[i].not_numeric_message;
+            return Error{fields[i].not_numeric_message};
         }
         if (fields[i].zero_message != nullptr &&
             std::fabs(leading_number(texts[i])) < kSmallestScale) {
-            return fields[i].zero_message;
+            return Error{fields[i].zero_message};
         }
     }
-    return std::nullopt;
+    return kSuccess;
+}
+
+// The points must lie at least kShortestTypedBaseline apart; points so far apart that their
+// distance overflows are the arithmetic error of storing the tab.
+Status check_baseline(const GridPoint& first, const GridPoint& second, const char* too_close) {
+    const double length = baseline_length(first, second);
+    if (!std::isfinite(length)) {
+        return Error{kTransformOverflow};
+    }
+    if (length < kShortestTypedBaseline) {
+        return Error{too_close};
+    }
+    return kSuccess;
 }
 
 void store_texts(std::span<const TransformField> fields, std::span<const std::string> texts,
@@ -76,10 +115,6 @@ std::array<std::string, N> texts_of(const std::array<TransformField, N>& fields,
     return texts;
 }
 
-double distance(double x1, double y1, double x2, double y2) {
-    return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
-}
-
 }  // namespace
 
 OriginTexts origin_form_texts(const CoordTransform& record) {
@@ -90,78 +125,52 @@ TwoPointTexts two_point_form_texts(const CoordTransform& record) {
     return texts_of(kTwoPointFields, record);
 }
 
-StoreOutcome store_origin_form(const OriginTexts& texts, const CoordTransform& record,
-                               bool second_point_defined) {
-    StoreOutcome outcome{-1, record, second_point_defined, {}};
-    if (std::optional<std::string> refusal = first_refusal(kOriginFields, texts)) {
-        outcome.messages.push_back(std::move(*refusal));
-        return outcome;
+Status store_origin_form(const OriginTexts& texts, StoredTransform& stored) {
+    if (Status checked = check_texts(kOriginFields, texts); !checked) {
+        return checked;
     }
-    CoordTransform& stored = outcome.record;
-    store_texts(kOriginFields, texts, stored);
-    if (!second_point_defined) {
-        stored.gxmax = stored.gxmin + 100;
-        stored.gymax = stored.gymin;
-        outcome.second_point_defined = true;
+    CoordTransform& record = stored.record;
+    store_texts(kOriginFields, texts, record);
+    if (!stored.second_point_defined) {
+        record.gxmax = record.gxmin + 100;
+        record.gymax = record.gymin;
+        stored.second_point_defined = true;
     }
-    const std::optional<NewPoint> second = second_new_point(stored);
+    const Result<GridPoint> second = second_new_point(record);
     if (!second) {
-        outcome.messages.push_back(std::string(kTransformErrorPrefix) + kOverflowDescription);
-        return outcome;
+        return second.error();
     }
-    stored.mxmax = second->x;
-    stored.mymax = second->y;
-    outcome.ierr = 0;
-    return outcome;
+    record.mxmax = second->east;
+    record.mymax = second->north;
+    return kSuccess;
 }
 
-StoreOutcome store_two_point_form(const TwoPointTexts& texts, const CoordTransform& record,
-                                  bool second_point_defined) {
-    StoreOutcome outcome{-1, record, second_point_defined, {}};
-    if (std::optional<std::string> refusal = first_refusal(kTwoPointFields, texts)) {
-        outcome.messages.push_back(std::move(*refusal));
-        return outcome;
+Status store_two_point_form(const TwoPointTexts& texts, StoredTransform& stored) {
+    if (Status checked = check_texts(kTwoPointFields, texts); !checked) {
+        return checked;
     }
-    const auto value = [&texts](TwoPointField field) { return leading_number(texts[field]); };
-    // Points far apart near the range of a double overflow the distance itself: that is the
-    // arithmetic error of storing this tab, found before anything is stored.
-    const std::string overflow = std::string(kTransformErrorPrefix) + kOverflowDescription;
-    const double original_distance =
-        distance(value(kOriginalX1), value(kOriginalY1), value(kOriginalX2), value(kOriginalY2));
-    if (!std::isfinite(original_distance)) {
-        outcome.messages.push_back(overflow);
-        return outcome;
+    CoordTransform typed = stored.record;
+    store_texts(kTwoPointFields, texts, typed);
+    const PointPairs points = point_pairs(typed);
+    if (Status checked =
+            check_baseline(points.original_first, points.original_second, kOriginalPointsTooClose);
+        !checked) {
+        return checked;
     }
-    if (original_distance < kShortestTypedBaseline) {
-        outcome.messages.emplace_back("First and second original points must be distinct");
-        return outcome;
+    if (Status checked = check_baseline(points.new_first, points.new_second, kNewPointsTooClose);
+        !checked) {
+        return checked;
     }
-    const double new_distance =
-        distance(value(kNewX1), value(kNewY1), value(kNewX2), value(kNewY2));
-    if (!std::isfinite(new_distance)) {
-        outcome.messages.push_back(overflow);
-        return outcome;
+    stored.record = typed;
+    // The checks above leave baselines that solve; points that would not define no transform.
+    const Result<std::optional<TwoPointSolution>> solved = convert_transform(points);
+    if (!solved || !*solved) {
+        return Error{kPointsUnusable};
     }
-    if (new_distance < kShortestTypedBaseline) {
-        outcome.messages.emplace_back("First and second new points must be distinct");
-        return outcome;
-    }
-    CoordTransform& stored = outcome.record;
-    store_texts(kTwoPointFields, texts, stored);
-    TwoPointSolution solution = convert_transform(point_pairs(stored));
-    if (solution.ierr != 0) {
-        if (!solution.error_message.empty()) {
-            outcome.messages.push_back(std::move(solution.error_message));
-        }
-        outcome.messages.emplace_back(
-            "The specified points cannot be used to define a meaningful transform");
-        return outcome;
-    }
-    stored.rotation = solution.rotation;
-    stored.xscale = solution.xscale;
-    stored.yscale = solution.yscale;
-    outcome.ierr = 0;
-    return outcome;
+    stored.record.rotation = (*solved)->rotation;
+    stored.record.xscale = (*solved)->xscale;
+    stored.record.yscale = (*solved)->yscale;
+    return kSuccess;
 }
 
 }  // namespace korv

@@ -1,13 +1,14 @@
 #pragma once
 // The two tabs of a transform as text: which record field each text box shows, in what format,
-// how its text is checked, and storing a tab's texts into the record.
+// how its text is checked, and storing a tab's texts into the record. Messages are for the
+// control to show (context "korv::PointTransform").
 
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "coord_transform.h"
+#include "result.h"
 
 namespace korv {
 
@@ -60,27 +61,26 @@ using TwoPointTexts = std::array<std::string, kTwoPointFieldCount>;
 OriginTexts origin_form_texts(const CoordTransform& record);
 TwoPointTexts two_point_form_texts(const CoordTransform& record);
 
-// What storing a tab did.
-struct StoreOutcome {
-    int32_t ierr = -1;
-    // The record afterwards: unchanged when a text was refused; when the transform could not be
-    // computed, the values taken from the texts are kept.
+// A control's transform as its tabs store it: the record, and whether its second original point
+// has been set (false after clearing; the next store of the origin tab then sets it).
+struct StoredTransform {
     CoordTransform record;
     bool second_point_defined = false;
-    std::vector<std::string> messages;  // to show, in this order
+
+    friend bool operator==(const StoredTransform&, const StoredTransform&) = default;
 };
 
-// Checks the origin tab's texts and stores them. The second original point becomes the default
-// (x origin + 100, y origin) while `second_point_defined` is false; the second new point is then
+// Checks the origin tab's texts and stores them into `stored`. The second original point becomes
+// the default (x origin + 100, y origin) while it is not yet set; the second new point is then
 // derived from the origin form. Every value is read back from its text, so values carry the
-// precision of their display format.
-StoreOutcome store_origin_form(const OriginTexts& texts, const CoordTransform& record,
-                               bool second_point_defined);
+// precision of their display format. A refused text gives its message with `stored` unchanged;
+// a second new point beyond the range of a double gives kTransformOverflow, with the values taken
+// from the texts kept.
+Status store_origin_form(const OriginTexts& texts, StoredTransform& stored);
 
-// Checks the two-point tab's texts, stores the points and the elevation, and solves rotation and
-// scales from the points. Points so far apart that their distance overflows are refused with the
-// one overflow message, the record unchanged.
-StoreOutcome store_two_point_form(const TwoPointTexts& texts, const CoordTransform& record,
-                                  bool second_point_defined);
+// Checks the two-point tab's texts, stores the points and the elevation into `stored`, and solves
+// rotation and scales from the points. A refused text, points too close together or so far apart
+// that their distance overflows (kTransformOverflow) give their message with `stored` unchanged.
+Status store_two_point_form(const TwoPointTexts& texts, StoredTransform& stored);
 
 }  // namespace korv

@@ -4,7 +4,6 @@
 #include <utility>
 
 namespace korv {
-namespace {
 
 bool all_finite(std::initializer_list<double> values) {
     for (double value : values) {
@@ -15,17 +14,28 @@ bool all_finite(std::initializer_list<double> values) {
     return true;
 }
 
-TwoPointSolution overflowed() {
-    TwoPointSolution solution;
-    solution.error_message = std::string(kParametersErrorPrefix) + kOverflowDescription;
-    return solution;
+PointPairs point_pairs(const CoordTransform& record) {
+    return {{record.gxmin, record.gymin},
+            {record.mxmin, record.mymin},
+            {record.gxmax, record.gymax},
+            {record.mxmax, record.mymax}};
 }
 
-}  // namespace
+void set_point_pairs(CoordTransform& record, const PointPairs& points) {
+    record.gxmin = points.original_first.east;
+    record.gymin = points.original_first.north;
+    record.mxmin = points.new_first.east;
+    record.mymin = points.new_first.north;
+    record.gxmax = points.original_second.east;
+    record.gymax = points.original_second.north;
+    record.mxmax = points.new_second.east;
+    record.mymax = points.new_second.north;
+}
 
-PointPairs point_pairs(const CoordTransform& record) {
-    return {record.gxmin, record.gymin, record.mxmin, record.mymin,
-            record.gxmax, record.gymax, record.mxmax, record.mymax};
+double baseline_length(const GridPoint& from, const GridPoint& to) {
+    const double dx = to.east - from.east;
+    const double dy = to.north - from.north;
+    return std::sqrt(dy * dy + dx * dx);
 }
 
 void clear_coord_transform(CoordTransform& record) {
@@ -58,53 +68,49 @@ double clockwise_bearing(double u, double v) {
     return v > 0 ? -bearing : bearing;
 }
 
-TwoPointSolution convert_transform(const PointPairs& points) {
-    TwoPointSolution solution;
-    // The lengths are taken as the sum of squares, as stored transforms were always solved; with
-    // extreme coordinates that sum overflows, which is reported rather than solved with infinities.
-    const double dgx = points.gxmax - points.gxmin;
-    const double dgy = points.gymax - points.gymin;
-    const double original_length = std::sqrt(dgy * dgy + dgx * dgx);
+Result<std::optional<TwoPointSolution>> convert_transform(const PointPairs& points) {
+    // With extreme coordinates a length overflows, which is reported rather than solved with
+    // infinities.
+    const double original_length = baseline_length(points.original_first, points.original_second);
     if (!std::isfinite(original_length)) {
-        return overflowed();
+        return Error{kParametersOverflow};
     }
     if (original_length < kShortestBaseline) {
-        return solution;
+        return std::optional<TwoPointSolution>();
     }
-    const double dmx = points.mxmax - points.mxmin;
-    const double dmy = points.mymax - points.mymin;
-    const double new_length = std::sqrt(dmy * dmy + dmx * dmx);
+    const double new_length = baseline_length(points.new_first, points.new_second);
     if (!std::isfinite(new_length)) {
-        return overflowed();
+        return Error{kParametersOverflow};
     }
     if (new_length < kShortestBaseline) {
-        return solution;
+        return std::optional<TwoPointSolution>();
     }
+    const double dgx = points.original_second.east - points.original_first.east;
+    const double dgy = points.original_second.north - points.original_first.north;
+    const double dmx = points.new_second.east - points.new_first.east;
+    const double dmy = points.new_second.north - points.new_first.north;
     // Both lengths are finite and the original one at least kShortestBaseline, so the scale is
     // finite too.
     const double scale = new_length / original_length;
-    solution.rotation = clockwise_bearing(dmx / new_length, dmy / new_length) -
-                        clockwise_bearing(dgx / original_length, dgy / original_length);
-    solution.xscale = scale;
-    solution.yscale = scale;
-    solution.ierr = 0;
-    return solution;
+    return std::optional<TwoPointSolution>(
+        TwoPointSolution{clockwise_bearing(dmx / new_length, dmy / new_length) -
+                             clockwise_bearing(dgx / original_length, dgy / original_length),
+                         scale, scale});
 }
 
-std::optional<NewPoint> second_new_point(const CoordTransform& record) {
+Result<GridPoint> second_new_point(const CoordTransform& record) {
     const double dx = (record.gxmax - record.gxmin) * record.xscale;
     const double dy = (record.gymax - record.gymin) * record.yscale;
     const double theta = record.rotation / kDegreesPerRadian;
-    const NewPoint point{std::cos(theta) * dx + record.mxmin + std::sin(theta) * dy,
-                         record.mymin - std::sin(theta) * dx + std::cos(theta) * dy};
-    if (!all_finite({dx, dy, point.x, point.y})) {
-        return std::nullopt;
+    const GridPoint point{std::cos(theta) * dx + record.mxmin + std::sin(theta) * dy,
+                          record.mymin - std::sin(theta) * dx + std::cos(theta) * dy};
+    if (!all_finite({dx, dy, point.east, point.north})) {
+        return Error{kTransformOverflow};
     }
     return point;
 }
 
-std::optional<CoordTransform> invert_transform(const CoordTransform& record,
-                                               int32_t transform_type) {
+Result<CoordTransform> invert_transform(const CoordTransform& record, int32_t transform_type) {
     CoordTransform inverse = record;
     if (transform_type == kOriginForm) {
         inverse.rotation = -record.rotation;
@@ -126,7 +132,7 @@ std::optional<CoordTransform> invert_transform(const CoordTransform& record,
     if (!all_finite({inverse.rotation, inverse.xscale, inverse.yscale, inverse.gxmin, inverse.gxmax,
                      inverse.mxmin, inverse.mxmax, inverse.gymin, inverse.gymax, inverse.mymin,
                      inverse.mymax, inverse.zshift, inverse.zscale})) {
-        return std::nullopt;
+        return Error{kTransformOverflow};
     }
     return inverse;
 }

@@ -1,13 +1,17 @@
 #pragma once
 // The arithmetic of a grid-to-map transform: its cleared state, solving the two-point form,
 // deriving the second new point from the origin form, and inversion. No widgets and no messages:
-// callers show what these functions return.
+// failures come back as results whose messages the control shows (context
+// "korv::PointTransform").
 
+#include <QtGlobal>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
-#include <string>
 
 #include "coord_transform.h"
+#include "points.h"
+#include "result.h"
 
 namespace korv {
 
@@ -22,31 +26,36 @@ inline constexpr int32_t kTwoPointForm = 1;  // "Two Point"
 // Baselines shorter than this cannot be solved.
 inline constexpr double kShortestBaseline = 0.0001;
 
-// Message prefixes for an arithmetic error, followed by its description. The second one's
-// spelling is the one users have always seen.
-inline constexpr char kParametersErrorPrefix[] =
-    "An error occurred while calculating the transform parameters: ";
-inline constexpr char kTransformErrorPrefix[] =
-    "An error orrurred while calculating the transform: ";
-// The description of a result beyond the range of a double.
-inline constexpr char kOverflowDescription[] = "Overflow";
+// The messages of a result beyond the range of a double: solving the two-point form, and
+// computing a stored or inverted transform. The second one's spelling is the one users have
+// always seen.
+inline constexpr char kParametersOverflow[] =
+    QT_TRANSLATE_NOOP("korv::PointTransform",
+                      "An error occurred while calculating the transform parameters: Overflow");
+inline constexpr char kTransformOverflow[] = QT_TRANSLATE_NOOP(
+    "korv::PointTransform", "An error orrurred while calculating the transform: Overflow");
 
-// The two point pairs of a transform in the order the system exchanges them: first original
-// point, first new point, second original point, second new point, each x then y.
+// The two point pairs of a transform in the order the system exchanges them: each original (grid)
+// point followed by the new (map) point it maps to, x as east and y as north.
 struct PointPairs {
-    double gxmin = 0;
-    double gymin = 0;
-    double mxmin = 0;
-    double mymin = 0;
-    double gxmax = 0;
-    double gymax = 0;
-    double mxmax = 0;
-    double mymax = 0;
+    GridPoint original_first;
+    GridPoint new_first;
+    GridPoint original_second;
+    GridPoint new_second;
 
     friend bool operator==(const PointPairs&, const PointPairs&) = default;
 };
 
 PointPairs point_pairs(const CoordTransform& record);
+// Writes the points into the record's gxmin .. mymax.
+void set_point_pairs(CoordTransform& record, const PointPairs& points);
+
+// True when every value is a finite number.
+bool all_finite(std::initializer_list<double> values);
+
+// The distance between two points, taken as the root of the sum of squares, as stored transforms
+// and files were always checked: an infinity when that sum overflows.
+double baseline_length(const GridPoint& from, const GridPoint& to);
 
 // Writes the cleared record: the identity transform, second points (1, 1) on both sides,
 // elevation shift 0 and scale 1, and the reserved fields 0, 1.0 and 0.0.
@@ -58,31 +67,25 @@ double clockwise_bearing(double u, double v);
 
 // The rotation and scales that carry the original baseline onto the new one.
 struct TwoPointSolution {
-    int32_t ierr = -1;  // 0 when solved; -1 for a baseline shorter than kShortestBaseline
     double rotation = 0;
     double xscale = 0;
     double yscale = 0;
-    // Set when the arithmetic overflowed: the whole message to show, and ierr is -1.
-    std::string error_message;
 };
 
 // Solves the two-point form. The rotation is the difference of the two bearings, not brought
 // into a standard range, so it lies anywhere in (-360, 360); both scales are the new baseline's
-// length over the original one's.
-TwoPointSolution convert_transform(const PointPairs& points);
+// length over the original one's. Nothing when a baseline is shorter than kShortestBaseline (the
+// points define no transform); kParametersOverflow when a baseline's length overflows. The
+// original baseline is looked at first.
+Result<std::optional<TwoPointSolution>> convert_transform(const PointPairs& points);
 
 // The image (mxmax, mymax) of the second original point under the origin form of `record`;
-// nothing when it lies beyond the range of a double.
-struct NewPoint {
-    double x = 0;
-    double y = 0;
-};
-std::optional<NewPoint> second_new_point(const CoordTransform& record);
+// kTransformOverflow when it lies beyond the range of a double.
+Result<GridPoint> second_new_point(const CoordTransform& record);
 
 // The inverse of `record`. Original and new coordinates swap and the elevation is undone; for
-// the origin form rotation and scales are inverted too, while the two-point
-// form leaves them to be solved again. Nothing when a result would not be a finite number.
-std::optional<CoordTransform> invert_transform(const CoordTransform& record,
-                                               int32_t transform_type);
+// the origin form rotation and scales are inverted too, while the two-point form leaves them to
+// be solved again. kTransformOverflow when a result would not be a finite number.
+Result<CoordTransform> invert_transform(const CoordTransform& record, int32_t transform_type);
 
 }  // namespace korv

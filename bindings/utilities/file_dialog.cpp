@@ -48,6 +48,27 @@ std::optional<QString> choose_file(const FileDialogRequest& request) {
     return chosen;
 }
 
+std::optional<QString> choose_file_to_open(const QString& title, const QString& pipe_filter,
+                                           const QString& file_name) {
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::kOpen;
+    request.title = title;
+    request.filter = dialog_filter(pipe_filter);
+    request.file_name = file_name;
+    return choose_file(request);
+}
+
+std::optional<QString> choose_file_to_save(const QString& title, const QString& pipe_filter,
+                                           const QString& file_name, const QString& extension) {
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::kSave;
+    request.title = title;
+    request.filter = dialog_filter(pipe_filter);
+    request.file_name = file_name;
+    request.default_suffix = extension;
+    return choose_file(request);
+}
+
 QString dialog_filter(const QString& pipe_filter) {
     const QStringList parts = pipe_filter.split('|');
     QStringList filters;

@@ -1,6 +1,6 @@
 #pragma once
-// The file choice behind `select_open_file` and `select_save_file`. Tests replace it with a
-// function that answers without a window.
+// The user's choice of a file to read or to write. Tests replace the dialog with a function that
+// answers without a window.
 
 #include <QString>
 #include <functional>
@@ -26,6 +26,19 @@ using FileDialogFunction = std::function<std::optional<QString>(const FileDialog
 KORV_UTILITIES_EXPORT FileDialogFunction set_file_dialog(FileDialogFunction dialog);
 
 KORV_UTILITIES_EXPORT std::optional<QString> choose_file(const FileDialogRequest& request);
+
+// A file to read, or nothing when the user cancelled. `pipe_filter` is written as the system writes
+// filters ("Description|pattern|..."); `file_name` is proposed and may be empty.
+KORV_UTILITIES_EXPORT std::optional<QString> choose_file_to_open(const QString& title,
+                                                                 const QString& pipe_filter,
+                                                                 const QString& file_name = {});
+
+// A file to write, or nothing when the user cancelled; a chosen name without an extension gets
+// `extension`. A proposed `file_name` holding a wildcard ("*.crd") proposes no name.
+KORV_UTILITIES_EXPORT std::optional<QString> choose_file_to_save(const QString& title,
+                                                                 const QString& pipe_filter,
+                                                                 const QString& file_name,
+                                                                 const QString& extension);
 
 // "Description|pattern|Description|pattern" as the system writes filters, in the dialog's form.
 KORV_UTILITIES_EXPORT QString dialog_filter(const QString& pipe_filter);

@@ -1,6 +1,8 @@
 #pragma once
 // The utility object each control and the program create: file choices, field splitting, the
-// current directory, the first coordinate-system record, and angle text.
+// current directory, the first coordinate-system record, and angle text. Its members keep the
+// forms outside callers know (statuses, 1-based field lists); inside, the controls use the typed
+// functions these delegate to (file_dialog.h, field_split.h, angle_text.h).
 
 #include <cstdint>
 #include <string>
@@ -24,10 +26,9 @@ public:
     void select_save_file(std::string& file_name, const std::string& extension,
                           const std::string& filter, const std::string& title, int32_t& ierr);
 
-    // Splits `line` into fields(1) to fields(count) without surrounding blanks. With an empty
-    // separator, blanks and commas separate (a run of blanks counts once, each comma counts);
-    // otherwise the separator text does. `fields` keeps its size: fields beyond its end are
-    // dropped, and the caller's slots past `count` are left as they were.
+    // Splits `line` as `korv::split_fields` does into fields(1) to fields(count). `fields` keeps
+    // its size: fields beyond its end are dropped, and the caller's slots past `count` are left as
+    // they were.
     void split_fields(int32_t& count, std::string_view line, std::string_view separator,
                       std::vector<std::string>& fields);
 

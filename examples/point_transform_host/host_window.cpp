@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QMetaMethod>
+#include <QMetaProperty>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,6 +17,7 @@ namespace korv {
 namespace {
 
 constexpr char kControlClass[] = "KorvPointTransform.PointTransform";
+constexpr char kTransformProperty[] = "pointTransform";
 
 // A grid origin (1000, 2000) placed at (500000, 7000000), turned 1.5 degrees clockwise and
 // scaled by 0.9996, with heights raised by 10. The second points are (1100, 2000) and its image.
@@ -110,29 +113,36 @@ HostWindow::HostWindow(QWidget* parent) : QWidget(parent) {
 
     connect(Command_read, &QPushButton::clicked, this, &HostWindow::Command_read_Click);
     connect(Command_assign, &QPushButton::clicked, this, &HostWindow::Command_assign_Click);
+    if (control_ != nullptr) {
+        // The control's class is known by name only, so its change signal is found through the
+        // meta-object system, as the property's notification.
+        const QMetaMethod changed = metaObject()->method(
+            metaObject()->indexOfMethod("Control_pointTransformChanged(korv::CoordTransform)"));
+        connect(control_, transform_property().notifySignal(), this, changed);
+    }
+}
+
+QMetaProperty HostWindow::transform_property() const {
+    const QMetaObject* meta = control_->metaObject();
+    return meta->property(meta->indexOfProperty(kTransformProperty));
+}
+
+void HostWindow::Control_pointTransformChanged(const korv::CoordTransform& record) {
+    Text_record->setPlainText(record_text(record));
 }
 
 void HostWindow::Command_read_Click() {
-    QVariant value;
-    int32_t status = -1;
-    QMetaObject::invokeMethod(control_, "getPointTransform", Q_RETURN_ARG(int32_t, status),
-                              Q_ARG(QVariant&, value));
-    if (status != 0) {
+    // Accepted entries come back through the change signal.
+    bool accepted = false;
+    QMetaObject::invokeMethod(control_, "acceptEntries", Q_RETURN_ARG(bool, accepted));
+    if (!accepted) {
         // The control has shown what is wrong with its entries.
-        Text_record->setPlainText(
-            QStringLiteral("The control kept its transform (status %1).").arg(status));
-        return;
+        Text_record->setPlainText(QStringLiteral("The control kept its transform."));
     }
-    Text_record->setPlainText(record_text(value.value<CoordTransform>()));
 }
 
 void HostWindow::Command_assign_Click() {
-    QString refusal;
-    QMetaObject::invokeMethod(control_, "setPointTransform", Q_RETURN_ARG(QString, refusal),
-                              Q_ARG(QVariant, QVariant::fromValue(example_transform())));
-    Text_record->setPlainText(refusal.isEmpty() ? QStringLiteral("Example assigned:\n\n") +
-                                                      record_text(example_transform())
-                                                : refusal);
+    transform_property().write(control_, QVariant::fromValue(example_transform()));
 }
 
 }  // namespace korv

@@ -1,10 +1,14 @@
 #pragma once
-// A window that places the PointTransform control, so a user can try it: "Read Transform" reads
-// the control's property PointTransform and lists the record's sixteen fields, "Assign Example"
-// hands the control a sample record. The control is created by its class name and reached
-// late-bound, as hosts that do not link the control library do.
+// A window that places the PointTransform control, so a user can try it: whenever the control's
+// transform changes, the window lists the record's sixteen fields; "Read Transform" has the
+// control accept its entries, "Assign Example" assigns a sample record to its property
+// pointTransform. The control is created by its class name and reached late-bound, as hosts that
+// do not link the control library do.
 
+#include <QMetaProperty>
 #include <QWidget>
+
+#include "record_metatypes.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -18,6 +22,10 @@ public:
     explicit HostWindow(QWidget* parent = nullptr);
 
 private:
+    // The control's property pointTransform.
+    QMetaProperty transform_property() const;
+
+    Q_SLOT void Control_pointTransformChanged(const korv::CoordTransform& record);
     void Command_read_Click();
     void Command_assign_Click();
 

@@ -1,106 +1,62 @@
-// Coordinate files as whole files, read through the control's reader with the file choice
-// answered without a window. Whatever the file holds, the reader ends with status 0 and no
-// message, or -1 and only the messages it may give; it closes the file and leaves the current
-// directory and the caller's field list as they were. Values it takes are finite; refused values
-// leave the caller's values alone. What it read, saved and read again, gives the same ten values
-// to 15 significant digits.
+// Coordinate files as whole files, read through the control's reader. Whatever the file holds,
+// the reader gives finite values, or refuses the file with one of its messages. The baseline
+// checks fail exactly for the pairs of points less than 1 apart. What it read, saved and read
+// again, gives the same ten values to 15 significant digits.
 
-#include <QString>
-#include <QStringList>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "coordinate_file.h"
-#include "file_dialog.h"
 #include "fuzz_check.h"
-#include "message_box.h"
 #include "numeric_text.h"
 #include "scratch_folder.h"
-#include "text_files.h"
-#include "utilities.h"
 
 namespace {
 
-const QString kGridMessage =
-    QStringLiteral("The start and end grid coordinates cannot be identical");
-const QString kMapMessage = QStringLiteral("The start and end map coordinates cannot be identical");
-
-// The file choice and the message box, answered and recorded without a window.
-struct Seams {
-    std::optional<QString> answer;
-    QStringList messages;
-
-    Seams() {
-        korv::set_file_dialog([this](const korv::FileDialogRequest&) { return answer; });
-        korv::set_message_sink([this](const QString& text) { messages << text; });
-    }
+const std::vector<std::string> kRefusals = {
+    "The coordinate file %1 could not be read.",
+    "The coordinate file %1 holds a number too large to use.",
 };
-
-Seams& seams() {
-    static Seams instance;
-    return instance;
-}
-
-korv::CoordinateFileValues untouched() {
-    return {{7, 7, 7, 7, 7, 7, 7, 7}, 7, 7};
-}
+const std::string kGridMessage = "The start and end grid coordinates cannot be identical";
+const std::string kMapMessage = "The start and end map coordinates cannot be identical";
 
 std::vector<double> numbers_of(const korv::CoordinateFileValues& values) {
     const korv::PointPairs& p = values.points;
-    return {p.gxmin, p.gymin, p.mxmin, p.mymin,       p.gxmax,
-            p.gymax, p.mxmax, p.mymax, values.zshift, values.zscale};
+    return {p.original_first.east, p.original_first.north, p.new_first.east,
+            p.new_first.north,     p.original_second.east, p.original_second.north,
+            p.new_second.east,     p.new_second.north,     values.zshift,
+            values.zscale};
 }
 
-bool shorter_than_one(double x1, double y1, double x2, double y2) {
-    return std::sqrt((y2 - y1) * (y2 - y1) + (x2 - x1) * (x2 - x1)) < 1.0;
+bool shorter_than_one(const korv::GridPoint& a, const korv::GridPoint& b) {
+    return std::sqrt((b.north - a.north) * (b.north - a.north) +
+                     (b.east - a.east) * (b.east - a.east)) < 1.0;
 }
 
-struct Loaded {
-    int32_t ierr = 0;
-    QStringList messages;
-    korv::CoordinateFileValues values = untouched();
-};
-
-Loaded load(const std::string& path) {
-    static korv::Utilities utilities;
-    std::vector<std::string> fields(korv::kFieldListSize);
-    const std::string directory = korv::current_directory();
-    seams().answer = QString::fromStdString(path);
-    seams().messages.clear();
-    Loaded loaded;
-    loaded.ierr = korv::load_coordinate_file(utilities, fields, loaded.values);
-    loaded.messages = seams().messages;
-    KORV_FUZZ_REQUIRE(fields.size() == korv::kFieldListSize, "the field list keeps its size");
-    KORV_FUZZ_REQUIRE(korv::current_directory() == directory, "the current directory is restored");
-    KORV_FUZZ_REQUIRE(korv::free_file() == 1, "the file is closed");
-    KORV_FUZZ_REQUIRE((loaded.ierr == 0) == loaded.messages.isEmpty(),
-                      "the status is 0 exactly when no message was shown");
-    KORV_FUZZ_REQUIRE(loaded.ierr == 0 || loaded.ierr == -1, "the status is 0 or -1");
-    return loaded;
-}
-
-void check_loaded(const Loaded& loaded) {
-    const std::vector<double> numbers = numbers_of(loaded.values);
-    if (loaded.messages.size() == 1 && loaded.messages[0].contains("too large to use")) {
-        KORV_FUZZ_REQUIRE(loaded.values == untouched(), "refused values leave the caller's alone");
-        return;
+// Checks what was read, and gives the values when the file was taken.
+bool check_read(const korv::Result<korv::CoordinateFileValues>& read) {
+    if (!read) {
+        KORV_FUZZ_REQUIRE(
+            std::find(kRefusals.begin(), kRefusals.end(), read.message()) != kRefusals.end(),
+            "a file that opens is refused only as unreadable or too large");
+        return false;
     }
-    for (const double number : numbers) {
+    for (const double number : numbers_of(*read)) {
         KORV_FUZZ_REQUIRE(std::isfinite(number), "values taken from a file are finite");
     }
-    const korv::PointPairs& p = loaded.values.points;
-    QStringList expected;
-    if (shorter_than_one(p.gxmin, p.gymin, p.gxmax, p.gymax)) {
-        expected << kGridMessage;
-    }
-    if (shorter_than_one(p.mxmin, p.mymin, p.mxmax, p.mymax)) {
-        expected << kMapMessage;
-    }
-    KORV_FUZZ_REQUIRE(loaded.messages == expected,
-                      "a readable file gives exactly the messages for its short baselines");
+    const korv::PointPairs& p = read->points;
+    const std::array<korv::Status, 2> checks = korv::check_file_baselines(p);
+    KORV_FUZZ_REQUIRE(checks[0].ok() != shorter_than_one(p.original_first, p.original_second) &&
+                          (checks[0].ok() || checks[0].message() == kGridMessage),
+                      "the grid check fails exactly for grid points less than 1 apart");
+    KORV_FUZZ_REQUIRE(checks[1].ok() != shorter_than_one(p.new_first, p.new_second) &&
+                          (checks[1].ok() || checks[1].message() == kMapMessage),
+                      "the map check fails exactly for map points less than 1 apart");
+    return true;
 }
 
 }  // namespace
@@ -108,34 +64,29 @@ void check_loaded(const Loaded& loaded) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string input_path = korv::fuzz::scratch_path("in.crd");
     static const std::string output_path = korv::fuzz::scratch_path("out.crd");
-    static korv::Utilities utilities;
     korv::fuzz::write_scratch_file(input_path, data, size);
 
-    const Loaded first = load(input_path);
-    check_loaded(first);
-    if (first.values == untouched()) {
+    const korv::Result<korv::CoordinateFileValues> first = korv::read_coordinate_file(input_path);
+    if (!check_read(first)) {
         return 0;
     }
 
     korv::fuzz::remove_scratch_file(output_path);
-    seams().answer = QString::fromStdString(output_path);
-    seams().messages.clear();
-    KORV_FUZZ_REQUIRE(
-        korv::save_coordinate_file(utilities, first.values) == 0 && seams().messages.isEmpty(),
-        "values read from a file can be saved");
+    KORV_FUZZ_REQUIRE(korv::write_coordinate_file(output_path, *first).ok(),
+                      "values read from a file can be saved");
     const std::string written = korv::fuzz::read_scratch_file(output_path);
-    const auto lines = korv::coordinate_file_lines(first.values);
+    const auto lines = korv::coordinate_file_lines(*first);
     KORV_FUZZ_REQUIRE(
         written == lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n" + lines[3] + "\r\n",
         "a saved file holds its four lines, each ended by CR LF");
 
     // The file keeps 15 significant digits, so a baseline within that rounding of 1 may pass the
-    // distance check on one side of a save and not on the other; the messages must still be
-    // those of the values read.
-    const Loaded second = load(output_path);
-    check_loaded(second);
-    const std::vector<double> before = numbers_of(first.values);
-    const std::vector<double> after = numbers_of(second.values);
+    // distance check on one side of a save and not on the other; the checks must still be those
+    // of the values read.
+    const korv::Result<korv::CoordinateFileValues> second = korv::read_coordinate_file(output_path);
+    KORV_FUZZ_REQUIRE(check_read(second), "a saved file can be read");
+    const std::vector<double> before = numbers_of(*first);
+    const std::vector<double> after = numbers_of(*second);
     for (size_t i = 0; i < before.size(); ++i) {
         KORV_FUZZ_REQUIRE_SAME(korv::format_general(after[i]), korv::format_general(before[i]),
                                "a saved file reads back the same values to 15 significant digits");

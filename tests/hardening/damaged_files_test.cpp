@@ -11,7 +11,6 @@
 #include <functional>
 #include <optional>
 
-#include "answered_file_dialog.h"
 #include "child_process.h"
 #include "coordinate_file.h"
 #include "damaged_files.h"
@@ -22,7 +21,6 @@
 #include "source_settings.h"
 #include "test_sandbox.h"
 #include "text_files.h"
-#include "utilities.h"
 
 namespace korv {
 namespace {
@@ -147,12 +145,23 @@ const std::string kPointLines =
     "1000 2000 500000 7000000\r\n"
     "1100 2000 500100 7000000\r\n";
 
-std::string values_of(const CoordinateFileValues& values) {
-    const PointPairs& p = values.points;
+// The values read and the messages of the baseline checks that fail, or why the file was refused.
+std::string report_of(const Result<CoordinateFileValues>& read) {
+    if (!read) {
+        return read.message();
+    }
+    const PointPairs& p = read->points;
     std::string report;
-    for (const double number : {p.gxmin, p.gymin, p.mxmin, p.mymin, p.gxmax, p.gymax, p.mxmax,
-                                p.mymax, values.zshift, values.zscale}) {
+    for (const double number :
+         {p.original_first.east, p.original_first.north, p.new_first.east, p.new_first.north,
+          p.original_second.east, p.original_second.north, p.new_second.east, p.new_second.north,
+          read->zshift, read->zscale}) {
         report += (report.empty() ? "" : " ") + format_general(number);
+    }
+    for (const Status& check : check_file_baselines(p)) {
+        if (!check) {
+            report += "; " + check.message();
+        }
     }
     return report;
 }
@@ -162,21 +171,11 @@ using DamagedCoordinateFile = DamagedFile;
 TEST_P(DamagedCoordinateFile, LoadsInBoundedMemoryAndTime) {
     const std::string path = sandbox_.path(QString::fromUtf8("Böhm Straße.crd"));
     GetParam().make(path);
-    expect_load([&] {
-        testing::AnsweredFileDialog dialog(path);
-        testing::MessageRecorder messages;
-        Utilities utilities;
-        std::vector<std::string> fields(kFieldListSize);
-        CoordinateFileValues values{{7, 7, 7, 7, 7, 7, 7, 7}, 7, 7};
-        const int32_t ierr = load_coordinate_file(utilities, fields, values);
-        return "ierr " + std::to_string(ierr) + ": " + values_of(values) +
-               (messages.messages().isEmpty() ? "" : "; ") +
-               messages.messages().join("; ").toStdString();
-    });
+    expect_load([&] { return report_of(read_coordinate_file(path)); });
 }
 
 const std::string kBothPointsIdentical =
-    "ierr -1: 0 0 0 0 0 0 0 0 0 1; The start and end grid coordinates cannot be identical; "
+    "0 0 0 0 0 0 0 0 0 1; The start and end grid coordinates cannot be identical; "
     "The start and end map coordinates cannot be identical";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -204,19 +203,19 @@ INSTANTIATE_TEST_SUITE_P(
                         testing::write_long_file(path, kCoordinateHeader + kPointLines + "1", '0',
                                                  testing::kHundredMegabytes, " 1\r\n");
                     },
-                    "ierr 0: 1000 2000 500000 7000000 1100 2000 500100 7000000 0 1"},
+                    "1000 2000 500000 7000000 1100 2000 500100 7000000 0 1"},
         // Point lines drop NUL bytes; in the elevation line, read as numbers, a NUL byte makes
         // the scale no number, which reads as no change.
         DamagedCase{"nul_bytes",
                     content(with_nul_bytes(kCoordinateHeader + kPointLines + "5 2\r\n")),
-                    "ierr 0: 1000 2000 500000 7000000 1100 2000 500100 7000000 5 1"},
+                    "1000 2000 500000 7000000 1100 2000 500100 7000000 5 1"},
         DamagedCase{"ends_mid_line", content(kCoordinateHeader + kPointLines + "5"),
-                    "ierr 0: 1000 2000 500000 7000000 1100 2000 500100 7000000 5 1"},
+                    "1000 2000 500000 7000000 1100 2000 500100 7000000 5 1"},
         DamagedCase{"labels_with_8_bit_characters",
                     content(kCoordinateHeader + "P\xfcnkt 1000 2000 500000 7000000\r\n"
                                                 "Stra\xc3\x9f"
                                                 "e 1100 2000 500100 7000000\r\n"),
-                    "ierr 0: 1000 2000 500000 7000000 1100 2000 500100 7000000 0 1"}),
+                    "1000 2000 500000 7000000 1100 2000 500100 7000000 0 1"}),
     [](const ::testing::TestParamInfo<DamagedCase>& info) { return info.param.name; });
 
 // ---- the settings store

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <functional>
 
-#include "answered_file_dialog.h"
 #include "child_process.h"
 #include "coordinate_file.h"
 #include "datum_list.h"
@@ -18,7 +17,6 @@
 #include "settings_store.h"
 #include "source_settings.h"
 #include "test_sandbox.h"
-#include "utilities.h"
 
 namespace korv {
 namespace {
@@ -79,17 +77,11 @@ CoordinateFileValues coordinates(double offset) {
 const WriteTarget kCoordinateFile{
     "coordinate_file", "points.crd", 64,
     [](const std::string& root) {
-        testing::AnsweredFileDialog dialog(root + "/points.crd");
-        Utilities utilities;
-        ASSERT_EQ(save_coordinate_file(utilities, coordinates(0)), 0);
+        ASSERT_TRUE(write_coordinate_file(root + "/points.crd", coordinates(0)).ok());
     },
     [](const std::string& root) {
-        const std::string path = root + "/points.crd";
-        testing::AnsweredFileDialog dialog(path);
-        testing::MessageRecorder messages;
-        Utilities utilities;
-        const int32_t ierr = save_coordinate_file(utilities, coordinates(5));
-        return "ierr " + std::to_string(ierr) + ": " + messages.messages().join("|").toStdString();
+        const Status written = write_coordinate_file(root + "/points.crd", coordinates(5));
+        return written ? std::string("written") : "not written: " + written.message();
     }};
 
 CoordSystem coord_system(int32_t zone) {
@@ -137,14 +129,14 @@ std::string fault_name(Fault fault) {
 }
 
 // What the caller learns, by target, whatever the fault.
-::testing::Matcher<std::string> told(const WriteTarget& target, const std::string& path) {
+::testing::Matcher<std::string> told(const WriteTarget& target) {
     using ::testing::StartsWith;
     if (target.name == kDatumList.name) {
         return "not saved, entry kept for the session: yes";
     }
     if (target.name == kCoordinateFile.name) {
-        return "ierr -1: The coordinate file \"" + path +
-               "\" could not be written; a file of that name that was there before is unchanged.";
+        return "not written: The coordinate file %1 could not be written; a file of that name "
+               "that was there before is unchanged.";
     }
     return StartsWith("not saved: the settings file ");
 }
@@ -205,7 +197,7 @@ TEST_P(UnwritableFile, IsLeftAsItWasAndTheCallerIsTold) {
         testing::run_in_child([&] { return target.write_new(root); }, limits);
 
     ASSERT_TRUE(outcome.completed) << "signal " << outcome.signal << ": " << outcome.report;
-    EXPECT_THAT(outcome.report, told(target, path));
+    EXPECT_THAT(outcome.report, told(target));
     EXPECT_EQ(testing::read_file(path), before) << "the file is as it was";
     EXPECT_EQ(tree(root), tree_before) << "nothing is left beside it";
 }

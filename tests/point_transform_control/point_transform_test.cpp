@@ -2,10 +2,12 @@
 
 #include <QAccessible>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -82,17 +84,25 @@ CoordTransform sample_record() {
     return record;
 }
 
-// Answers the file choice with one path, or cancels, while it lives.
+// Answers the file choice with one path, or cancels, while it lives, and remembers what was
+// asked. Like a file dialog, it may leave another directory current.
 class FileAnswer {
 public:
     explicit FileAnswer(std::optional<std::string> path)
-        : previous_(set_file_dialog([path](const FileDialogRequest&) -> std::optional<QString> {
-              if (!path) {
-                  return std::nullopt;
-              }
-              return QString::fromStdString(*path);
-          })) {}
+        : previous_(set_file_dialog(
+              [this, path](const FileDialogRequest& request) -> std::optional<QString> {
+                  requests.push_back(request);
+                  QDir::setCurrent(QDir::rootPath());
+                  if (!path) {
+                      return std::nullopt;
+                  }
+                  return QString::fromStdString(*path);
+              })) {}
     ~FileAnswer() { set_file_dialog(std::move(previous_)); }
+    FileAnswer(const FileAnswer&) = delete;
+    FileAnswer& operator=(const FileAnswer&) = delete;
+
+    std::vector<FileDialogRequest> requests;
 
 private:
     FileDialogFunction previous_;
@@ -413,6 +423,10 @@ private slots:
         QTest::newRow("points too close")
             << QString("h\r\n0 0 100 100\r\n0.5 0 100 120\r\n0 1\r\n")
             << QStringList{"The start and end grid coordinates cannot be identical"};
+        QTest::newRow("grid and map points too close")
+            << QString("h\r\n0 0 100 100\r\n0 0.5 100.3 100.4\r\n0 1\r\n")
+            << QStringList{"The start and end grid coordinates cannot be identical",
+                           "The start and end map coordinates cannot be identical"};
         QTest::newRow("number too large")
             << QString("h\r\n0 0 100 100\r\n1e999 0 100 120\r\n0 1\r\n")
             << QStringList{"holds a number too large to use."};
@@ -568,6 +582,160 @@ private slots:
             QVERIFY2(!field->text().contains("inf") && !field->text().contains("nan"),
                      qPrintable(field->objectName()));
         }
+    }
+
+    // The file members ask for "*.crd" files, report cancelled choices and refusals by their
+    // status, and leave the current directory as it was.
+    void coordinate_file_members_keep_their_contract() {
+        testing::Sandbox sandbox;
+        testing::MessageRecorder messages;
+        const QString start = QDir::currentPath();
+        PointTransform control;
+        double v[10] = {0, 0, 100, 100, 0, 0.5, 100.3, 100.4, 0, 1};
+        int32_t ierr = 0;
+        const auto save = [&] {
+            control.save_coordinate_file(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
+                                         ierr);
+        };
+        const auto load = [&] {
+            control.load_coordinate_file(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
+                                         ierr);
+        };
+        {
+            FileAnswer cancelled(std::nullopt);
+            save();
+            QCOMPARE(ierr, -1);
+            std::fill(std::begin(v), std::end(v), 7.0);
+            load();
+            QCOMPARE(ierr, -1);
+            QCOMPARE(v[9], 7.0);
+            QVERIFY(QDir(sandbox.folder()).isEmpty(QDir::NoDotAndDotDot | QDir::AllEntries));
+            QCOMPARE(cancelled.requests.size(), size_t{2});
+            const FileDialogRequest& saving = cancelled.requests[0];
+            QCOMPARE(saving.kind, FileDialogRequest::Kind::kSave);
+            QCOMPARE(saving.title, "Specify the name of Coordinate transformation file");
+            QCOMPARE(saving.filter, "Coordinate Files (*.crd);;All files (*.*)");
+            QCOMPARE(saving.file_name, "*.crd");
+            QCOMPARE(saving.default_suffix, "crd");
+            const FileDialogRequest& opening = cancelled.requests[1];
+            QCOMPARE(opening.kind, FileDialogRequest::Kind::kOpen);
+            QCOMPARE(opening.file_name, "");
+            QCOMPARE(opening.title, saving.title);
+            QVERIFY(messages.messages().isEmpty());
+            QCOMPARE(QDir::currentPath(), start);
+        }
+        {
+            // Points too close together: the values are given all the same.
+            const std::string close = sandbox.path("close.crd");
+            testing::write_file(close, "h\r\n0 0 100 100\r\n0 0.5 100.3 100.4\r\n0 1\r\n");
+            FileAnswer answer(close);
+            load();
+            QCOMPARE(ierr, -1);
+            QCOMPARE(v[5], 0.5);
+            QCOMPARE(v[7], 100.4);
+            QCOMPARE(messages.messages(),
+                     QStringList({"The start and end grid coordinates cannot be identical",
+                                  "The start and end map coordinates cannot be identical"}));
+            QCOMPARE(QDir::currentPath(), start);
+            save();
+            QCOMPARE(ierr, 0);
+            QCOMPARE(QDir::currentPath(), start);
+        }
+        {
+            const std::string missing = sandbox.path("missing.crd");
+            FileAnswer answer(missing);
+            load();
+            QCOMPARE(ierr, -1);
+            QCOMPARE(v[5], 0.5);
+            QCOMPARE(messages.messages().last(),
+                     QString("The coordinate file \"%1\" could not be opened.")
+                         .arg(QString::fromStdString(missing)));
+            QCOMPARE(QDir::currentPath(), start);
+        }
+    }
+
+    void hosts_hear_of_every_stored_transform_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<double>("rotation");
+        QTest::newRow("accept") << "accept" << 1 << 45.0;
+        QTest::newRow("refused") << "refused" << 0 << 12.3456789;
+        QTest::newRow("tab change") << "tab change" << 1 << 12.345679;
+        QTest::newRow("invert") << "invert" << 1 << -12.3456789;
+        QTest::newRow("reset") << "reset" << 1 << 0.0;
+        QTest::newRow("load") << "load" << 1 << -90.0;
+        QTest::newRow("assign") << "assign" << 1 << 7.0;
+        QTest::newRow("assign the same") << "assign the same" << 0 << 12.3456789;
+    }
+    void hosts_hear_of_every_stored_transform() {
+        QFETCH(QString, action);
+        QFETCH(int, count);
+        QFETCH(double, rotation);
+        testing::Sandbox sandbox;
+        testing::MessageRecorder messages;
+        const std::string path = sandbox.path("quarter.crd");
+        testing::write_file(path, std::string(kHeader) + "0 0 100 100\r\n10 0 100 120\r\n");
+        FileAnswer answer(path);
+        PointTransform control;
+        control.setPointTransform(sample_record());
+        QSignalSpy changed(&control, &PointTransform::pointTransformChanged);
+        CoordTransform assigned = sample_record();
+        if (action == "accept" || action == "refused") {
+            box(control, "Text_rotang")->setText(action == "accept" ? "45" : "east");
+            QCOMPARE(control.acceptEntries(), action == "accept");
+        } else if (action == "tab change") {
+            tabs(control)->setCurrentIndex(1);
+        } else if (action == "invert" || action == "reset" || action == "load") {
+            const QString button = action == "invert"  ? "Command_invert_transform"
+                                   : action == "reset" ? "Command_reset"
+                                                       : "Command_load_transform_file";
+            click(control, button.toLatin1().constData());
+        } else {
+            assigned.rotation = action == "assign" ? 7 : assigned.rotation;
+            QVERIFY(control.setProperty("pointTransform", QVariant::fromValue(assigned)));
+        }
+        QCOMPARE(changed.count(), count);
+        QCOMPARE(messages.messages().size(), action == "refused" ? 1 : 0);
+        const CoordTransform now = control.property("pointTransform").value<CoordTransform>();
+        QCOMPARE(now, control.pointTransform());
+        if (count > 0) {
+            QCOMPARE(changed.last().at(0).value<CoordTransform>(), now);
+        }
+        QCOMPARE(now.rotation, rotation);
+    }
+
+    void entries_problem_is_what_accepting_would_show_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("accepted") << 0 << "Text_rotang"
+                                  << "45";
+        QTest::newRow("not numeric") << 0 << "Text_rotang"
+                                     << "abc";
+        QTest::newRow("zero scale") << 0 << "Text_elevation_scale0"
+                                    << "0";
+        QTest::newRow("overflow") << 0 << "Text_xscale"
+                                  << "1e308";
+        QTest::newRow("points together") << 1 << "Text_original_x2"
+                                         << "0.05";
+    }
+    // It shows nothing and stores nothing, not even what an overflowing store keeps.
+    void entries_problem_is_what_accepting_would_show() {
+        QFETCH(int, tab);
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        testing::MessageRecorder messages;
+        PointTransform control;
+        tabs(control)->setCurrentIndex(tab);
+        box(control, name)->setText(text);
+        const CoordTransform before = control.pointTransform();
+        QSignalSpy changed(&control, &PointTransform::pointTransformChanged);
+        const QString problem = control.entriesProblem();
+        QVERIFY(messages.messages().isEmpty());
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(control.pointTransform(), before);
+        QCOMPARE(control.acceptEntries(), problem.isEmpty());
+        QCOMPARE(messages.messages(), problem.isEmpty() ? QStringList() : QStringList{problem});
     }
 
     void members_are_reachable_late_bound() {

@@ -44,11 +44,12 @@ TEST_P(OriginRefusal, ShowsTheFieldsMessageAndLeavesTheRecord) {
     texts[GetParam().field] = GetParam().text;
     CoordTransform record = cleared();
     record.rotation = 5;
-    const StoreOutcome outcome = store_origin_form(texts, record, false);
-    EXPECT_EQ(outcome.ierr, -1);
-    EXPECT_EQ(outcome.messages, std::vector<std::string>{GetParam().message});
-    EXPECT_EQ(outcome.record, record);
-    EXPECT_FALSE(outcome.second_point_defined);
+    StoredTransform stored{record, false};
+    const Status status = store_origin_form(texts, stored);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), GetParam().message);
+    EXPECT_EQ(stored.record, record);
+    EXPECT_FALSE(stored.second_point_defined);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,33 +69,33 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{kOriginElevationScale, "0", "Elevation scale must be non-zero"}));
 
 TEST(TransformFieldsTest, TheFirstRefusedFieldInCheckingOrderIsReported) {
-    const StoreOutcome outcome =
-        store_origin_form(origin_texts("0", "1", "2", "x", "y", "0"), cleared(), false);
-    EXPECT_EQ(outcome.messages, std::vector<std::string>{"New x origin must be numeric"});
+    StoredTransform stored{cleared(), false};
+    const Status status = store_origin_form(origin_texts("0", "1", "2", "x", "y", "0"), stored);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), "New x origin must be numeric");
 }
 
 TEST(TransformFieldsTest, TheSmallestScaleIsAcceptedWithEitherSign) {
-    const StoreOutcome outcome = store_origin_form(
-        origin_texts("0", "0", "0", "0", "0", "-0.0001", " 0.0001 "), cleared(), false);
-    EXPECT_EQ(outcome.ierr, 0);
-    EXPECT_EQ(outcome.record.xscale, -0.0001);
-    EXPECT_EQ(outcome.record.yscale, 0.0001);
+    StoredTransform stored{cleared(), false};
+    EXPECT_TRUE(
+        store_origin_form(origin_texts("0", "0", "0", "0", "0", "-0.0001", " 0.0001 "), stored)
+            .ok());
+    EXPECT_EQ(stored.record.xscale, -0.0001);
+    EXPECT_EQ(stored.record.yscale, 0.0001);
 }
 
 TEST(TransformFieldsTest, FirstOriginStoreTakesTheDefaultSecondPointAndKeepsItAfterwards) {
-    StoreOutcome first = store_origin_form(origin_texts("0", "5", "7", "0", "0"), cleared(), false);
-    ASSERT_EQ(first.ierr, 0);
-    EXPECT_TRUE(first.second_point_defined);
-    EXPECT_EQ(first.record.gxmax, 105);
-    EXPECT_EQ(first.record.gymax, 7);
-    EXPECT_EQ(first.record.mxmax, 100);
-    EXPECT_EQ(first.record.mymax, 0);
+    StoredTransform stored{cleared(), false};
+    ASSERT_TRUE(store_origin_form(origin_texts("0", "5", "7", "0", "0"), stored).ok());
+    EXPECT_TRUE(stored.second_point_defined);
+    EXPECT_EQ(stored.record.gxmax, 105);
+    EXPECT_EQ(stored.record.gymax, 7);
+    EXPECT_EQ(stored.record.mxmax, 100);
+    EXPECT_EQ(stored.record.mymax, 0);
 
-    const StoreOutcome second =
-        store_origin_form(origin_texts("0", "10", "7", "0", "0"), first.record, true);
-    ASSERT_EQ(second.ierr, 0);
-    EXPECT_EQ(second.record.gxmax, 105) << "the baseline shortens to 95";
-    EXPECT_EQ(second.record.mxmax, 95);
+    ASSERT_TRUE(store_origin_form(origin_texts("0", "10", "7", "0", "0"), stored).ok());
+    EXPECT_EQ(stored.record.gxmax, 105) << "the baseline shortens to 95";
+    EXPECT_EQ(stored.record.mxmax, 95);
 }
 
 TEST(TransformFieldsTest, SecondNewPointComesBackOrFollowsTheDefault) {
@@ -108,14 +109,14 @@ TEST(TransformFieldsTest, SecondNewPointComesBackOrFollowsTheDefault) {
     const OriginTexts texts =
         origin_texts("-90.000000", "0", "0", "100", "100", "2.00000000", "2.00000000");
 
-    const StoreOutcome kept = store_origin_form(texts, from_file, true);
-    ASSERT_EQ(kept.ierr, 0);
+    StoredTransform kept{from_file, true};
+    ASSERT_TRUE(store_origin_form(texts, kept).ok());
     const TwoPointTexts shown = two_point_form_texts(kept.record);
     EXPECT_EQ(shown[kNewX2], "100.0000");
     EXPECT_EQ(shown[kNewY2], "120.0000");
 
-    const StoreOutcome after_reset = store_origin_form(texts, cleared(), false);
-    ASSERT_EQ(after_reset.ierr, 0);
+    StoredTransform after_reset{cleared(), false};
+    ASSERT_TRUE(store_origin_form(texts, after_reset).ok());
     const TwoPointTexts defaulted = two_point_form_texts(after_reset.record);
     EXPECT_EQ(defaulted[kOriginalX2], "100.0000");
     EXPECT_EQ(defaulted[kOriginalY2], "0.0000");
@@ -129,26 +130,25 @@ TEST(TransformFieldsTest, StoringRoundsToTheDisplayedDecimals) {
     record.xscale = 1.000000004999;
     record.gxmin = 1234.567891;
     record.zshift = -7.123449;
-    const StoreOutcome outcome = store_origin_form(origin_form_texts(record), record, true);
-    ASSERT_EQ(outcome.ierr, 0);
-    EXPECT_EQ(outcome.record.rotation, 12.345679);
-    EXPECT_EQ(outcome.record.xscale, 1.0);
-    EXPECT_EQ(outcome.record.gxmin, 1234.5679);
-    EXPECT_EQ(outcome.record.zshift, -7.1234);
+    StoredTransform stored{record, true};
+    ASSERT_TRUE(store_origin_form(origin_form_texts(record), stored).ok());
+    EXPECT_EQ(stored.record.rotation, 12.345679);
+    EXPECT_EQ(stored.record.xscale, 1.0);
+    EXPECT_EQ(stored.record.gxmin, 1234.5679);
+    EXPECT_EQ(stored.record.zshift, -7.1234);
 }
 
 TEST(TransformFieldsTest, AnOverflowingOriginFormKeepsTheStoredFields) {
     CoordTransform record = cleared();
     record.mxmax = 42;
-    const StoreOutcome outcome =
-        store_origin_form(origin_texts("0", "3", "0", "0", "0", "1e308"), record, false);
-    EXPECT_EQ(outcome.ierr, -1);
-    EXPECT_EQ(outcome.messages, std::vector<std::string>{
-                                    "An error orrurred while calculating the transform: Overflow"});
-    EXPECT_EQ(outcome.record.xscale, 1e308);
-    EXPECT_EQ(outcome.record.gxmin, 3);
-    EXPECT_EQ(outcome.record.gxmax, 103);
-    EXPECT_EQ(outcome.record.mxmax, 42) << "no infinity is stored";
+    StoredTransform stored{record, false};
+    const Status status = store_origin_form(origin_texts("0", "3", "0", "0", "0", "1e308"), stored);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), "An error orrurred while calculating the transform: Overflow");
+    EXPECT_EQ(stored.record.xscale, 1e308);
+    EXPECT_EQ(stored.record.gxmin, 3);
+    EXPECT_EQ(stored.record.gxmax, 103);
+    EXPECT_EQ(stored.record.mxmax, 42) << "no infinity is stored";
 }
 
 // Texts in checking order: original 1, new 1, original 2, new 2, elevation shift and scale.
@@ -163,10 +163,11 @@ class TwoPointRefusal : public ::testing::TestWithParam<Refusal> {};
 TEST_P(TwoPointRefusal, ShowsTheFieldsMessageAndLeavesTheRecord) {
     TwoPointTexts texts = two_point_texts("0", "0", "100", "100", "10", "0", "100", "120");
     texts[GetParam().field] = GetParam().text;
-    const StoreOutcome outcome = store_two_point_form(texts, cleared(), false);
-    EXPECT_EQ(outcome.ierr, -1);
-    EXPECT_EQ(outcome.messages, std::vector<std::string>{GetParam().message});
-    EXPECT_EQ(outcome.record, cleared());
+    StoredTransform stored{cleared(), false};
+    const Status status = store_two_point_form(texts, stored);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), GetParam().message);
+    EXPECT_EQ(stored.record, cleared());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,35 +187,35 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{kNewY2, "100.09", "First and second new points must be distinct"}));
 
 TEST(TransformFieldsTest, TwoPointFormSolvesRotationAndScales) {
-    const StoreOutcome outcome = store_two_point_form(
-        two_point_texts("0", "0", "100", "100", "10", "0", "100", "120", "2.5", "0"), cleared(),
-        false);
-    ASSERT_EQ(outcome.ierr, 0);
-    EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_EQ(outcome.record.rotation, -90);
-    EXPECT_EQ(outcome.record.xscale, 2);
-    EXPECT_EQ(outcome.record.yscale, 2);
-    EXPECT_EQ(outcome.record.mymax, 120);
-    EXPECT_EQ(outcome.record.zshift, 2.5);
-    EXPECT_EQ(outcome.record.zscale, 0) << "this tab accepts an elevation scale of 0";
-    EXPECT_FALSE(outcome.second_point_defined) << "this form leaves the flag alone";
+    StoredTransform stored{cleared(), false};
+    const Status status = store_two_point_form(
+        two_point_texts("0", "0", "100", "100", "10", "0", "100", "120", "2.5", "0"), stored);
+    ASSERT_TRUE(status.ok()) << status.message();
+    EXPECT_EQ(stored.record.rotation, -90);
+    EXPECT_EQ(stored.record.xscale, 2);
+    EXPECT_EQ(stored.record.yscale, 2);
+    EXPECT_EQ(stored.record.mymax, 120);
+    EXPECT_EQ(stored.record.zshift, 2.5);
+    EXPECT_EQ(stored.record.zscale, 0) << "this tab accepts an elevation scale of 0";
+    EXPECT_FALSE(stored.second_point_defined) << "this form leaves the flag alone";
 }
 
 TEST(TransformFieldsTest, PointsATenthApartAreDistinct) {
-    const StoreOutcome outcome = store_two_point_form(
-        two_point_texts("0", "0", "0", "0", "0.1", "0", "0", "0.1"), cleared(), false);
-    EXPECT_EQ(outcome.ierr, 0);
-    EXPECT_NEAR(outcome.record.rotation, -90, 1e-9);
+    StoredTransform stored{cleared(), false};
+    EXPECT_TRUE(
+        store_two_point_form(two_point_texts("0", "0", "0", "0", "0.1", "0", "0", "0.1"), stored)
+            .ok());
+    EXPECT_NEAR(stored.record.rotation, -90, 1e-9);
 }
 
 class TwoPointOverflow : public ::testing::TestWithParam<TwoPointTexts> {};
 
 TEST_P(TwoPointOverflow, SaysSoOnceAndLeavesTheRecord) {
-    const StoreOutcome outcome = store_two_point_form(GetParam(), cleared(), false);
-    EXPECT_EQ(outcome.ierr, -1);
-    EXPECT_EQ(outcome.messages, std::vector<std::string>{
-                                    "An error orrurred while calculating the transform: Overflow"});
-    EXPECT_EQ(outcome.record, cleared());
+    StoredTransform stored{cleared(), false};
+    const Status status = store_two_point_form(GetParam(), stored);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), "An error orrurred while calculating the transform: Overflow");
+    EXPECT_EQ(stored.record, cleared());
 }
 
 INSTANTIATE_TEST_SUITE_P(
