@@ -343,4 +343,19 @@ QString Projection::setCoordinateSystem(const QVariant& trValue, int32_t /*ierr*
     return error.isEmpty() ? setCoordinateSystem(trValue.value<korv::CoordSystem>()) : error;
 }
 
+bool Projection::acceptEntries() {
+    korv::CoordSystem accepted;
+    if (CoordinateSystem(accepted) != 0) {
+        return false;
+    }
+    emit coordinateSystemChanged();
+    return true;
+}
+
+QString Projection::entriesProblem() const {
+    // The checks read angles through the utilities object, which keeps no state between calls.
+    const auto failure = korv::check_entries(entries(), const_cast<Utilities&>(utilities_));
+    return failure ? QString::fromStdString(*failure) : QString();
+}
+
 }  // namespace korv

@@ -35,6 +35,8 @@ class SpinButton;
 
 class KORV_PROJECTION_EXPORT Projection : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(korv::CoordSystem coordinateSystem READ coordinateSystem WRITE setCoordinateSystem
+                   NOTIFY coordinateSystemChanged)
 
 public:
     explicit Projection(QWidget* parent = nullptr);
@@ -56,6 +58,17 @@ public:
     // text and the control's record stays as it was. `ierr` is accepted and ignored.
     Q_INVOKABLE int32_t CoordinateSystem(QVariant& trValue);
     Q_INVOKABLE QString setCoordinateSystem(const QVariant& trValue, int32_t ierr = 0);
+
+    // The control's record as last assigned or accepted.
+    korv::CoordSystem coordinateSystem() const { return record_; }
+    // Checks the entries, telling the user the first failure; when they pass, takes them into the
+    // record with its derived constants, emits coordinateSystemChanged and returns true.
+    Q_INVOKABLE bool acceptEntries();
+    // The message of the first check the entries fail, or an empty text; shows nothing.
+    Q_INVOKABLE QString entriesProblem() const;
+
+signals:
+    void coordinateSystemChanged();
 
 private:
     void build_fields();
