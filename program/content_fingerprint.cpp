@@ -1,6 +1,8 @@
 #include "content_fingerprint.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "input_file.h"
 
@@ -8,7 +10,26 @@ namespace korv {
 namespace {
 
 constexpr uint64_t kPrime = 1099511628211ull;  // FNV's, 64 bits
-constexpr uint64_t kWordBytes = 8;
+constexpr size_t kWordBytes = 8;
+
+// Eight bytes at a time: with an odd prime, each step maps distinct hashes and distinct words to
+// distinct hashes, which is what makes a change within one word always show.
+uint64_t mixed(uint64_t hash, uint64_t word) {
+    return (hash ^ word) * kPrime;
+}
+
+// Eight bytes as a word, the first lowest, whatever the machine's byte order.
+uint64_t word_at(const char* bytes) {
+    uint64_t word = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&word, bytes, sizeof word);
+    } else {
+        for (size_t k = 0; k < kWordBytes; ++k) {
+            word |= uint64_t{static_cast<unsigned char>(bytes[k])} << (8 * k);
+        }
+    }
+    return word;
+}
 
 std::string_view as_text(std::span<const unsigned char> bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
@@ -16,36 +37,30 @@ std::string_view as_text(std::span<const unsigned char> bytes) {
 
 }  // namespace
 
-// Eight bytes at a time: with an odd prime, each step maps distinct hashes and distinct words to
-// distinct hashes, which is what makes a change within one word always show.
-void ContentFingerprint::add_word(uint64_t word) {
-    hash_ = (hash_ ^ word) * kPrime;
+void ContentFingerprint::add_byte(unsigned char byte) {
+    // A byte's place in its word depends only on its offset in the file, so bytes added in any
+    // pieces give the same fingerprint.
+    pending_ |= uint64_t{byte} << (8 * (size_ % kWordBytes));
+    if (++size_ % kWordBytes == 0) {
+        hash_ = mixed(hash_, pending_);
+        pending_ = 0;
+    }
 }
 
 void ContentFingerprint::add(std::string_view bytes) {
-    size_t i = 0;
-    // A byte's place in its word depends only on its offset in the file, so bytes added in any
-    // pieces give the same fingerprint.
-    const auto add_byte = [this](unsigned char byte) {
-        pending_ |= uint64_t{byte} << (8 * (size_ % kWordBytes));
-        if (++size_ % kWordBytes == 0) {
-            add_word(pending_);
-            pending_ = 0;
-        }
-    };
-    while (i < bytes.size() && size_ % kWordBytes != 0) {
-        add_byte(static_cast<unsigned char>(bytes[i++]));
+    while (!bytes.empty() && size_ % kWordBytes != 0) {
+        add_byte(static_cast<unsigned char>(bytes.front()));
+        bytes.remove_prefix(1);
     }
-    for (; i + kWordBytes <= bytes.size(); i += kWordBytes) {
-        uint64_t word = 0;
-        for (uint64_t k = 0; k < kWordBytes; ++k) {
-            word |= uint64_t{static_cast<unsigned char>(bytes[i + k])} << (8 * k);
-        }
-        add_word(word);
-        size_ += kWordBytes;
+    const size_t words = bytes.size() / kWordBytes;
+    uint64_t hash = hash_;
+    for (size_t i = 0; i < words; ++i) {
+        hash = mixed(hash, word_at(bytes.data() + i * kWordBytes));
     }
-    while (i < bytes.size()) {
-        add_byte(static_cast<unsigned char>(bytes[i++]));
+    hash_ = hash;
+    size_ += words * kWordBytes;
+    for (const char byte : bytes.substr(words * kWordBytes)) {
+        add_byte(static_cast<unsigned char>(byte));
     }
 }
 

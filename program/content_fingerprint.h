@@ -32,7 +32,7 @@ public:
     friend bool operator==(const ContentFingerprint&, const ContentFingerprint&) = default;
 
 private:
-    void add_word(uint64_t word);
+    void add_byte(unsigned char byte);
 
     uint64_t size_ = 0;
     uint64_t hash_ = 14695981039346656037ull;

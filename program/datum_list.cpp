@@ -1,5 +1,6 @@
 #include "datum_list.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "files.h"
@@ -13,6 +14,10 @@ namespace {
 
 // Backups are numbered up to this; beyond it an unusable file is left as it is.
 constexpr int kMostBackups = 9999;
+
+// A line the list writes takes at least this many bytes: seven numbers with their commas, four
+// of at least six characters and three of at least ten, and the line end.
+constexpr uintmax_t kShortestWrittenLine = 4 * 7 + 3 * 11 + 2;
 
 }  // namespace
 
@@ -80,6 +85,11 @@ DatumList::FileState DatumList::read_file() {
     fingerprint.follow(*file);
     read_line_program(*file, line);
     if (is_datum_file_header(line)) {
+        // Room for the entries the file's size allows, so that a long list is not moved as it
+        // grows.
+        std::error_code error;
+        const uintmax_t size = std::filesystem::file_size(path_, error);
+        entries.reserve(error ? 0 : std::min<uintmax_t>(kMaxEntries, size / kShortestWrittenLine));
         size_t name_characters = 0;
         while (!file->at_end()) {
             fingerprint.follow(*file);
