@@ -155,15 +155,14 @@ const CoordSystem& ConversionTestPanel::system_of(int index) const {
     return index == 0 ? state_.source_coord_system : state_.committed_coord_system;
 }
 
-std::optional<GeographicPoint> ConversionTestPanel::read_point(int index) {
+Result<GeographicPoint> ConversionTestPanel::read_point(int index) {
     const SideControls& side = sides_[static_cast<size_t>(index)];
     const Result<GeographicPoint> point = read_geographic_point(
         side.Text_lon->text().toStdString(), side.Text_lat->text().toStdString());
     if (const GeographicPoint* read = value_or_report(point)) {
         geographic_point_ = *read;
-        return *read;
     }
-    return std::nullopt;
+    return point;
 }
 
 void ConversionTestPanel::show_geographic(int index, const GeographicPoint& point) {
@@ -173,7 +172,7 @@ void ConversionTestPanel::show_geographic(int index, const GeographicPoint& poin
 }
 
 void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
-    const std::optional<GeographicPoint> point = read_point(Index);
+    const Result<GeographicPoint> point = read_point(Index);
     if (!point) {
         return;
     }
@@ -203,7 +202,7 @@ void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
 }
 
 void ConversionTestPanel::Command_transform_Click(int Index) {
-    const std::optional<GeographicPoint> point = read_point(Index);
+    const Result<GeographicPoint> point = read_point(Index);
     if (!point) {
         return;
     }
