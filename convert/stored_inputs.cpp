@@ -6,7 +6,7 @@
 #include "program_folder.h"
 #include "settings_store.h"
 #include "source_settings.h"
-#include "trim_spaces.h"
+#include "trim.h"
 
 namespace korv::convert {
 namespace {
@@ -58,10 +58,10 @@ std::string datum_list_path() {
 Result<ListedShift> listed_shift(std::string_view name) {
     DatumList list(datum_list_path());
     list.load_datum_list();
-    const std::string wanted = trim_spaces(name);
+    const std::string wanted(trimmed(name));
     for (int32_t position = 1; position <= list.count(); ++position) {
         const DatumShift& entry = list.entry(position);
-        if (same_name(trim_spaces(entry.name), wanted)) {
+        if (same_name(trimmed(entry.name), wanted)) {
             return ListedShift{entry.name, entry.dx, entry.dy, entry.dz,
                                entry.rx,   entry.ry, entry.rz, entry.sc};
         }

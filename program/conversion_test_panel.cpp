@@ -12,6 +12,7 @@
 #include "angle_text.h"
 #include "message_box.h"
 #include "numeric_text.h"
+#include "trim.h"
 
 namespace korv {
 namespace {
@@ -36,13 +37,14 @@ void add_labelled(QGridLayout* grid, int row, int column, const QString& caption
     grid->addWidget(box, row, column + 1);
 }
 
+// The value, or null after showing why there is none.
 template <typename T>
-const T* value_or_report(const Outcome<T>& outcome) {
-    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-        show_message(QString::fromStdString(refusal->message));
+const T* value_or_report(const Result<T>& result) {
+    if (!result) {
+        show_message(ConversionTestPanel::tr(result.message().c_str()));
         return nullptr;
     }
-    return &std::get<T>(outcome);
+    return &result.value();
 }
 
 }  // namespace
@@ -153,15 +155,14 @@ const CoordSystem& ConversionTestPanel::system_of(int index) const {
     return index == 0 ? state_.source_coord_system : state_.committed_coord_system;
 }
 
-std::optional<GeographicPoint> ConversionTestPanel::read_point(int index) {
+Result<GeographicPoint> ConversionTestPanel::read_point(int index) {
     const SideControls& side = sides_[static_cast<size_t>(index)];
-    const Outcome<GeographicPoint> point = read_geographic_point(
+    const Result<GeographicPoint> point = read_geographic_point(
         side.Text_lon->text().toStdString(), side.Text_lat->text().toStdString());
     if (const GeographicPoint* read = value_or_report(point)) {
         geographic_point_ = *read;
-        return *read;
     }
-    return std::nullopt;
+    return point;
 }
 
 void ConversionTestPanel::show_geographic(int index, const GeographicPoint& point) {
@@ -171,11 +172,11 @@ void ConversionTestPanel::show_geographic(int index, const GeographicPoint& poin
 }
 
 void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
-    const std::optional<GeographicPoint> point = read_point(Index);
+    const Result<GeographicPoint> point = read_point(Index);
     if (!point) {
         return;
     }
-    const Outcome<GridPoint> grid = geographic_to_grid(*point, system_of(Index), Side{Index});
+    const Result<GridPoint> grid = geographic_to_grid(*point, system_of(Index), Side{Index});
     if (const GridPoint* converted = value_or_report(grid)) {
         grid_point_ = *converted;
         const SideControls& side = sides_[static_cast<size_t>(Index)];
@@ -186,14 +187,14 @@ void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
 
 void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
     const SideControls& side = sides_[static_cast<size_t>(Index)];
-    const Outcome<GridPoint> typed = read_grid_point(side.Text_east->text().toStdString(),
-                                                     side.Text_north->text().toStdString());
+    const Result<GridPoint> typed = read_grid_point(side.Text_east->text().toStdString(),
+                                                    side.Text_north->text().toStdString());
     const GridPoint* grid = value_or_report(typed);
     if (grid == nullptr) {
         return;
     }
     grid_point_ = *grid;
-    const Outcome<GeographicPoint> point = grid_to_geographic(*grid, system_of(Index), Side{Index});
+    const Result<GeographicPoint> point = grid_to_geographic(*grid, system_of(Index), Side{Index});
     if (const GeographicPoint* converted = value_or_report(point)) {
         geographic_point_ = *converted;
         show_geographic(Index, *converted);
@@ -201,26 +202,29 @@ void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
 }
 
 void ConversionTestPanel::Command_transform_Click(int Index) {
-    const std::optional<GeographicPoint> point = read_point(Index);
+    const Result<GeographicPoint> point = read_point(Index);
     if (!point) {
         return;
     }
     const SideControls& from = sides_[static_cast<size_t>(Index)];
-    const Outcome<double> height = read_elevation(from.Text_elevation->text().toStdString());
+    const Result<double> height = read_elevation(from.Text_elevation->text().toStdString());
     const double* typed_height = value_or_report(height);
     if (typed_height == nullptr) {
         return;
     }
-    const Outcome<PointWithHeight> moved =
-        convert_between_datums({*point, *typed_height}, Side{Index}, state_.current_datum_shift,
-                               state_.source_coord_system);
-    if (const PointWithHeight* converted = value_or_report(moved)) {
-        const int other = 1 - Index;
-        geographic_point_ = converted->point;
-        show_geographic(other, converted->point);
-        sides_[static_cast<size_t>(other)].Text_elevation->setText(
-            QString::fromStdString(format_fixed(converted->height, 1)));
+    const DatumShift& shift = state_.current_datum_shift;
+    const Result<GeodeticPoint> moved = convert_between_datums({*point, *typed_height}, Side{Index},
+                                                               shift, state_.source_coord_system);
+    if (!moved) {
+        show_message(tr(moved.message().c_str())
+                         .arg(QString::fromStdString(std::string(trimmed(shift.name)))));
+        return;
     }
+    const int other = 1 - Index;
+    geographic_point_ = moved->position;
+    show_geographic(other, moved->position);
+    sides_[static_cast<size_t>(other)].Text_elevation->setText(
+        QString::fromStdString(format_fixed(moved->height, 1)));
 }
 
 void ConversionTestPanel::Command_done_test_Click() {

@@ -50,7 +50,9 @@ private:
 
     QGroupBox* build_side(int index, const QString& caption);
     const CoordSystem& system_of(int index) const;
-    std::optional<GeographicPoint> read_point(int index);
+    // The side's geographic point, also kept as the test point; refused after telling the user
+    // why.
+    Result<GeographicPoint> read_point(int index);
     void show_geographic(int index, const GeographicPoint& point);
 
     const ProgramState& state_;

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "files.h"
+#include "input_file.h"
 #include "line_reader.h"
 #include "output_file.h"
-#include "trim_spaces.h"
+#include "trim.h"
 
 namespace korv {
 namespace {
@@ -15,33 +15,13 @@ namespace {
 // Backups are numbered up to this; beyond it an unusable file is left as it is.
 constexpr int kMostBackups = 9999;
 
+// A line the list writes takes at least this many bytes: seven numbers with their commas, four
+// of at least six characters and three of at least ten, and the line end.
+constexpr uintmax_t kShortestWrittenLine = 4 * 7 + 3 * 11 + 2;
+
 }  // namespace
 
 DatumList::DatumList(std::string path) : path_(std::move(path)) {}
-
-void DatumList::Fingerprint::add(std::string_view bytes) {
-    size += bytes.size();
-    for (const char c : bytes) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-}
-
-std::optional<DatumList::Fingerprint> DatumList::fingerprint_of(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    Fingerprint fingerprint;
-    std::vector<char> chunk(65536);
-    while (file.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) ||
-           file.gcount() > 0) {
-        fingerprint.add({chunk.data(), static_cast<size_t>(file.gcount())});
-    }
-    if (file.bad()) {
-        return std::nullopt;
-    }
-    return fingerprint;
-}
 
 void DatumList::load_datum_list() {
     backup_made_.reset();
@@ -51,9 +31,9 @@ void DatumList::load_datum_list() {
         datum_shifts_.clear();
         if (!file_exists(path_)) {
             for (const DatumShift& shift : built_in_datum_shifts()) {
-                define_datum_shift(shift.name, values_of(shift));
+                (void)define_datum_shift(shift);  // written below
             }
-            save_datum_list();
+            (void)save_datum_list();  // a file that cannot be written shows when it is read
         }
         switch (read_file()) {
             case FileState::kUsable:
@@ -91,21 +71,28 @@ bool DatumList::keep_backup() {
 }
 
 DatumList::FileState DatumList::read_file() {
-    // Taken before reading: a change made meanwhile then shows at the next comparison.
-    const std::optional<Fingerprint> fingerprint = fingerprint_of(path_);
     const std::unique_ptr<InputFile> file = InputFile::open(path_);
     if (file == nullptr) {
         // A file that is there but cannot be read must not be written over with other entries.
         may_write_ = !file_exists(path_);
         return FileState::kUnreadable;
     }
+    // Taken of the bytes as they are read: a change made meanwhile shows at the next comparison.
+    ContentFingerprint fingerprint;
     std::vector<DatumShift> entries;
     bool complete = true;
-    std::string line;
+    std::string line;  // one line's text at a time, its storage kept from line to line
+    fingerprint.follow(*file);
     read_line_program(*file, line);
     if (is_datum_file_header(line)) {
+        // Room for the entries the file's size allows, so that a long list is not moved as it
+        // grows.
+        std::error_code error;
+        const uintmax_t size = std::filesystem::file_size(path_, error);
+        entries.reserve(error ? 0 : std::min<uintmax_t>(kMaxEntries, size / kShortestWrittenLine));
         size_t name_characters = 0;
         while (!file->at_end()) {
+            fingerprint.follow(*file);
             read_line_program(*file, line);
             if (!is_entry_line(line)) {
                 continue;
@@ -117,8 +104,10 @@ DatumList::FileState DatumList::read_file() {
             }
             entries.push_back(parse_datum_line(line));
             name_characters += entries.back().name.size();
-            prepare(entries.back());
         }
+    }
+    if (!entries.empty()) {
+        fingerprint.follow_to_end(*file);
     }
     if (file->failed()) {
         may_write_ = false;
@@ -140,7 +129,7 @@ void DatumList::use_built_in_entries() {
 }
 
 void DatumList::read_changed_file() {
-    const std::optional<Fingerprint> now = fingerprint_of(path_);
+    const std::optional<ContentFingerprint> now = ContentFingerprint::of_file(path_);
     if (now == fingerprint_) {
         return;  // as this list left it
     }
@@ -163,52 +152,54 @@ DatumShift* DatumList::find(std::string_view name) {
     return nullptr;
 }
 
-DefineResult DatumList::define_datum_shift(const std::string& name, const ShiftValues& values) {
-    if (trim_spaces(name).empty()) {
-        return DefineResult::kUnchanged;
+Result<bool> DatumList::define_datum_shift(const DatumShift& shift) {
+    if (trimmed(shift.name).empty()) {
+        return false;
     }
     // Only a change to what this list holds is made, and it is made to the file as it is now:
     // an entry this run did not change keeps what another copy of the program saved for it.
-    const DatumShift* known = find(name);
-    if (known != nullptr && values_match(values_of(*known), values)) {
-        return DefineResult::kUnchanged;
+    const DatumShift* known = find(shift.name);
+    if (known != nullptr && known->same_values(shift, kEditTolerance)) {
+        return false;
     }
     read_changed_file();
-    DatumShift* target = find(name);
-    if (target != nullptr && values_match(values_of(*target), values)) {
-        return DefineResult::kUnchanged;  // the file holds it already
+    DatumShift* target = find(shift.name);
+    if (target != nullptr && target->same_values(shift, kEditTolerance)) {
+        return false;  // the file holds it already
     }
     if (target == nullptr) {
         if (count() >= kMaxEntries) {
-            return DefineResult::kListFull;
+            return Error{kListFull};
         }
         target = &datum_shifts_.emplace_back();
     }
-    target->name = name;
-    set_values(*target, values);
-    prepare(*target);
-    return write_file() ? DefineResult::kSaved : DefineResult::kNotSaved;
+    *target = shift;
+    const Status written = write_file();
+    if (!written) {
+        return written.error();
+    }
+    return true;
 }
 
-bool DatumList::save_datum_list() {
+Status DatumList::save_datum_list() {
     read_changed_file();
     return write_file();
 }
 
-bool DatumList::write_file() {
+Status DatumList::write_file() {
     if (datum_shifts_.empty()) {
-        return true;
+        return kSuccess;
     }
     if (!may_write_) {
-        return false;
+        return Error{kNotSaved};
     }
     const std::unique_ptr<OutputFile> file = OutputFile::create(path_);
     if (file == nullptr) {
-        return false;
+        return Error{kNotSaved};
     }
     // The fingerprint of what is written, not of what the file holds afterwards, so that a
     // change another program makes right after this one is still found.
-    Fingerprint written;
+    ContentFingerprint written;
     const auto write = [&](std::string_view line) {
         written.add(line);
         written.add("\r\n");
@@ -219,10 +210,10 @@ bool DatumList::write_file() {
         whole = whole && write(format_datum_line(shift));
     }
     if (!file->commit() || !whole) {
-        return false;
+        return Error{kNotSaved};
     }
     fingerprint_ = written;
-    return true;
+    return kSuccess;
 }
 
 }  // namespace korv

@@ -7,25 +7,34 @@
 
 #include "numeric_text.h"
 #include "pick_list_combo_box.h"
-#include "trim_spaces.h"
+#include "trim.h"
 
 namespace korv {
 namespace {
 
-struct BoxSpec {
+// In the order of the seven values, each with its field in DatumShift.
+struct Box {
     const char* name;
     const char* caption;
     const char* invalid_message;
+    double DatumShift::*value;
 };
 
-constexpr std::array<BoxSpec, 7> kBoxes = {{
-    {"Text_dx", "DX", "The dx value is invalid"},
-    {"Text_dy", "DY", "The dy value is invalid"},
-    {"Text_dz", "DZ", "The dz value is invalid"},
-    {"Text_rx", "RX", "The rx value is invalid"},
-    {"Text_ry", "RY", "The ry value is invalid"},
-    {"Text_rz", "RZ", "The rz value is invalid"},
-    {"Text_sc", "SC", "The SC value is invalid"},
+constexpr std::array<Box, 7> kBoxes = {{
+    {"Text_dx", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DX"),
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dx value is invalid"), &DatumShift::dx},
+    {"Text_dy", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DY"),
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dy value is invalid"), &DatumShift::dy},
+    {"Text_dz", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DZ"),
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dz value is invalid"), &DatumShift::dz},
+    {"Text_rx", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RX"),
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The rx value is invalid"), &DatumShift::rx},
+    {"Text_ry", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RY"),
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The ry value is invalid"), &DatumShift::ry},
+    {"Text_rz", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RZ"),
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The rz value is invalid"), &DatumShift::rz},
+    {"Text_sc", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "SC"),
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The SC value is invalid"), &DatumShift::sc},
 }};
 
 constexpr int kValueDecimals = 4;
@@ -65,7 +74,7 @@ DatumShiftFrame::DatumShiftFrame(QWidget* parent)
     for (size_t i = 0; i < kBoxes.size(); ++i) {
         auto* box = new QLineEdit(QStringLiteral("0.0000"), this);
         box->setObjectName(QString::fromLatin1(kBoxes[i].name));
-        auto* label = new QLabel(QString::fromLatin1(kBoxes[i].caption), this);
+        auto* label = new QLabel(tr(kBoxes[i].caption), this);
         label->setBuddy(box);
         const int row = 1 + static_cast<int>(i) / 3;
         const int column = 2 * (static_cast<int>(i) % 3);
@@ -82,6 +91,8 @@ void DatumShiftFrame::fill(const DatumList& list, const std::string& current_nam
     list_ = &list;
     const QSignalBlocker quiet(Combo_transform);
     Combo_transform->clear();
+    // Not translated: the entry's text becomes the current shift's name when taken, and the
+    // conversion test knows a shift by the name "None".
     Combo_transform->addItem(QStringLiteral("None"));
     int32_t position = 0;
     for (int32_t k = 1; k <= list.count(); ++k) {
@@ -98,36 +109,37 @@ void DatumShiftFrame::fill(const DatumList& list, const std::string& current_nam
 }
 
 std::string DatumShiftFrame::trimmed_name() const {
-    return trim_spaces(Combo_transform->currentText().toStdString());
+    return std::string(trimmed(Combo_transform->currentText().toStdString()));
 }
 
-std::optional<QString> DatumShiftFrame::check_boxes() const {
+Status DatumShiftFrame::check_boxes() const {
     const std::string name = trimmed_name();
     if (name.empty()) {
-        return QStringLiteral("A name must be supplied for the transform");
+        return Error{QT_TR_NOOP("A name must be supplied for the transform")};
     }
     if (name.find(',') != std::string::npos) {
         // "datum.csv" separates its fields with commas and has no quoting.
-        return QStringLiteral("A transform name cannot contain a comma");
+        return Error{QT_TR_NOOP("A transform name cannot contain a comma")};
     }
     for (size_t i = 0; i < kBoxes.size(); ++i) {
         if (!is_numeric(boxes_[i]->text().toStdString())) {
-            return QString::fromLatin1(kBoxes[i].invalid_message);
+            return Error{kBoxes[i].invalid_message};
         }
     }
-    if (name_that_fits(name, box_values()) != name) {
+    if (name_that_fits(name, typed_shift()) != name) {
         // Its line in "datum.csv" would be longer than the list reads back whole.
-        return QStringLiteral("The transform name is too long to be kept in the datum list");
+        return Error{QT_TR_NOOP("The transform name is too long to be kept in the datum list")};
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
-ShiftValues DatumShiftFrame::box_values() const {
-    std::array<double, 7> v{};
-    for (size_t i = 0; i < v.size(); ++i) {
-        v[i] = leading_number(boxes_[i]->text().toStdString());
+DatumShift DatumShiftFrame::typed_shift() const {
+    DatumShift shift;
+    shift.name = trimmed_name();
+    for (size_t i = 0; i < kBoxes.size(); ++i) {
+        shift.*kBoxes[i].value = leading_number(boxes_[i]->text().toStdString());
     }
-    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    return shift;
 }
 
 void DatumShiftFrame::select_position(int32_t position) {
@@ -141,20 +153,19 @@ const DatumShift* DatumShiftFrame::selected_entry() const {
     return in_list ? &list_->entry(selected_position_) : nullptr;
 }
 
-void DatumShiftFrame::show_values(const ShiftValues& values) {
-    const double v[] = {values.dx, values.dy, values.dz, values.rx,
-                        values.ry, values.rz, values.sc};
-    for (size_t i = 0; i < boxes_.size(); ++i) {
-        boxes_[i]->setText(QString::fromStdString(format_fixed(v[i], kValueDecimals)));
+void DatumShiftFrame::show_values(const DatumShift& shift) {
+    for (size_t i = 0; i < kBoxes.size(); ++i) {
+        boxes_[i]->setText(
+            QString::fromStdString(format_fixed(shift.*kBoxes[i].value, kValueDecimals)));
     }
 }
 
 void DatumShiftFrame::Combo_transform_Click() {
     if (const DatumShift* entry = selected_entry()) {
         Combo_transform->setEditText(QString::fromStdString(entry->name));
-        show_values(values_of(*entry));
+        show_values(*entry);
     } else {
-        show_values(ShiftValues{});
+        show_values(DatumShift{});
     }
 }
 
@@ -164,9 +175,9 @@ void DatumShiftFrame::Command_inverse_Click() {
     if (entry == nullptr) {
         return;
     }
-    const DatumShift inverse = inverse_of(*entry);
+    const DatumShift inverse = entry->inverted();
     Combo_transform->setEditText(QString::fromStdString(inverse.name));
-    show_values(values_of(inverse));
+    show_values(inverse);
 }
 
 }  // namespace korv

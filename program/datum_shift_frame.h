@@ -4,9 +4,9 @@
 
 #include <QGroupBox>
 #include <array>
-#include <optional>
 
 #include "datum_list.h"
+#include "result.h"
 
 class QLineEdit;
 class QPushButton;
@@ -33,13 +33,15 @@ public:
     // The drop-down's text, trimmed.
     std::string trimmed_name() const;
 
-    // The first message for a definition that cannot be taken when a list entry is selected:
-    // an empty name, a box that is not numeric, or a name "datum.csv" cannot keep whole with
-    // these values (one with a comma, or too long). Nothing when all is well.
-    std::optional<QString> check_boxes() const;
+    // Whether the definition can be taken when a list entry is selected: an error for an empty
+    // name, a box that is not numeric, or a name "datum.csv" cannot keep whole with these values
+    // (one with a comma, or too long), the message being the first such failure's text (shown
+    // through this class's tr()).
+    Status check_boxes() const;
 
-    // The seven boxes read with the leading-number rule.
-    ShiftValues box_values() const;
+    // The shift as typed: the drop-down's text, trimmed, and the seven boxes read with the
+    // leading-number rule.
+    DatumShift typed_shift() const;
 
     void Combo_transform_Click();
     void Command_inverse_Click();
@@ -49,7 +51,7 @@ private:
     // The list entry at the selected position; null for "None", a typed name, or a position the
     // list no longer holds.
     const DatumShift* selected_entry() const;
-    void show_values(const ShiftValues& values);
+    void show_values(const DatumShift& shift);
 
     const DatumList* list_ = nullptr;
     PickListComboBox* Combo_transform = nullptr;

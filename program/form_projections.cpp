@@ -28,25 +28,17 @@ QString datum_file_path() {
 }
 
 // Tells the user when a change to the datum list did not reach "datum.csv"; true when it did not.
-bool report_unsaved(DefineResult result, const DatumList& list, const std::string& name) {
-    const QString path = QDir::toNativeSeparators(QString::fromStdString(list.path()));
-    switch (result) {
-        case DefineResult::kUnchanged:
-        case DefineResult::kSaved:
-            return false;
-        case DefineResult::kNotSaved:
-            show_message(QStringLiteral("The datum shift list could not be written to \"%1\". "
-                                        "\"%2\" is used for this session only.")
-                             .arg(path, QString::fromStdString(name)));
-            return true;
-        case DefineResult::kListFull:
-            show_message(QStringLiteral("The datum shift list is full (%1 entries). \"%2\" is "
-                                        "used for this session only and not added to the list.")
-                             .arg(DatumList::kMaxEntries)
-                             .arg(QString::fromStdString(name)));
-            return true;
+template <typename T>
+bool report_unsaved(const Result<T>& result, const DatumList& list, const std::string& name) {
+    if (result) {
+        return false;
     }
-    return false;
+    const QString text = Form_projections::tr(result.message().c_str());
+    const QString first = result.message() == DatumList::kListFull
+                              ? QString::number(DatumList::kMaxEntries)
+                              : QDir::toNativeSeparators(QString::fromStdString(list.path()));
+    show_message(text.arg(first, QString::fromStdString(name)));
+    return true;
 }
 
 }  // namespace
@@ -80,15 +72,15 @@ void Form_projections::build_panel() {
     Frame_source_data_coordinate_system->setObjectName(
         QStringLiteral("Frame_source_data_coordinate_system"));
     auto* source_layout = new QVBoxLayout(Frame_source_data_coordinate_system);
-    QString error;
-    vxProjection = create_projection_control(Frame_source_data_coordinate_system, error);
-    if (vxProjection != nullptr) {
+    const Result<QWidget*> control = create_projection_control(Frame_source_data_coordinate_system);
+    if (control) {
+        vxProjection = *control;
         vxProjection->setObjectName(QStringLiteral("vxProjection"));
         source_layout->addWidget(vxProjection);
     } else {
-        auto* missing =
-            new QLabel(tr("The coordinate system control cannot be shown: %1").arg(error),
-                       Frame_source_data_coordinate_system);
+        auto* missing = new QLabel(tr("The coordinate system control cannot be shown: %1")
+                                       .arg(QString::fromStdString(control.message())),
+                                   Frame_source_data_coordinate_system);
         missing->setWordWrap(true);
         source_layout->addWidget(missing);
     }
@@ -132,12 +124,12 @@ void Form_projections::Form_Load() {
     });
     run_startup_step([this] {
         Frame_projection->setVisible(true);
-        setWindowTitle(QStringLiteral("Define Source Datum Definitions"));
+        setWindowTitle(tr("Define Source Datum Definitions"));
     });
     run_startup_step([this] {
-        // A record the control refuses (a damaged settings file) leaves it usable with its own
-        // values; start-up goes on.
-        assign_coordinate_system(vxProjection, state_.source_coord_system);
+        // A record the control cannot show (a damaged settings file) leaves it usable with its
+        // own values, and start-up shows no message: it goes on.
+        (void)assign_coordinate_system(vxProjection, state_.source_coord_system);
     });
     run_startup_step([this] {
         datum_list_ = std::make_unique<DatumList>(datum_file_path().toStdString());
@@ -148,9 +140,8 @@ void Form_projections::Form_Load() {
         if (const std::optional<std::string>& backup = datum_list_->backup_made()) {
             // Told once the dialog is up, over it.
             const QString text =
-                QStringLiteral(
-                    "\"%1\" could not be used as a datum shift list and was replaced "
-                    "by the two published shifts. Its content is kept in \"%2\".")
+                tr("\"%1\" could not be used as a datum shift list and was replaced by the two "
+                   "published shifts. Its content is kept in \"%2\".")
                     .arg(QDir::toNativeSeparators(QString::fromStdString(datum_list_->path())),
                          QDir::toNativeSeparators(QString::fromStdString(*backup)));
             QTimer::singleShot(0, this, [text] { show_message(text); });
@@ -158,19 +149,24 @@ void Form_projections::Form_Load() {
     });
 }
 
-int32_t Form_projections::validate_source_definition() {
-    int32_t status = read_coordinate_system(vxProjection, state_.source_coord_system);
-    if (status >= 0 && Frame_datum_shift->selected_position() >= 1) {
-        if (const std::optional<QString> refusal = Frame_datum_shift->check_boxes()) {
-            show_message(*refusal);
-            status = -1;
+Status Form_projections::validate_source_definition() {
+    const Result<CoordSystem> read = read_coordinate_system(vxProjection);
+    if (!read) {
+        return read.error();
+    }
+    state_.source_coord_system = *read;
+    if (Frame_datum_shift->selected_position() >= 1) {
+        const Status boxes = Frame_datum_shift->check_boxes();
+        if (!boxes) {
+            show_message(DatumShiftFrame::tr(boxes.message().c_str()));
+            return boxes;
         }
     }
-    return status;
+    return kSuccess;
 }
 
 void Form_projections::Command_done_Click(int Index) {
-    if (validate_source_definition() < 0) {
+    if (!validate_source_definition()) {
         return;
     }
     if (!Frame_datum_shift->trimmed_name().empty()) {
@@ -185,20 +181,20 @@ void Form_projections::Command_done_Click(int Index) {
 
 void Form_projections::take_datum_shift(int Index) {
     DatumShift& current = state_.current_datum_shift;
-    current.name = Frame_datum_shift->trimmed_name();
-    set_values(current, Frame_datum_shift->box_values());
-    prepare(current);
+    current = Frame_datum_shift->typed_shift();
 
     const bool list_entry = Frame_datum_shift->selected_position() >= 1;
     bool reported = false;
     if (list_entry && datum_list_ != nullptr) {
-        reported = report_unsaved(datum_list_->define_datum_shift(current.name, values_of(current)),
-                                  *datum_list_, current.name);
+        reported =
+            report_unsaved(datum_list_->define_datum_shift(current), *datum_list_, current.name);
     }
     state_.committed_coord_system = state_.source_coord_system;
-    if (Index == 0 && list_entry && datum_list_ != nullptr && !datum_list_->save_datum_list() &&
-        !reported) {
-        report_unsaved(DefineResult::kNotSaved, *datum_list_, current.name);
+    if (Index == 0 && list_entry && datum_list_ != nullptr) {
+        const Status saved = datum_list_->save_datum_list();
+        if (!reported) {
+            report_unsaved(saved, *datum_list_, current.name);
+        }
     }
 }
 
@@ -232,10 +228,10 @@ void Form_projections::Form_Unload() {
     }
     unloaded_ = true;
     SettingsStore store(kSettingsApplication);
-    const QString failure = save_source_coord_system(store, state_.source_coord_system);
-    if (!failure.isEmpty()) {
-        show_message(
-            QStringLiteral("The source coordinate system could not be saved: %1.").arg(failure));
+    const Status saved = save_source_coord_system(store, state_.source_coord_system);
+    if (!saved) {
+        show_message(tr("The source coordinate system could not be saved: %1.")
+                         .arg(QString::fromStdString(saved.message())));
     }
 }
 

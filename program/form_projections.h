@@ -11,6 +11,7 @@
 
 #include "datum_list.h"
 #include "program_state.h"
+#include "result.h"
 
 class QFrame;
 class QGroupBox;
@@ -50,8 +51,8 @@ private:
     void build_panel();
     void Cancel_Click();
     // Reads the Projection control back into the source coordinate system and checks the datum
-    // shift boxes; negative when the definition is refused (the user has seen why).
-    int32_t validate_source_definition();
+    // shift boxes; an error when the definition is refused, the user having been told why.
+    Status validate_source_definition();
     // Makes the typed datum shift current and, for a list entry, stores it.
     void take_datum_shift(int Index);
     void show_test_panel();

@@ -6,7 +6,7 @@
 
 #include "numeric_text.h"
 #include "settings_store.h"
-#include "trim_spaces.h"
+#include "trim.h"
 
 namespace korv {
 namespace {
@@ -95,14 +95,19 @@ void load_source_coord_system(const SettingsStore& store, CoordSystem& record) {
         store.get(kSettingsSection, QStringLiteral("Parameters2"), kNoValue).toStdString(), record);
 }
 
-QString save_source_coord_system(SettingsStore& store, const CoordSystem& record) {
+Status save_source_coord_system(SettingsStore& store, const CoordSystem& record) {
     store.set(kSettingsSection, QStringLiteral("Name"),
-              QString::fromStdString(trim_spaces(record.name)));
+              QString::fromStdString(std::string(trimmed(record.name))));
     store.set(kSettingsSection, QStringLiteral("Parameters1"),
               QString::fromStdString(parameters1_text(record)));
     store.set(kSettingsSection, QStringLiteral("Parameters2"),
               QString::fromStdString(parameters2_text(record)));
-    return store.commit();
+    // The store says what went wrong as a text, empty when nothing did.
+    const QString failure = store.commit();
+    if (!failure.isEmpty()) {
+        return Error{failure.toStdString()};
+    }
+    return kSuccess;
 }
 
 }  // namespace korv

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "coord_system.h"
+#include "result.h"
 
 namespace korv {
 
@@ -33,8 +34,8 @@ std::string parameters2_text(const CoordSystem& record);
 // "<no value>") the record is left as it was.
 void load_source_coord_system(const SettingsStore& store, CoordSystem& record);
 
-// Writes "Name" (trimmed), "Parameters1" and "Parameters2" as one change. Returns an empty text
-// on success, else what went wrong.
-QString save_source_coord_system(SettingsStore& store, const CoordSystem& record);
+// Writes "Name" (trimmed), "Parameters1" and "Parameters2" as one change; an error saying what
+// went wrong when they could not be written.
+Status save_source_coord_system(SettingsStore& store, const CoordSystem& record);
 
 }  // namespace korv

@@ -39,8 +39,6 @@ void check_entries(const korv::DatumList& list) {
         KORV_FUZZ_REQUIRE(
             shift.name.empty() || (shift.name.front() != ' ' && shift.name.back() != ' '),
             "a name is trimmed of blanks");
-        KORV_FUZZ_REQUIRE(shift.workspace[0] == shift.dx || shift.dx != shift.dx,
-                          "every entry is prepared");
         KORV_FUZZ_REQUIRE(korv::format_datum_line(shift).size() <= korv::kLongestDatumLine,
                           "an entry's line fits what the reader takes whole");
     }
@@ -70,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         KORV_FUZZ_REQUIRE(list.count() == 2, "a replaced file leaves the built-in entries");
     }
 
-    KORV_FUZZ_REQUIRE(list.save_datum_list(), "a loaded list can be saved");
+    KORV_FUZZ_REQUIRE(list.save_datum_list().ok(), "a loaded list can be saved");
     korv::DatumList again(path);
     again.load_datum_list();
     KORV_FUZZ_REQUIRE(

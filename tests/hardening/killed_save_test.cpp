@@ -18,16 +18,18 @@ namespace {
 
 constexpr int kEntries = 1500;
 constexpr int kKills = 30;
-const ShiftValues kOldValues{1, 2, 3, 0.1, 0.2, 0.3, 1};
-const ShiftValues kNewValues{9, 8, 7, 0.9, 0.8, 0.7, 9};
+const DatumShift kOldValues{"Survey shift 1", 1, 2, 3, 0.1, 0.2, 0.3, 1};
+const DatumShift kNewValues{"Survey shift 1", 9, 8, 7, 0.9, 0.8, 0.7, 9};
 
-// The file the program writes for the list, with the first entry's values given.
-std::string datum_file(const ShiftValues& first) {
+// The file the program writes for the list, with the first entry given.
+std::string datum_file(const DatumShift& first) {
     std::string text = std::string(kDatumFileHeader) + "\r\n";
     for (int i = 1; i <= kEntries; ++i) {
-        DatumShift shift;
-        shift.name = "Survey shift " + std::to_string(i);
-        set_values(shift, i == 1 ? first : ShiftValues{1.0 * i, -2.0 * i, 3, 0.1, 0.2, 0.3, 1});
+        const DatumShift shift =
+            i == 1
+                ? first
+                : DatumShift{
+                      "Survey shift " + std::to_string(i), 1.0 * i, -2.0 * i, 3, 0.1, 0.2, 0.3, 1};
         text += format_datum_line(shift) + "\r\n";
     }
     return text;
@@ -48,8 +50,8 @@ TEST(KilledSave, LeavesTheOldOrTheNewListWhole) {
         DatumList list(scratch);
         list.load_datum_list();
         const auto start = std::chrono::steady_clock::now();
-        list.define_datum_shift("Survey shift 1", kNewValues);
-        list.define_datum_shift("Survey shift 1", kOldValues);
+        (void)list.define_datum_shift(kNewValues);
+        (void)list.define_datum_shift(kOldValues);
         QFile::remove(QString::fromStdString(scratch));
         return std::chrono::duration_cast<std::chrono::microseconds>(
                    std::chrono::steady_clock::now() - start) /
@@ -66,7 +68,7 @@ TEST(KilledSave, LeavesTheOldOrTheNewListWhole) {
             list.load_datum_list();
             testing::signal_ready();
             for (bool to_new = true;; to_new = !to_new) {
-                list.define_datum_shift("Survey shift 1", to_new ? kNewValues : kOldValues);
+                (void)list.define_datum_shift(to_new ? kNewValues : kOldValues);
             }
             return std::string();
         });

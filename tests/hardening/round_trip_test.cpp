@@ -74,7 +74,7 @@ TEST_P(SavedDatumList, LoadsAgainWithTheSameEntries) {
     testing::write_file(file(), GetParam().content);
     DatumList list(file());
     list.load_datum_list();
-    ASSERT_TRUE(list.save_datum_list());
+    ASSERT_TRUE(list.save_datum_list().ok());
     DatumList again(file());
     again.load_datum_list();
     EXPECT_FALSE(file_exists(file() + ".bak")) << "the saved file was found unusable";

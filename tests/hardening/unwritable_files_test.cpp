@@ -35,18 +35,11 @@ struct WriteTarget {
     std::function<std::string(const std::string& root)> write_new;
 };
 
-std::string datum_report(DefineResult result) {
-    switch (result) {
-        case DefineResult::kUnchanged:
-            return "unchanged";
-        case DefineResult::kSaved:
-            return "saved";
-        case DefineResult::kNotSaved:
-            return "not saved";
-        case DefineResult::kListFull:
-            return "list full";
+std::string datum_report(const Result<bool>& result) {
+    if (!result) {
+        return result.message() == DatumList::kListFull ? "list full" : "not saved";
     }
-    return "?";
+    return *result ? "saved" : "unchanged";
 }
 
 const WriteTarget kDatumList{
@@ -55,14 +48,14 @@ const WriteTarget kDatumList{
         DatumList list(root + "/datum.csv");
         list.load_datum_list();
         for (int i = 1; i <= 40; ++i) {
-            list.define_datum_shift("Shift " + std::to_string(i),
-                                    {1.0 * i, 2, 3, 0.1, 0.2, 0.3, 1});
+            (void)list.define_datum_shift(
+                {"Shift " + std::to_string(i), 1.0 * i, 2, 3, 0.1, 0.2, 0.3, 1});
         }
     },
     [](const std::string& root) {
         DatumList list(root + "/datum.csv");
         list.load_datum_list();
-        const DefineResult result = list.define_datum_shift("Shift 1", {9, 9, 9, 0.9, 0.9, 0.9, 9});
+        const Result<bool> result = list.define_datum_shift({"Shift 1", 9, 9, 9, 0.9, 0.9, 0.9, 9});
         bool kept = false;
         for (int32_t position = 1; position <= list.count(); ++position) {
             kept = kept || (list.entry(position).name == "Shift 1" && list.entry(position).dx == 9);
@@ -103,13 +96,13 @@ const WriteTarget kSettings{
     [](const std::string& root) {
         set_settings_folder(QString::fromStdString(root));
         SettingsStore store(kSettingsApplication);
-        ASSERT_TRUE(save_source_coord_system(store, coord_system(55)).isEmpty());
+        ASSERT_TRUE(save_source_coord_system(store, coord_system(55)).ok());
     },
     [](const std::string& root) {
         set_settings_folder(QString::fromStdString(root));
         SettingsStore store(kSettingsApplication);
-        const QString failure = save_source_coord_system(store, coord_system(56));
-        return failure.isEmpty() ? std::string("saved") : "not saved: " + failure.toStdString();
+        const Status saved = save_source_coord_system(store, coord_system(56));
+        return saved ? std::string("saved") : "not saved: " + saved.message();
     }};
 
 enum class Fault { kFolderIsAFile, kFolderInPlaceOfFile, kReadOnlyFolder, kFullDisk };

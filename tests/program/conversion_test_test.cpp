@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "angle_text.h"
+#include "datum_file.h"
 #include "korvutil32.h"
 #include "test_records.h"
 
@@ -19,18 +20,17 @@ CoordSystem zone55_grs80() {
 }
 
 template <typename T>
-T value(const Outcome<T>& outcome) {
-    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-        ADD_FAILURE() << refusal->message;
+T value(const Result<T>& result) {
+    if (!result) {
+        ADD_FAILURE() << result.message();
         return T{};
     }
-    return std::get<T>(outcome);
+    return *result;
 }
 
 template <typename T>
-std::string refusal(const Outcome<T>& outcome) {
-    const auto* refused = std::get_if<Refusal>(&outcome);
-    return refused == nullptr ? std::string("(accepted)") : refused->message;
+std::string refusal(const Result<T>& result) {
+    return result ? std::string("(accepted)") : result.message();
 }
 
 struct PointCase {
@@ -42,7 +42,7 @@ struct PointCase {
 class ReadGeographicPoint : public ::testing::TestWithParam<PointCase> {};
 
 TEST_P(ReadGeographicPoint, ChecksTheLimitsInclusively) {
-    const Outcome<GeographicPoint> point =
+    const Result<GeographicPoint> point =
         read_geographic_point(GetParam().longitude, GetParam().latitude);
     EXPECT_EQ(refusal(point), *GetParam().message ? GetParam().message : "(accepted)");
 }
@@ -90,14 +90,14 @@ TEST(ConversionTest, ASideThatCannotConvertSaysSoAndNamesTheSide) {
 }
 
 TEST(ConversionTest, NoShiftPassesThePointUnchanged) {
-    const PointWithHeight point{{144.5, -37.25}, 12.5};
+    const GeodeticPoint point{{144.5, -37.25}, 12.5};
     for (const char* name : {"", "None", "  none  ", "NONE"}) {
         DatumShift shift = built_in_datum_shifts()[0];
         shift.name = name;
-        const PointWithHeight moved =
+        const GeodeticPoint moved =
             value(convert_between_datums(point, Side::kSource, shift, zone55_grs80()));
-        EXPECT_EQ(moved.point.longitude, 144.5) << name;
-        EXPECT_EQ(moved.point.latitude, -37.25) << name;
+        EXPECT_EQ(moved.position.longitude, 144.5) << name;
+        EXPECT_EQ(moved.position.latitude, -37.25) << name;
         EXPECT_EQ(moved.height, 12.5) << name;
     }
 }
@@ -105,15 +105,14 @@ TEST(ConversionTest, NoShiftPassesThePointUnchanged) {
 TEST(ConversionTest, AShiftMovesThePointAndTheOtherDirectionBringsItBack) {
     const CoordSystem system = zone55_grs80();
     const DatumShift& agd66 = built_in_datum_shifts()[1];
-    const PointWithHeight start{{144.5, -37.25}, 100};
-    const PointWithHeight there =
-        value(convert_between_datums(start, Side::kSource, agd66, system));
+    const GeodeticPoint start{{144.5, -37.25}, 100};
+    const GeodeticPoint there = value(convert_between_datums(start, Side::kSource, agd66, system));
     // Moving from AGD66 to GDA94 shifts a point in Victoria by roughly 200 m to the north-east.
-    EXPECT_GT(there.point.latitude - start.point.latitude, 0.001);
-    EXPECT_GT(there.point.longitude - start.point.longitude, 0.0008);
-    const PointWithHeight back = value(convert_between_datums(there, Side::kMap, agd66, system));
-    EXPECT_NEAR(back.point.longitude, 144.5, 1e-9);
-    EXPECT_NEAR(back.point.latitude, -37.25, 1e-9);
+    EXPECT_GT(there.position.latitude - start.position.latitude, 0.001);
+    EXPECT_GT(there.position.longitude - start.position.longitude, 0.0008);
+    const GeodeticPoint back = value(convert_between_datums(there, Side::kMap, agd66, system));
+    EXPECT_NEAR(back.position.longitude, 144.5, 1e-9);
+    EXPECT_NEAR(back.position.latitude, -37.25, 1e-9);
     EXPECT_NEAR(back.height, 100, 1e-3);
 }
 

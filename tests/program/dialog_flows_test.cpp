@@ -13,7 +13,6 @@
 
 #include "angle_text.h"
 #include "datum_list.h"
-#include "datum_shift.h"
 #include "datum_shift_frame.h"
 #include "form_projections.h"
 #include "settings_store.h"
@@ -26,9 +25,9 @@ namespace {
 
 const char* const kBoxNames[] = {"Text_dx", "Text_dy", "Text_dz", "Text_rx",
                                  "Text_ry", "Text_rz", "Text_sc"};
-constexpr double ShiftValues::*kFields[] = {&ShiftValues::dx, &ShiftValues::dy, &ShiftValues::dz,
-                                            &ShiftValues::rx, &ShiftValues::ry, &ShiftValues::rz,
-                                            &ShiftValues::sc};
+constexpr double DatumShift::*kFields[] = {&DatumShift::dx, &DatumShift::dy, &DatumShift::dz,
+                                           &DatumShift::rx, &DatumShift::ry, &DatumShift::rz,
+                                           &DatumShift::sc};
 
 const std::string kBuiltInFile =
     "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\n"
@@ -45,7 +44,7 @@ QString stored(const QString& key) {
 
 // The translation of the inverse of X' = t + s*M*X found by inverting the 3x3 matrix s*M in
 // general (Cramer's rule), not by the transposition the program uses.
-std::array<double, 3> inverse_translation(const ShiftValues& v) {
+std::array<double, 3> inverse_translation(const DatumShift& v) {
     const double k = M_PI / (180.0 * 3600.0);
     const double s = 1 + v.sc / 1e6;
     const double rx = v.rx * k, ry = v.ry * k, rz = v.rz * k;
@@ -188,13 +187,13 @@ private slots:
         store_zone55();
         start();
         select_shift(1);
-        ShiftValues values = values_of(built_in_datum_shifts()[0]);
+        DatumShift values = built_in_datum_shifts()[0];
         const QString typed = QString::number(values.*kFields[box] + change, 'f', 4);
         type_keys(kBoxNames[box], typed);
         click("Command_done1");
         QVERIFY2(messages_->messages().isEmpty(), qPrintable(messages_->messages().join("; ")));
         QCOMPARE(form_->state().current_datum_shift.name, std::string("AGD84 to GDA 94"));
-        QCOMPARE(values_of(form_->state().current_datum_shift).*kFields[box], typed.toDouble());
+        QCOMPARE(form_->state().current_datum_shift.*kFields[box], typed.toDouble());
         if (change < 0.001) {
             QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
             return;
@@ -202,8 +201,8 @@ private slots:
         values.*kFields[box] = typed.toDouble();
         DatumList saved(datum_file());
         saved.load_datum_list();
-        QCOMPARE(values_of(saved.entry(1)), values);
-        QCOMPARE(values_of(saved.entry(2)), values_of(built_in_datum_shifts()[1]));
+        QCOMPARE(saved.entry(1), values);
+        QCOMPARE(saved.entry(2), built_in_datum_shifts()[1]);
     }
 
     void calculate_inverse_data() {
@@ -218,7 +217,7 @@ private slots:
         const DatumShift& entry = form_->datum_list()->entry(position);
         click("Command_inverse");
         QCOMPARE(combo()->currentText(), QString::fromStdString(entry.name) + " Inverse");
-        const std::array<double, 3> expected = inverse_translation(values_of(entry));
+        const std::array<double, 3> expected = inverse_translation(entry);
         const char* translations[] = {"Text_dx", "Text_dy", "Text_dz"};
         for (size_t i = 0; i < 3; ++i) {
             QCOMPARE(text(translations[i]), QString::number(expected[i], 'f', 4));
@@ -293,7 +292,7 @@ private slots:
         click("Command_done0");
         QVERIFY(!form_->isVisible());
         QCOMPARE(form_->state().current_datum_shift.name, name.toStdString());
-        QCOMPARE(values_of(form_->state().current_datum_shift), (ShiftValues{1, 0, 7}));
+        QCOMPARE(form_->state().current_datum_shift, (DatumShift{name.toStdString(), 1, 0, 7}));
         QCOMPARE(testing::read_file(datum_file()), kBuiltInFile);
     }
 

@@ -5,7 +5,7 @@
 #include "settings_store.h"
 #include "test_records.h"
 #include "test_sandbox.h"
-#include "trim_spaces.h"
+#include "trim.h"
 
 namespace korv {
 namespace {
@@ -90,10 +90,10 @@ TEST(SourceSettings, IntegerFieldsOfTheFirstListRoundHalfToEven) {
     EXPECT_EQ(record.standard_parallel_2, 1e-05);
 }
 
-TEST(SourceSettings, TrimSpacesRemovesOnlySurroundingSpaces) {
-    EXPECT_EQ(trim_spaces("  a b  "), "a b");
-    EXPECT_EQ(trim_spaces("   "), "");
-    EXPECT_EQ(trim_spaces("\tx "), "\tx");
+TEST(SourceSettings, NamesAreTrimmedOfSurroundingSpacesOnly) {
+    EXPECT_EQ(trimmed("  a b  "), "a b");
+    EXPECT_EQ(trimmed("   "), "");
+    EXPECT_EQ(trimmed("\tx "), "\tx");
 }
 
 TEST(SourceSettings, StoreAndReloadGiveTheTwelveValuesAndTheTrimmedName) {
@@ -102,7 +102,7 @@ TEST(SourceSettings, StoreAndReloadGiveTheTwelveValuesAndTheTrimmedName) {
     written.name = "  padded name ";
     {
         SettingsStore store(kSettingsApplication);
-        ASSERT_TRUE(save_source_coord_system(store, written).isEmpty());
+        ASSERT_TRUE(save_source_coord_system(store, written).ok());
     }
     CoordSystem read;
     load_source_coord_system(SettingsStore(kSettingsApplication), read);
