@@ -29,24 +29,20 @@ bool resolve(QLibrary& library, const char* name, Function& function) {
 }
 
 Result<Functions> bind() {
-    QString reasons;
-    for (const QString& candidate : library_candidates(QStringLiteral("Korvutil32"))) {
-        // Loaded for the rest of the process: the functions stay in use until it ends.
-        QLibrary library(candidate);
-        if (!library.load()) {
-            reasons = library.errorString();
-            continue;
-        }
-        Functions f;
-        if (resolve(library, "DEFINE_DATUM", f.define_datum) &&
-            resolve(library, "CONVERT_DATUM", f.convert_datum) &&
-            resolve(library, "LL2EN", f.ll2en) && resolve(library, "EN2LL", f.en2ll) &&
-            resolve(library, "CRDPRM", f.crdprm)) {
-            return f;
-        }
-        reasons = library.fileName() + QStringLiteral(" lacks a function of the library");
+    // Loaded for the rest of the process: the functions stay in use until it ends.
+    QLibrary library;
+    QString reason;
+    if (!load_library(library, QStringLiteral("Korvutil32"), reason)) {
+        return Error{"the geodesy library Korvutil32 cannot be loaded: " + reason.toStdString()};
     }
-    return Error{"the geodesy library Korvutil32 cannot be loaded: " + reasons.toStdString()};
+    Functions f;
+    if (!resolve(library, "DEFINE_DATUM", f.define_datum) ||
+        !resolve(library, "CONVERT_DATUM", f.convert_datum) ||
+        !resolve(library, "LL2EN", f.ll2en) || !resolve(library, "EN2LL", f.en2ll) ||
+        !resolve(library, "CRDPRM", f.crdprm)) {
+        return Error{library.fileName().toStdString() + " lacks a function of the geodesy library"};
+    }
+    return f;
 }
 
 // Bound once, on the first call, from whichever thread makes it.

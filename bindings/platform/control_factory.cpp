@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLibrary>
 #include <QPluginLoader>
 #include <QWidget>
 
@@ -20,6 +21,23 @@ bool lists_class(const QPluginLoader& loader, const QString& class_name) {
                .value(QStringLiteral("classes"))
                .toArray()
                .contains(class_name);
+}
+
+// The plugin of a library found by name alone: one the host links, and so has loaded already, or
+// one the system finds. Its plugin object is asked for the class directly.
+ControlPlugin* loaded_plugin(const QString& library_name, QString& reason) {
+    QLibrary library;
+    if (!load_library(library, library_name, reason)) {
+        reason = QStringLiteral("The control library %1 cannot be found").arg(library_name);
+        return nullptr;
+    }
+    using PluginInstance = QObject* (*)();
+    const auto instance = reinterpret_cast<PluginInstance>(library.resolve("qt_plugin_instance"));
+    auto* plugin = instance != nullptr ? qobject_cast<ControlPlugin*>(instance()) : nullptr;
+    if (plugin == nullptr) {
+        reason = QStringLiteral("%1 is not a control library").arg(library.fileName());
+    }
+    return plugin;
 }
 
 // The plugin of the library that lists `class_name`; null with the reason otherwise.
@@ -43,7 +61,7 @@ ControlPlugin* find_plugin(const QString& library_name, const QString& class_nam
                      .arg(library_name, loader.errorString());
         return nullptr;
     }
-    return nullptr;
+    return loaded_plugin(library_name, reason);
 }
 
 }  // namespace

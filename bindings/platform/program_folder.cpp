@@ -2,10 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 
 // The library folder of an installed program, relative to the program's own folder.
 #ifndef KORV_RELATIVE_LIBRARY_FOLDER
 #define KORV_RELATIVE_LIBRARY_FOLDER "../lib"
+#endif
+// The interface version of the system's libraries, the last part of their file names.
+#ifndef KORV_LIBRARY_VERSION
+#define KORV_LIBRARY_VERSION "1"
 #endif
 
 namespace korv {
@@ -45,6 +50,19 @@ QStringList library_candidates(const QString& library_name) {
     places << library_name;
     places.removeDuplicates();
     return places;
+}
+
+bool load_library(QLibrary& library, const QString& library_name, QString& reason) {
+    for (const QString& candidate : library_candidates(library_name)) {
+        for (const QString& version : {QStringLiteral(KORV_LIBRARY_VERSION), QString()}) {
+            library.setFileNameAndVersion(candidate, version);
+            if (library.load()) {
+                return true;
+            }
+            reason = library.errorString();
+        }
+    }
+    return false;
 }
 
 void set_program_folder(const QString& folder) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QLibrary;
+
 #include "platform_export.h"
 
 namespace korv {
@@ -14,6 +16,12 @@ KORV_PLATFORM_EXPORT QString program_folder();
 // program, in the library folder of an installed program, in Qt's plugin paths (where hosts find
 // the control libraries), and last the name alone, for the system's own search.
 KORV_PLATFORM_EXPORT QStringList library_candidates(const QString& library_name);
+
+// Loads into `library` the library named `library_name` (no prefix, no suffix) from the first of
+// its candidates that holds it, of this system's interface version where there is one. False
+// with the reason otherwise.
+KORV_PLATFORM_EXPORT bool load_library(QLibrary& library, const QString& library_name,
+                                       QString& reason);
 
 // Tests point the program's folder at a folder of their own; an empty folder restores the real one.
 KORV_PLATFORM_EXPORT void set_program_folder(const QString& folder);

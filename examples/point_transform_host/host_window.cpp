@@ -74,12 +74,11 @@ QString record_text(const CoordTransform& record) {
 HostWindow::HostWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("PointTransform Control"));
 
-    QString error;
-    control_ = create_control(QString::fromLatin1(kControlClass), this, &error);
+    control_ = create_control(QString::fromLatin1(kControlClass), this, &creation_error_);
     QWidget* placed = control_;
     if (control_ == nullptr) {
         placed = new QLabel(QStringLiteral("The control %1 could not be created: %2")
-                                .arg(QString::fromLatin1(kControlClass), error),
+                                .arg(QString::fromLatin1(kControlClass), creation_error_),
                             this);
     }
 
@@ -139,6 +138,14 @@ void HostWindow::Command_read_Click() {
         // The control has shown what is wrong with its entries.
         Text_record->setPlainText(QStringLiteral("The control kept its transform."));
     }
+}
+
+QString HostWindow::check() {
+    if (control_ == nullptr) {
+        return {};
+    }
+    Command_assign_Click();
+    return record_text(transform_property().read(control_).value<CoordTransform>());
 }
 
 void HostWindow::Command_assign_Click() {

@@ -21,6 +21,12 @@ class HostWindow : public QWidget {
 public:
     explicit HostWindow(QWidget* parent = nullptr);
 
+    // Assigns the example transform and gives the record the control then holds, as the window
+    // lists it; empty when the control could not be created.
+    QString check();
+    // Why the control could not be created; empty when it was.
+    const QString& creation_error() const { return creation_error_; }
+
 private:
     // The control's property pointTransform.
     QMetaProperty transform_property() const;
@@ -30,6 +36,7 @@ private:
     void Command_assign_Click();
 
     QWidget* control_ = nullptr;  // null when the control library could not be loaded
+    QString creation_error_;
     QPushButton* Command_read = nullptr;
     QPushButton* Command_assign = nullptr;
     QPlainTextEdit* Text_record = nullptr;
