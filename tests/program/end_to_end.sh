@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 
 mkdir -p "$work/program" "$work/config/Halvern" "$work/runtime"
 chmod 700 "$work/runtime"
-cp "$bin"/Quarrow "$bin"/*.so "$work/program/"
+cp -P "$bin"/Quarrow "$bin"/*.so* "$work/program/"
 cat > "$work/config/Halvern/Quarrtool.conf" <<'SETTINGS'
 [Projection]
 Name="  MGA zone 55  "
