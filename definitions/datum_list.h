@@ -74,6 +74,10 @@ public:
     }
     const std::string& path() const { return path_; }
 
+    // The first entry whose name, trimmed, equals `name` trimmed, compared without regard to
+    // case; null when there is none.
+    const DatumShift* entry_named(std::string_view name) const;
+
 private:
     enum class FileState { kUsable, kUnusable, kUnreadable };
     FileState read_file();
