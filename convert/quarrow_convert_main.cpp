@@ -180,8 +180,10 @@ int main(int argc, char* argv[]) {
         std::fwrite(help_text().data(), 1, help_text().size(), stdout);
         return kAllConverted;
     }
-    // The program's folder, where the datum list is kept, is known through the application.
+    // The program's folder and the user's data folder, where the datum list is kept, are known
+    // through the application.
     QCoreApplication application(argc, argv);
+    set_application_names();
     int status = kFailed;
     try {
         status = run(*line);
