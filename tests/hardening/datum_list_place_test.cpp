@@ -47,9 +47,7 @@ TEST_P(DatumListPlace, IsSeededAndKeepsAnEditAcrossTwoLoads) {
     if (folder == ProgramFolder::kReadOnly) {
         read_only_.add(program);
     } else {
-        fs::permissions(program, fs::perms::owner_all | fs::perms::group_read |
-                                     fs::perms::group_exec | fs::perms::others_read |
-                                     fs::perms::others_exec);
+        fs::permissions(program, fs::perms(0755));  // only its owner writes in it
     }
 
     const testing::ChildOutcome outcome = testing::run_in_child(
