@@ -1,6 +1,6 @@
 # Helpers that give every test program the same environment: offscreen Qt, the control libraries
 # among Qt's plugin paths (hosts find them there by class name), a private runtime folder and a
-# private configuration folder, so no test touches the user's real settings.
+# private configuration and data folder, so no test touches the user's real settings or data.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
@@ -23,6 +23,7 @@ set(KORV_TEST_ENVIRONMENT
     QT_PLUGIN_PATH=${CMAKE_BINARY_DIR}/bin
     XDG_RUNTIME_DIR=${KORV_TEST_RUNTIME_DIR}
     XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config
+    XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data
     LC_ALL=C.UTF-8)
 # No test may wait longer than this: a dialog left waiting for an answer fails its test within a
 # minute instead of holding the whole run until CTest's default of 25 minutes.

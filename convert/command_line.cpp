@@ -36,8 +36,9 @@ Options
                        store.
   --zone N             the zone, in place of the one stored
   --shift NAME         a datum shift of the dialog's datum list (datum.csv beside the
-                       program), its name compared without regard to case. "None", or no
-                       shift at all, passes points unchanged, as in the dialog.
+                       program, or in the user's data folder when the program's folder
+                       cannot be written), its name compared without regard to case. "None",
+                       or no shift at all, passes points unchanged, as in the dialog.
   --shift-parameters DX,DY,DZ,RX,RY,RZ,SC
                        a datum shift by its seven values: translations in metres, rotations
                        in seconds of arc (coordinate frame), scale change in parts per million

@@ -110,26 +110,6 @@ std::string_view describe(Refusal refusal) {
     return "refused";
 }
 
-Result<CoordinateSystemDefinition> definition_of(const StoredSystem& stored) {
-    const std::optional<ProjectionKind> projection = projection_kind(stored.projection);
-    if (!projection) {
-        return Error{"the projection " + std::to_string(stored.projection) +
-                     " is not one of the projection list"};
-    }
-    return CoordinateSystemDefinition{*projection,
-                                      stored.spheroid,
-                                      stored.hemisphere,
-                                      stored.longitude_origin,
-                                      stored.latitude_origin,
-                                      stored.standard_parallel_1,
-                                      stored.standard_parallel_2,
-                                      stored.false_east,
-                                      stored.false_north,
-                                      stored.scale_factor,
-                                      stored.zone_width,
-                                      stored.zone_number};
-}
-
 Result<Conversion> Conversion::create(const ConversionSetup& setup) {
     if (setup.from == setup.to) {
         return Error{"the points to convert from and to are the same"};

@@ -20,7 +20,6 @@
 #include "datum_shift.h"
 #include "datum_transformation.h"
 #include "result.h"
-#include "stored_system.h"
 
 namespace korv::convert {
 
@@ -51,10 +50,6 @@ enum class Refusal : uint8_t {
 
 // What went wrong, in words for the user ("the easting is not a number").
 std::string_view describe(Refusal refusal);
-
-// The definition of a coordinate system's stored values; an error for a projection the list
-// does not hold.
-Result<CoordinateSystemDefinition> definition_of(const StoredSystem& stored);
 
 struct ConversionSetup {
     CoordinateSystemDefinition source;  // the source coordinate system

@@ -3,9 +3,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
-#include "dialog_angles.h"
+#include "angle_text.h"
 #include "fixed_text.h"
 
 namespace korv::convert {
@@ -104,7 +105,14 @@ bool read_number(std::string_view text, double& value) {
 // An angle in decimal degrees, or in any notation the dialog reads; `kind` 1 for a longitude,
 // -1 for a latitude. Decimal degrees take the fast path.
 bool read_angle(std::string_view text, double& value, int32_t kind) {
-    return read_number(text, value) || (!text.empty() && read_dialog_angle(text, value, kind));
+    if (read_number(text, value)) {
+        return true;
+    }
+    const std::optional<double> angle = angle_from_text(text, kind);
+    if (angle) {
+        value = *angle;
+    }
+    return angle.has_value();
 }
 
 bool read_value(std::string_view text, double& value, PointKind kind, int position) {
@@ -214,7 +222,7 @@ void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& for
         } else if (!is_geographic(to)) {
             append_fixed(output, value, kGridDecimals);
         } else if (format.dialog_angles) {
-            output += dialog_angle_text(value);
+            output += angle_to_text(value);
         } else {
             append_fixed(output, value, kDegreeDecimals);
         }

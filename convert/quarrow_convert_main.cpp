@@ -8,8 +8,11 @@
 
 #include "command_line.h"
 #include "conversion.h"
+#include "coord_system.h"
+#include "datum_list.h"
+#include "datum_list_place.h"
 #include "file_streams.h"
-#include "stored_inputs.h"
+#include "source_settings.h"
 #include "system_wkt.h"
 #include "terminal_progress.h"
 #include "trim.h"
@@ -40,37 +43,40 @@ int fail(const std::string& message) {
 }
 
 Result<CoordinateSystemDefinition> source_definition(const CommandLine& line) {
-    const Result<StoredSystem> stored =
+    const Result<CoordSystem> stored =
         line.system_lists ? source_system_from_lists(*line.system_lists) : stored_source_system();
     if (!stored) {
-        return stored.error();
+        return line.system_lists ? stored.error()
+                                 : Error{stored.message() +
+                                         "; define one in the dialog or give it with --system"};
     }
-    StoredSystem values = *stored;
-    values.zone_number = line.zone.value_or(values.zone_number);
-    return definition_of(values);
+    CoordSystem record = *stored;
+    record.zone_number = line.zone.value_or(record.zone_number);
+    const std::optional<CoordinateSystemDefinition> definition = definition_of(record);
+    if (!definition) {
+        return Error{"the projection " + std::to_string(record.projection) +
+                     " is not one of the projection list"};
+    }
+    return *definition;
 }
 
-// The shift named or given, or none for no shift and for "None", as the dialog has it.
+// The shift named or given, or none for no shift and for "None", as the dialog has it. A name is
+// looked up in the dialog's datum list, loaded as the dialog loads it.
 Result<std::optional<DatumShift>> shift_of(const CommandLine& line) {
     if (line.shift_values) {
         return std::optional<DatumShift>(*line.shift_values);
     }
-    if (!line.shift_name) {
+    if (!line.shift_name || DatumShift{*line.shift_name}.is_none()) {
         return std::optional<DatumShift>();
     }
-    std::string name(trimmed(*line.shift_name));
-    for (char& c : name) {
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    DatumList list(datum_list_path());
+    list.load_datum_list();
+    const DatumShift* listed = list.entry_named(*line.shift_name);
+    if (listed == nullptr) {
+        return Error{"the datum list " + list.path() + " holds no datum shift named \"" +
+                     std::string(trimmed(*line.shift_name)) + "\""};
     }
-    if (name.empty() || name == "NONE") {
-        return std::optional<DatumShift>();
-    }
-    const Result<ListedShift> listed = listed_shift(*line.shift_name);
-    if (!listed) {
-        return listed.error();
-    }
-    return std::optional<DatumShift>(DatumShift{listed->name, listed->dx, listed->dy, listed->dz,
-                                                listed->rx, listed->ry, listed->rz, listed->sc});
+    return std::optional<DatumShift>(*listed);
 }
 
 int convert(const CommandLine& line, const Conversion& conversion) {
@@ -174,8 +180,10 @@ int main(int argc, char* argv[]) {
         std::fwrite(help_text().data(), 1, help_text().size(), stdout);
         return kAllConverted;
     }
-    // The program's folder, where the datum list is kept, is known through the application.
+    // The program's folder and the user's data folder, where the datum list is kept, are known
+    // through the application.
     QCoreApplication application(argc, argv);
+    set_application_names();
     int status = kFailed;
     try {
         status = run(*line);

@@ -3,10 +3,8 @@
 #include <QtGlobal>
 
 #include "angle_text.h"
-#include "datum_file.h"
 #include "geodesy_library.h"
 #include "numeric_text.h"
-#include "trim.h"
 
 namespace korv {
 namespace {
@@ -75,8 +73,7 @@ Result<GeographicPoint> grid_to_geographic(const GridPoint& point, const CoordSy
 Result<GeodeticPoint> convert_between_datums(const GeodeticPoint& point, Side from,
                                              const DatumShift& shift,
                                              const CoordSystem& source_system) {
-    const std::string_view name = trimmed(shift.name);
-    if (name.empty() || same_name(name, "NONE")) {
+    if (shift.is_none()) {
         return point;
     }
     // Prepared for each conversion, which only fills the library's workspace: the first

@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 
 #include "conversion_test_panel.h"
+#include "datum_list_place.h"
 #include "datum_shift_frame.h"
 #include "message_box.h"
-#include "program_folder.h"
 #include "projection_binding.h"
 #include "settings_store.h"
 #include "source_settings.h"
@@ -22,10 +22,6 @@
 
 namespace korv {
 namespace {
-
-QString datum_file_path() {
-    return QDir(program_folder()).filePath(QStringLiteral("datum.csv"));
-}
 
 // Tells the user when a change to the datum list did not reach "datum.csv"; true when it did not.
 template <typename T>
@@ -119,8 +115,9 @@ void Form_projections::build_panel() {
 
 void Form_projections::Form_Load() {
     run_startup_step([this] {
-        const SettingsStore store(kSettingsApplication);
-        load_source_coord_system(store, state_.source_coord_system);
+        if (const Result<CoordSystem> stored = stored_source_system()) {
+            state_.source_coord_system = *stored;
+        }
     });
     run_startup_step([this] {
         Frame_projection->setVisible(true);
@@ -132,7 +129,7 @@ void Form_projections::Form_Load() {
         (void)assign_coordinate_system(vxProjection, state_.source_coord_system);
     });
     run_startup_step([this] {
-        datum_list_ = std::make_unique<DatumList>(datum_file_path().toStdString());
+        datum_list_ = std::make_unique<DatumList>(datum_list_path());
         datum_list_->load_datum_list();
         Frame_datum_shift->fill(*datum_list_, state_.current_datum_shift.name);
     });

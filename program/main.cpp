@@ -1,12 +1,13 @@
 #include <QApplication>
 
+#include "datum_list_place.h"
 #include "form_projections.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // The name titles the message boxes; the window's title stays exactly as the dialog sets it
-    // (a display name would be added to it).
-    QApplication::setApplicationName(QStringLiteral("Quarrow"));
+    // The names place the user's data folder and title the message boxes; the window's title
+    // stays exactly as the dialog sets it (a display name would be added to it).
+    korv::set_application_names();
 
     korv::Form_projections form;
     form.Form_Load();

@@ -4,10 +4,14 @@
 // the coordinate frame convention in their small-angle form, as the published Australian shifts
 // are defined.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <string_view>
+
+#include "trim.h"
 
 namespace korv {
 
@@ -52,6 +56,16 @@ struct DatumShift {
         return {
             name + " Inverse",    rotated_back(0), rotated_back(1), rotated_back(2), -rx, -ry, -rz,
             (1.0 / s - 1.0) * 1e6};
+    }
+
+    // No shift at all: the name, blanks around it aside, is empty or "None" in any case. Points
+    // pass such a shift unchanged, whatever its values.
+    bool is_none() const {
+        const std::string_view kept = trimmed(name);
+        const auto upper = [](char c) {
+            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        };
+        return kept.empty() || std::ranges::equal(kept, std::string_view("NONE"), {}, upper);
     }
 
     // The seven values alike, each within `tolerance` of the other's; names are not compared.

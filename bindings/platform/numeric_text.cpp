@@ -17,40 +17,11 @@ bool is_blank(char c) {
 }
 
 // Length of the number at the start of `text` (sign, digits, one point, exponent), 0 when there
-// is none. An "e" counts only when digits follow it, so "1e" is the number 1.
+// is none.
 size_t number_prefix_length(std::string_view text) {
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
-    size_t digits = 0;
-    while (i < text.size() && is_digit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && is_digit(text[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return 0;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
-            ++j;
-        }
-        if (j < text.size() && is_digit(text[j])) {
-            while (j < text.size() && is_digit(text[j])) {
-                ++j;
-            }
-            i = j;
-        }
-    }
-    return i;
+    const size_t sign = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    const size_t length = unsigned_number_length(text.substr(sign));
+    return length == 0 ? 0 : sign + length;
 }
 
 // Decimal exponent of the first significant digit of a number as number_prefix_length finds it
@@ -128,6 +99,32 @@ std::string to_text(double value, std::chars_format format, int precision) {
 }
 
 }  // namespace
+
+size_t unsigned_number_length(std::string_view text) {
+    size_t i = 0;
+    size_t digits = 0;
+    for (; i < text.size() && is_digit(text[i]); ++i, ++digits) {
+    }
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && is_digit(text[i]); ++i, ++digits) {
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j < text.size() && is_digit(text[j])) {
+            for (; j < text.size() && is_digit(text[j]); ++j) {
+            }
+            i = j;
+        }
+    }
+    return i;
+}
 
 bool is_numeric(std::string_view text) {
     while (!text.empty() && is_blank(text.front())) {

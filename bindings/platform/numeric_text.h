@@ -2,6 +2,7 @@
 // Numbers as users type them and as the system stores them. "." is the decimal point everywhere,
 // whatever the user's locale: nothing here goes through the locale.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,11 @@ KORV_PLATFORM_EXPORT bool is_numeric(std::string_view text);
 // skipped first ("1 000" reads 1000); a text without a leading number reads 0. A number too large
 // for a double reads as an infinity of its sign, which `is_numeric` never accepts.
 KORV_PLATFORM_EXPORT double leading_number(std::string_view text);
+
+// Length of the unsigned number at the start of the text: digits with at most one decimal point,
+// and an exponent only when digits follow the "e" ("1e" is the number 1, "144E" is 144 and a
+// letter); 0 when the text starts with no number. Blanks end the number.
+KORV_PLATFORM_EXPORT size_t unsigned_number_length(std::string_view text);
 
 // The nearest 32-bit integer, a half going to the even neighbour (2.5 gives 2, 3.5 gives 4);
 // nothing when the value is not finite or lies outside the 32-bit range.

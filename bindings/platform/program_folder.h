@@ -1,5 +1,5 @@
 #pragma once
-// The folder the running program was started from; "datum.csv" lives there.
+// The folder the running program was started from; "datum.csv" lives there when it can be written.
 
 #include <QString>
 #include <QStringList>

@@ -41,38 +41,6 @@ constexpr MarkText kMarks[] = {
     {"\u2033", Unit::kSeconds}, {"\"", Unit::kSeconds}, {"s", Unit::kSeconds},
 };
 
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Length of the unsigned number at the start of `text`: digits with at most one point, and an
-// exponent only when digits follow the "e" (so "144E" is 144 and a letter). 0 when none.
-size_t number_length(std::string_view text) {
-    size_t i = 0;
-    size_t digits = 0;
-    for (; i < text.size() && is_digit(text[i]); ++i, ++digits) {
-    }
-    if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && is_digit(text[i]); ++i, ++digits) {
-        }
-    }
-    if (digits == 0) {
-        return 0;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
-            ++j;
-        }
-        if (j < text.size() && is_digit(text[j])) {
-            for (; j < text.size() && is_digit(text[j]); ++j) {
-            }
-            i = j;
-        }
-    }
-    return i;
-}
-
 // The pieces of `text`, or nothing when it holds a character no angle is written with.
 std::optional<std::vector<Token>> tokens_of(std::string_view text) {
     using enum Token::Kind;
@@ -88,7 +56,7 @@ std::optional<std::vector<Token>> tokens_of(std::string_view text) {
         }
         const bool after_blank = std::exchange(spaced, false);
         const std::string_view rest = text.substr(i);
-        if (const size_t length = number_length(rest)) {
+        if (const size_t length = unsigned_number_length(rest)) {
             tokens.push_back({.kind = kNumber,
                               .value = leading_number(rest.substr(0, length)),
                               .spaced = after_blank});

@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "a local grid has no projection"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(QuarrowConvertInputs, StoredSystemAndListedShiftAsGivenOnTheCommandLine) {
+TEST(QuarrowConvertInputs, StoredDefinitionAndListedShiftAsGivenOnTheCommandLine) {
     // A copy of the program in a folder of its own, beside a datum list of its own, with the
     // stored MGA zone 55 of a settings store of its own.
     const Sandbox sandbox;

@@ -83,16 +83,36 @@ std::string parameters2_text(const CoordSystem& record) {
     return list_text(kParameters2, record);
 }
 
-void load_source_coord_system(const SettingsStore& store, CoordSystem& record) {
+bool load_source_coord_system(const SettingsStore& store, CoordSystem& record) {
     const QString name = store.get(kSettingsSection, QStringLiteral("Name"), kNoValue);
     if (name == kNoValue) {
-        return;
+        return false;
     }
     record.name = name.toStdString();
     read_parameters1(
         store.get(kSettingsSection, QStringLiteral("Parameters1"), kNoValue).toStdString(), record);
     read_parameters2(
         store.get(kSettingsSection, QStringLiteral("Parameters2"), kNoValue).toStdString(), record);
+    return true;
+}
+
+Result<CoordSystem> stored_source_system() {
+    CoordSystem record;
+    if (!load_source_coord_system(SettingsStore(kSettingsApplication), record)) {
+        return Error{"no source coordinate system is stored"};
+    }
+    return record;
+}
+
+Result<CoordSystem> source_system_from_lists(std::string_view lists) {
+    const size_t bar = lists.find('|');
+    if (bar == std::string_view::npos) {
+        return Error{"the coordinate system must be given as the two stored lists joined by \"|\""};
+    }
+    CoordSystem record;
+    read_parameters1(lists.substr(0, bar), record);
+    read_parameters2(lists.substr(bar + 1), record);
+    return record;
 }
 
 Status save_source_coord_system(SettingsStore& store, const CoordSystem& record) {

@@ -30,9 +30,17 @@ void read_parameters2(std::string_view text, CoordSystem& record);
 std::string parameters1_text(const CoordSystem& record);
 std::string parameters2_text(const CoordSystem& record);
 
-// Reads "Name" and, when there is one, both lists into `record`; with no "Name" (or the text
-// "<no value>") the record is left as it was.
-void load_source_coord_system(const SettingsStore& store, CoordSystem& record);
+// Reads "Name" and, when there is one, both lists into `record`, and says whether there was one;
+// with no "Name" (or the text "<no value>") the record is left as it was.
+bool load_source_coord_system(const SettingsStore& store, CoordSystem& record);
+
+// The source coordinate system kept in the user's settings store, read into a zeroed record as
+// start-up reads it; an error when none is kept.
+Result<CoordSystem> stored_source_system();
+
+// The coordinate system of the two stored lists joined by "|" ("P1|P2"), each read as the stored
+// list is read, into a zeroed record; an error when there is no "|".
+Result<CoordSystem> source_system_from_lists(std::string_view lists);
 
 // Writes "Name" (trimmed), "Parameters1" and "Parameters2" as one change; an error saying what
 // went wrong when they could not be written.

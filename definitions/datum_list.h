@@ -1,5 +1,5 @@
 #pragma once
-// The user's list of datum shifts, kept in "datum.csv" in the program's folder. The file is
+// The user's list of datum shifts, kept in "datum.csv" (datum_list_place.h says where). The file is
 // seeded with the two published shifts when it is missing or unusable, and rewritten whole (beside
 // the old one, which it replaces only when complete) whenever an entry is added or changed. Two
 // copies of the program may keep the same file: a change is applied to the file as it is when the
@@ -73,6 +73,10 @@ public:
         return datum_shifts_[static_cast<size_t>(position - 1)];
     }
     const std::string& path() const { return path_; }
+
+    // The first entry whose name, trimmed, equals `name` trimmed, compared without regard to
+    // case; null when there is none.
+    const DatumShift* entry_named(std::string_view name) const;
 
 private:
     enum class FileState { kUsable, kUnusable, kUnreadable };

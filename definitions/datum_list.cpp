@@ -152,6 +152,16 @@ DatumShift* DatumList::find(std::string_view name) {
     return nullptr;
 }
 
+const DatumShift* DatumList::entry_named(std::string_view name) const {
+    const std::string_view wanted = trimmed(name);
+    for (const DatumShift& shift : datum_shifts_) {
+        if (same_name(trimmed(shift.name), wanted)) {
+            return &shift;
+        }
+    }
+    return nullptr;
+}
+
 Result<bool> DatumList::define_datum_shift(const DatumShift& shift) {
     if (trimmed(shift.name).empty()) {
         return false;
