@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "files.h"
 #include "program_folder.h"
 
 namespace korv {
@@ -31,7 +33,14 @@ std::string datum_list_path() {
     if (!can_make_files_in(program)) {
         const QString user_data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         if (!user_data.isEmpty() && QDir().mkpath(user_data)) {
-            return QDir(user_data).filePath(kDatumFileName).toStdString();
+            const QString user_list = QDir(user_data).filePath(kDatumFileName);
+            const QString program_list = QDir(program).filePath(kDatumFileName);
+            // A list kept beside the program before its folder became read-only, or shipped with
+            // it, is where the user's list starts, so that none of its entries is lost.
+            if (!QFileInfo::exists(user_list) && QFileInfo(program_list).isFile()) {
+                copy_file(program_list.toStdString(), user_list.toStdString());
+            }
+            return user_list.toStdString();
         }
     }
     return QDir(program).filePath(kDatumFileName).toStdString();

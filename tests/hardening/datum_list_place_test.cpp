@@ -25,6 +25,7 @@ enum class ProgramFolder { kWritable, kReadOnly, kOwnedByAnotherUser };
 struct PlaceCase {
     const char* name;
     ProgramFolder folder;
+    bool list_beside = false;  // a list with a third entry kept beside the program before
 };
 
 class DatumListPlace : public ::testing::TestWithParam<PlaceCase> {
@@ -41,6 +42,11 @@ TEST_P(DatumListPlace, IsSeededAndKeepsAnEditAcrossTwoLoads) {
     const std::string program = sandbox_.folder().toStdString();
     const std::string data_home = program + "/data";
     fs::create_directory(data_home);
+    if (GetParam().list_beside) {
+        testing::write_file(program + "/datum.csv",
+                            "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\nOwn,1,2,3,0,0,0,0\r\n"
+                            "AGD84 to GDA 94,1,2,3,0,0,0,0\r\n");
+    }
     fs::permissions(data_home, fs::perms::all);
     testing::ChildLimits limits;
     limits.unprivileged = folder != ProgramFolder::kWritable;
@@ -63,26 +69,29 @@ TEST_P(DatumListPlace, IsSeededAndKeepsAnEditAcrossTwoLoads) {
             second.load_datum_list();
             return first.path() + ", " + first.entry(1).name + ", " +
                    (saved.value_or(false) ? "saved" : "not saved") + ", " +
-                   (second.count() == 2 && second.entry(2).same_values(edited, 1e-9) ? "kept"
-                                                                                     : "lost");
+                   (second.count() == first.count() && second.entry(2).same_values(edited, 1e-9)
+                        ? "kept"
+                        : "lost");
         },
         limits);
 
     ASSERT_TRUE(outcome.completed) << "signal " << outcome.signal << ": " << outcome.report;
     const bool beside = folder == ProgramFolder::kWritable;
-    EXPECT_EQ(outcome.report, (beside ? program : data_home + "/Halvern/Quarrow") +
-                                  "/datum.csv, AGD84 to GDA 94, saved, kept");
+    EXPECT_EQ(outcome.report, (beside ? program : data_home + "/Halvern/Quarrow") + "/datum.csv, " +
+                                  (GetParam().list_beside ? "Own" : "AGD84 to GDA 94") +
+                                  ", saved, kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(program), fs::directory_iterator()),
-              beside ? 2 : 1)
+              beside || GetParam().list_beside ? 2 : 1)
         << "nothing but the list itself is left beside the program";
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, DatumListPlace,
-                         ::testing::Values(PlaceCase{"writable", ProgramFolder::kWritable},
-                                           PlaceCase{"read_only", ProgramFolder::kReadOnly},
-                                           PlaceCase{"owned_by_another_user",
-                                                     ProgramFolder::kOwnedByAnotherUser}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Folders, DatumListPlace,
+    ::testing::Values(PlaceCase{"writable", ProgramFolder::kWritable},
+                      PlaceCase{"read_only", ProgramFolder::kReadOnly},
+                      PlaceCase{"owned_by_another_user", ProgramFolder::kOwnedByAnotherUser},
+                      PlaceCase{"read_only_with_a_list_beside", ProgramFolder::kReadOnly, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace korv
