@@ -159,7 +159,8 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
             return std::nullopt;
         }
         const Result<Spheroid> source = shift_spheroid(setup.source, "source");
-        const Result<Spheroid> map = shift_spheroid(setup.map, "map");
+        const Result<Spheroid> map =
+            setup.shift_within_source_spheroid ? source : shift_spheroid(setup.map, "map");
         if (!source || !map) {
             return (source ? map : source).error();
         }

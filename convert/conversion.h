@@ -15,17 +15,13 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion_setup.h"
 #include "coordinate_system.h"
-#include "coordinate_system_definition.h"
-#include "datum_shift.h"
 #include "datum_transformation.h"
 #include "result.h"
 #include "stored_system.h"
 
 namespace korv::convert {
-
-// The four points, in the order of the path between them.
-enum class PointKind : uint8_t { kSourceGrid, kSourceGeographic, kMapGeographic, kMapGrid };
 
 // "source-grid", "source-geographic", "map-geographic", "map-grid".
 std::string_view point_kind_name(PointKind kind);
@@ -55,16 +51,6 @@ std::string_view describe(Refusal refusal);
 // The definition of a coordinate system's stored values; an error for a projection the list
 // does not hold.
 Result<CoordinateSystemDefinition> definition_of(const StoredSystem& stored);
-
-struct ConversionSetup {
-    CoordinateSystemDefinition source;  // the source coordinate system
-    CoordinateSystemDefinition map;     // the map's; the panel uses a copy of the source's
-    // The shift between the source datum and the map datum; none passes points unchanged, as the
-    // panel does for "None". It moves points from the source's spheroid to the map's.
-    std::optional<DatumShift> shift;
-    PointKind from = PointKind::kSourceGrid;
-    PointKind to = PointKind::kMapGeographic;
-};
 
 class Conversion {
 public:
