@@ -45,7 +45,8 @@ enum class Refusal : uint8_t {
     kDatumShift,
 };
 
-// What went wrong, in words for the user ("the easting is not a number").
+// What went wrong, in words for the user ("the easting is not a number"); the dialog shows the
+// text translated in the context "korv::FileConversion".
 std::string_view describe(Refusal refusal);
 
 // The definition of a coordinate system's stored values; an error for a projection the list
