@@ -72,11 +72,15 @@ Result<GeographicPoint> grid_to_geographic(const GridPoint& point, const CoordSy
     return geographic ? geographic : cannot_convert(side);
 }
 
+bool shifts_points(const DatumShift& shift) {
+    const std::string_view name = trimmed(shift.name);
+    return !name.empty() && !same_name(name, "NONE");
+}
+
 Result<GeodeticPoint> convert_between_datums(const GeodeticPoint& point, Side from,
                                              const DatumShift& shift,
                                              const CoordSystem& source_system) {
-    const std::string_view name = trimmed(shift.name);
-    if (name.empty() || same_name(name, "NONE")) {
+    if (!shifts_points(shift)) {
         return point;
     }
     // Prepared for each conversion, which only fills the library's workspace: the first
