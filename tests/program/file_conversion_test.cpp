@@ -102,10 +102,10 @@ private:
     // Answers the file dialogs with `input` and `output`, then presses "Convert File...".
     void convert_file(const QString& input, const QString& output) {
         set_file_dialog([=](const FileDialogRequest& request) -> std::optional<QString> {
-            if (request.filter != "Text files (*.txt);;CSV files (*.csv);;All files (*)") {
-                return std::nullopt;
-            }
-            return request.kind == FileDialogRequest::Kind::kOpen ? input : output;
+            const bool open = request.kind == FileDialogRequest::Kind::kOpen;
+            return request.filter == "Text files (*.txt);;CSV files (*.csv);;All files (*)"
+                       ? std::optional(open ? input : output)
+                       : std::nullopt;
         });
         // Tab from the map side's last button reaches "Convert File...", then "Done"; the space
         // bar presses it.
@@ -160,13 +160,10 @@ private slots:
         QFETCH(int, shift);
         QFETCH(bool, stale_map);
         start(shift, stale_map);
-        const std::vector<Point> points =
-            is_grid(from) ? std::vector<Point>{{"273741.2966", "5796489.7769", "12.5"},
-                                               {"500000", "6000000", "0"},
-                                               {"712345.678", "5912345.678", "-30"}}
-                          : std::vector<Point>{{"144.424867", "-37.951034", "12.5"},
-                                               {"147.5", "-42.25", "0"},
-                                               {"141", "-33", "-30"}};
+        const QList<Point> points =
+            is_grid(from) ? QList<Point>{{"273741.2966", "5796489.7769", "12.5"},
+                                         {"712345.678", "5912345.678", "-30"}}
+                          : QList<Point>{{"144.424867", "-37.951034", "12.5"}, {"141", "-33", "0"}};
         QString input;
         for (const Point& p : points) {
             input += "p " + p.join(' ') + "\n";
@@ -175,29 +172,26 @@ private slots:
         testing::write_file(input_path, input.toStdString());
         const Result<convert::ConversionSetup> setup = panel_conversion_setup(
             form_->state(), static_cast<PointKind>(from), static_cast<PointKind>(to));
-        QVERIFY(setup.ok());
         const Result<convert::FileConverter*> converter = file_converter();
-        QVERIFY(converter.ok());
+        QVERIFY(setup.ok() && converter.ok());
         const std::atomic<bool> cancel{false};
         const Result<convert::FileConversionReport> report =
             (*converter)->convert_file({*setup, input_path, output}, {}, cancel);
         QVERIFY(report.ok() && report->refused == 0);
 
         const QStringList lines = QString::fromStdString(testing::read_file(output)).split('\n');
-        for (std::size_t i = 0; i < points.size(); ++i) {
+        for (qsizetype i = 0; i < points.size(); ++i) {
             const Point panel =
                 panel_path(static_cast<PointKind>(from), static_cast<PointKind>(to), points[i]);
             QVERIFY2(messages_->messages().isEmpty(), qPrintable(messages_->messages().join(";")));
-            const QStringList file = lines[static_cast<qsizetype>(i)].split(' ');
+            const QStringList file = lines[i].split(' ');
             // Each side within half of its last digit: 0.1 m and 1e-4 m on the grid and in
             // height, 1e-5 arc seconds and 1e-9 degrees for angles.
             for (int k = 0; k < 3; ++k) {
-                double shown = panel[k].toDouble();
-                double tolerance = 0.05 + 0.00005;
-                if (k < 2 && !is_grid(to)) {
-                    shown = *angle_from_text(panel[k].toStdString());
-                    tolerance = 0.5e-5 / 3600 + 0.5e-9;
-                }
+                const bool angle = k < 2 && !is_grid(to);
+                const double shown =
+                    angle ? *angle_from_text(panel[k].toStdString()) : panel[k].toDouble();
+                const double tolerance = angle ? 0.5e-5 / 3600 + 0.5e-9 : 0.05 + 0.00005;
                 QVERIFY2(std::fabs(file[k + 1].toDouble() - shown) <= tolerance,
                          qPrintable(file.join(' ') + " against " + panel[k]));
             }
@@ -214,16 +208,13 @@ private slots:
         convert_file(QString::fromStdString(fifo), QString::fromStdString(output));
         const int writer = open(fifo.c_str(), O_WRONLY);
         QVERIFY(writer >= 0);
-        std::string lines;
-        for (int i = 0; i < 60000; ++i) {
-            lines += "p" + std::to_string(i) + " 273741.2966 5796489.7769 12.5\n";
-        }
+        const QByteArray lines = QByteArray("p 273741.2966 5796489.7769 12.5\n").repeated(60000);
         QCOMPARE(write(writer, lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
         QProgressDialog* progress = form_->findChild<QProgressDialog*>();
         QVERIFY(progress != nullptr);
         QTRY_VERIFY(progress->isVisible() && progress->labelText().contains("Points so far"));
-        const QStringList written = QDir(sandbox_->folder()).entryList({"out.txt.*.part"});
-        QCOMPARE(written.size(), 1);  // converted points are on their way beside the target
+        // Converted points are on their way beside the target.
+        QCOMPARE(QDir(sandbox_->folder()).entryList({"out.txt.*.part"}).size(), 1);
         QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
         close(writer);
         QTRY_VERIFY(find<QPushButton>("Command_convert_file")->isEnabled());
