@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "translatable.h"
+
 namespace korv::convert {
 namespace {
 
@@ -81,33 +83,41 @@ bool is_geographic(PointKind kind) {
 std::string_view describe(Refusal refusal) {
     switch (refusal) {
         case Refusal::kNone:
-            return "converted";
+            return QT_TRANSLATE_NOOP("korv::FileConversion", "converted");
         case Refusal::kFieldCount:
-            return "the line does not hold two or three values, optionally led by a label";
+            return QT_TRANSLATE_NOOP(
+                "korv::FileConversion",
+                "the line does not hold two or three values, optionally led by a label");
         case Refusal::kLineTooLong:
-            return "the line is too long to be a point";
+            return QT_TRANSLATE_NOOP("korv::FileConversion", "the line is too long to be a point");
         case Refusal::kEastingUnreadable:
-            return "the easting is not a number";
+            return QT_TRANSLATE_NOOP("korv::FileConversion", "the easting is not a number");
         case Refusal::kNorthingUnreadable:
-            return "the northing is not a number";
+            return QT_TRANSLATE_NOOP("korv::FileConversion", "the northing is not a number");
         case Refusal::kLongitudeUnreadable:
-            return "the longitude is no angle";
+            return QT_TRANSLATE_NOOP("korv::FileConversion", "the longitude is no angle");
         case Refusal::kLatitudeUnreadable:
-            return "the latitude is no angle";
+            return QT_TRANSLATE_NOOP("korv::FileConversion", "the latitude is no angle");
         case Refusal::kHeightUnreadable:
-            return "the height is not a number";
+            return QT_TRANSLATE_NOOP("korv::FileConversion", "the height is not a number");
         case Refusal::kLongitudeOutside:
-            return "the longitude lies outside -360..360";
+            return QT_TRANSLATE_NOOP("korv::FileConversion",
+                                     "the longitude lies outside -360..360");
         case Refusal::kLatitudeOutside:
-            return "the latitude lies outside -89..89";
+            return QT_TRANSLATE_NOOP("korv::FileConversion", "the latitude lies outside -89..89");
         case Refusal::kSourceSystem:
-            return "the point cannot be converted with the coordinate system of the source data";
+            return QT_TRANSLATE_NOOP(
+                "korv::FileConversion",
+                "the point cannot be converted with the coordinate system of the source data");
         case Refusal::kMapSystem:
-            return "the point cannot be converted with the coordinate system of the map";
+            return QT_TRANSLATE_NOOP(
+                "korv::FileConversion",
+                "the point cannot be converted with the coordinate system of the map");
         case Refusal::kDatumShift:
-            return "the point cannot be moved through the datum shift";
+            return QT_TRANSLATE_NOOP("korv::FileConversion",
+                                     "the point cannot be moved through the datum shift");
     }
-    return "refused";
+    return QT_TRANSLATE_NOOP("korv::FileConversion", "refused");
 }
 
 Result<Conversion> Conversion::create(const ConversionSetup& setup) {
@@ -139,7 +149,8 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
             return std::nullopt;
         }
         const Result<Spheroid> source = shift_spheroid(setup.source, "source");
-        const Result<Spheroid> map = shift_spheroid(setup.map, "map");
+        const Result<Spheroid> map =
+            setup.shift_within_source_spheroid ? source : shift_spheroid(setup.map, "map");
         if (!source || !map) {
             return (source ? map : source).error();
         }

@@ -15,16 +15,12 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion_setup.h"
 #include "coordinate_system.h"
-#include "coordinate_system_definition.h"
-#include "datum_shift.h"
 #include "datum_transformation.h"
 #include "result.h"
 
 namespace korv::convert {
-
-// The four points, in the order of the path between them.
-enum class PointKind : uint8_t { kSourceGrid, kSourceGeographic, kMapGeographic, kMapGrid };
 
 // "source-grid", "source-geographic", "map-geographic", "map-grid".
 std::string_view point_kind_name(PointKind kind);
@@ -48,18 +44,9 @@ enum class Refusal : uint8_t {
     kDatumShift,
 };
 
-// What went wrong, in words for the user ("the easting is not a number").
+// What went wrong, in words for the user ("the easting is not a number"); the dialog shows the
+// text translated in the context "korv::FileConversion".
 std::string_view describe(Refusal refusal);
-
-struct ConversionSetup {
-    CoordinateSystemDefinition source;  // the source coordinate system
-    CoordinateSystemDefinition map;     // the map's; the panel uses a copy of the source's
-    // The shift between the source datum and the map datum; none passes points unchanged, as the
-    // panel does for "None". It moves points from the source's spheroid to the map's.
-    std::optional<DatumShift> shift;
-    PointKind from = PointKind::kSourceGrid;
-    PointKind to = PointKind::kMapGeographic;
-};
 
 class Conversion {
 public:

@@ -37,8 +37,8 @@ Result<GeographicPoint> grid_to_geographic(const GridPoint& point, const CoordSy
 
 // Moves the point from side `from` to the other side through the shift: source to map applies
 // it, map to source undoes it; both sides lie on the source coordinate system's spheroid. A shift
-// without a name, or named "None" in any case, passes the point unchanged. When the point cannot
-// be moved, the message takes the shift's trimmed name as %1.
+// that shifts no points passes the point unchanged. When the point cannot be moved, the message
+// takes the shift's trimmed name as %1.
 Result<GeodeticPoint> convert_between_datums(const GeodeticPoint& point, Side from,
                                              const DatumShift& shift,
                                              const CoordSystem& source_system);

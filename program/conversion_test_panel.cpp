@@ -1,5 +1,8 @@
 #include "conversion_test_panel.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +13,9 @@
 #include <utility>
 
 #include "angle_text.h"
+#include "file_conversion.h"
+#include "file_converter_binding.h"
+#include "file_dialog.h"
 #include "message_box.h"
 #include "numeric_text.h"
 #include "trim.h"
@@ -63,12 +69,19 @@ ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* par
         make_button(QStringLiteral("Command_transform1"), tr("Convert Map to Source Data"), this);
     Command_done_test = make_button(QStringLiteral("Command_done_test"), tr("Done"), this);
     Command_done_test->setAccessibleName(tr("Done testing"));  // not the dialog's "Done"
+    Command_convert_file =
+        make_button(QStringLiteral("Command_convert_file"), tr("Convert File..."), this);
+    Command_convert_file->setAccessibleName(tr("Convert a file of points"));
+    Command_convert_file->setToolTip(
+        tr("Convert a whole file of points with these coordinate systems and datum shift"));
     for (int index : {0, 1}) {
         connect(Command_transform_[static_cast<size_t>(index)], &QPushButton::clicked, this,
                 [this, index] { Command_transform_Click(index); });
     }
     connect(Command_done_test, &QPushButton::clicked, this,
             &ConversionTestPanel::Command_done_test_Click);
+    connect(Command_convert_file, &QPushButton::clicked, this,
+            &ConversionTestPanel::Command_convert_file_Click);
 
     auto* between = new QHBoxLayout;
     between->addWidget(Command_transform_[0]);
@@ -77,6 +90,7 @@ ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* par
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
+    bottom->addWidget(Command_convert_file);
     bottom->addWidget(Command_done_test);
 
     auto* layout = new QVBoxLayout(this);
@@ -86,10 +100,12 @@ ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* par
     layout->addStretch();
     layout->addLayout(bottom);
 
-    // Keyboard order: the source side, across, the map side, then "Done".
+    // Keyboard order: the source side, across, the map side, "Convert File...", then "Done".
     QWidget::setTabOrder(sides_[0].Command_grid_to_geo, Command_transform_[0]);
     QWidget::setTabOrder(Command_transform_[0], Command_transform_[1]);
     QWidget::setTabOrder(Command_transform_[1], sides_[1].Text_lon);
+    QWidget::setTabOrder(sides_[1].Command_grid_to_geo, Command_convert_file);
+    QWidget::setTabOrder(Command_convert_file, Command_done_test);
 }
 
 QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
@@ -230,6 +246,53 @@ void ConversionTestPanel::Command_transform_Click(int Index) {
 void ConversionTestPanel::Command_done_test_Click() {
     setVisible(false);
     emit closed();
+}
+
+void ConversionTestPanel::Command_convert_file_Click() {
+    const QString filter =
+        tr("Text files (*.txt)") + ";;" + tr("CSV files (*.csv)") + ";;" + tr("All files (*)");
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::kOpen;
+    request.title = tr("Convert File: Points to Read");
+    request.filter = filter;
+    const std::optional<QString> input = choose_file(request);
+    if (!input) {
+        return;
+    }
+    const QFileInfo read(*input);
+    request.kind = FileDialogRequest::Kind::kSave;
+    request.title = tr("Convert File: Converted Points to Write");
+    request.file_name =
+        read.dir().filePath(read.completeBaseName() + tr("-converted") +
+                            (read.suffix().isEmpty() ? QString() : "." + read.suffix()));
+    const std::optional<QString> output = choose_file(request);
+    if (!output) {
+        return;
+    }
+    const std::optional<PointPairDialog::PointPair> points =
+        PointPairDialog::choose(file_points_, this);
+    if (!points) {
+        return;
+    }
+    file_points_ = *points;
+    const Result<convert::ConversionSetup> setup =
+        panel_conversion_setup(state_, points->first, points->second);
+    if (!setup) {
+        show_message(FileConversion::tr(setup.message().c_str()));
+        return;
+    }
+    const Result<convert::FileConverter*> converter = file_converter();
+    if (!converter) {
+        show_message(FileConversion::tr("The file could not be converted: %1")
+                         .arg(QString::fromStdString(converter.message())));
+        return;
+    }
+    convert::FileConversionJob job{*setup, QFile::encodeName(*input).toStdString(),
+                                   QFile::encodeName(*output).toStdString()};
+    auto* conversion = new FileConversion(**converter, std::move(job), window());
+    Command_convert_file->setEnabled(false);  // one conversion at a time
+    connect(conversion, &FileConversion::finished, Command_convert_file,
+            [button = Command_convert_file] { button->setEnabled(true); });
 }
 
 }  // namespace korv

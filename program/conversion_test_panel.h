@@ -1,13 +1,15 @@
 #pragma once
 // The conversion test panel "Frame_transform_test": on top the source side, at the bottom the map
 // side, each converting a point between latitude/longitude and easting/northing, and between them
-// the two buttons that move a point through the current datum shift. It changes nothing outside
-// itself.
+// the two buttons that move a point through the current datum shift. Beside its "Done", "Convert
+// File..." converts a whole file of points along the same path. It changes nothing outside itself
+// but the file the user chooses to write.
 
 #include <QFrame>
 #include <array>
 
 #include "conversion_test.h"
+#include "point_pair_dialog.h"
 #include "program_state.h"
 
 class QLineEdit;
@@ -30,6 +32,10 @@ public:
     void Command_grid_to_geo_Click(int Index);
     void Command_transform_Click(int Index);
     void Command_done_test_Click();
+    // Asks for a file of points, the file to write and the two points to convert between, then
+    // converts with the panel's coordinate systems and datum shift while the dialog stays
+    // responsive.
+    void Command_convert_file_Click();
 
 signals:
     // "Done" was pressed: the panel has hidden itself.
@@ -59,6 +65,9 @@ private:
     std::array<SideControls, 2> sides_;
     std::array<QPushButton*, 2> Command_transform_{};
     QPushButton* Command_done_test = nullptr;
+    QPushButton* Command_convert_file = nullptr;
+    PointPairDialog::PointPair file_points_{convert::PointKind::kSourceGrid,
+                                            convert::PointKind::kMapGeographic};
 
     // The test point, kept between clicks and shared by both sides.
     GeographicPoint geographic_point_;

@@ -13,7 +13,7 @@ package=$(ls "$work"/quarrow_*.deb)
 contents=$(dpkg-deb -c "$package")
 for file in ./usr/bin/Quarrow ./usr/bin/quarrow-convert ./usr/lib/libKorvutil32.so.1 \
             ./usr/lib/libKorvProjection.so.1 ./usr/lib/libKorvPointTransform.so.1 \
-            ./usr/lib/libKorvVBUtils.so.1 ./usr/lib/libkorv_platform.so.1 \
+            ./usr/lib/libKorvVBUtils.so.1 ./usr/lib/libkorv_platform.so.1 ./usr/lib/libQuarrowConvert.so \
             ./usr/include/quarrow/korvutil32.h ./usr/lib/cmake/Quarrow/QuarrowConfig.cmake \
             ./usr/share/applications/quarrow.desktop \
             ./usr/share/icons/hicolor/scalable/apps/quarrow.svg; do

@@ -369,6 +369,7 @@ private slots:
         const char* const others[][2] = {{"Command_transform0", "Convert Source Data to Map"},
                                          {"Command_transform1", "Convert Map to Source Data"},
                                          {"Command_done_test", "Done testing"},
+                                         {"Command_convert_file", "Convert a file of points"},
                                          {"Combo_transform", "Transform"},
                                          {"Command_inverse", "Calculate Inverse"}};
         for (const auto& [widget, name] : others) {

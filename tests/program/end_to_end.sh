@@ -2,7 +2,8 @@
 # The real program on a virtual display: started from a fresh folder with a stored definition,
 # left with Enter (which presses "Done"). Its title bar reads exactly the dialog's title.
 # Afterwards the settings hold the definition (its name trimmed, as only the program writes it)
-# and "datum.csv" holds the two built-in entries.
+# and "datum.csv" holds the two built-in entries. Starting it loads neither the geodesy library,
+# nor PROJ, nor the file conversion engine: they are bound by name on first use.
 #   end_to_end.sh <folder of the built program and its libraries>
 set -euo pipefail
 bin=$1
@@ -25,14 +26,18 @@ timeout 60 xvfb-run -a bash -c '
     program=$!
     window=$(xdotool search --sync --onlyvisible --name "Define Source Datum Definitions" | head -n 1)
     xdotool getwindowname "$window" > "$2"
+    grep -oE "lib(proj|Korvutil32|QuarrowConvert)[^ ]*" /proc/$program/maps > "$3" || true
     xdotool mousemove --window "$window" 20 20
     sleep 0.5
     xdotool key Return
     wait $program
-' bash "$work/program" "$work/title"
+' bash "$work/program" "$work/title" "$work/loaded"
 
 fail() { echo "end-to-end: $*" >&2; exit 1; }
 [ "$(cat "$work/title")" = "Define Source Datum Definitions" ] || fail "title: $(cat "$work/title")"
+[ ! -s "$work/loaded" ] || fail "loaded at start-up: $(sort -u "$work/loaded" | tr '\n' ' ')"
+! readelf -d "$bin/Quarrow" | grep -E "NEEDED.*(proj|Korvutil32|QuarrowConvert)" ||
+    fail "the program links what it must bind by name"
 settings=$(cat "$work/config/Halvern/Quarrtool.conf")
 grep -q '^Name=MGA zone 55$' <<<"$settings" || fail "Name not written: $settings"
 grep -q '^Parameters2=" 500000; 10000000; 0.9996; 6; 55"$' <<<"$settings" || fail "Parameters2: $settings"

@@ -1,0 +1,58 @@
+#pragma once
+// The file conversion as the dialog reaches it: a Qt plugin that the library "QuarrowConvert"
+// holds, bound by name on the first "Convert File...". The dialog links neither the conversion
+// engine nor the projection engine behind it, so starting it loads neither. Only the shared
+// vocabulary crosses between the two.
+
+#include <QtPlugin>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "conversion_setup.h"
+#include "result.h"
+
+namespace korv::convert {
+
+struct FileConversionJob {
+    ConversionSetup setup;
+    std::string input;   // the file of points to read
+    std::string output;  // the file to write; it takes its place only when complete
+};
+
+struct RefusedLineReason {
+    std::uint64_t line = 0;  // counted from 1
+    std::string reason;      // marked for translation in the context "korv::FileConversion"
+};
+
+struct FileConversionReport {
+    std::uint64_t points = 0;                       // lines that hold a point, converted or refused
+    std::uint64_t refused = 0;                      // lines refused
+    std::vector<RefusedLineReason> first_refusals;  // the first few refused lines, in order
+    bool cancelled = false;  // then no output was written, and an earlier file is unchanged
+};
+
+// Called after each block of lines is written: the points so far, and the share of the input
+// done (0 to 1), or a negative share when the input's size is unknown.
+using FileConversionProgress = std::function<void(std::uint64_t points, double done)>;
+
+class FileConverter {
+public:
+    virtual ~FileConverter() = default;
+
+    // Converts every line of the input file into the output file, as quarrow-convert does, on
+    // the calling thread; progress is reported on that thread. Setting `cancel`, from any thread,
+    // stops the conversion: the output file is then not written. An error when the conversion
+    // cannot be made, the input cannot be read or the output cannot be written; the output file
+    // then keeps what it held.
+    virtual Result<FileConversionReport> convert_file(const FileConversionJob& job,
+                                                      const FileConversionProgress& progress,
+                                                      const std::atomic<bool>& cancel) = 0;
+};
+
+}  // namespace korv::convert
+
+#define KORV_FILE_CONVERTER_IID "org.halvern.Quarrow.FileConverter/1.0"
+Q_DECLARE_INTERFACE(korv::convert::FileConverter, KORV_FILE_CONVERTER_IID)

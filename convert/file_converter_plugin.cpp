@@ -1,0 +1,54 @@
+#include "file_converter_plugin.h"
+
+#include "conversion.h"
+#include "file_streams.h"
+
+namespace korv::convert {
+
+Result<FileConversionReport> FileConverterPlugin::convert_file(
+    const FileConversionJob& job, const FileConversionProgress& progress,
+    const std::atomic<bool>& cancel) {
+    const Result<Conversion> conversion = Conversion::create(job.setup);
+    if (!conversion) {
+        return conversion.error();
+    }
+    Result<std::unique_ptr<FileSource>> source = FileSource::open(job.input);
+    if (!source) {
+        return source.error();
+    }
+    // Dropped uncommitted on every way out but success: the target keeps what it held.
+    Result<std::unique_ptr<OutputFile>> output = OutputFile::create(job.output);
+    if (!output) {
+        return output.error();
+    }
+    StreamOptions options;
+    options.cancel = &cancel;
+    if (progress) {
+        options.progress = [&progress](const Progress& p) {
+            const double done = p.total_bytes && *p.total_bytes > 0
+                                    ? static_cast<double>(p.bytes) / *p.total_bytes
+                                    : -1.0;
+            progress(p.points, done);
+        };
+    }
+    const Result<Summary> summary = convert_stream(*conversion, **source, **output, options);
+    if (!summary) {
+        return summary.error();
+    }
+    FileConversionReport report;
+    report.points = summary->points;
+    report.refused = summary->refused;
+    report.cancelled = summary->cancelled;
+    for (const RefusedLine& refused : summary->first_refusals) {
+        report.first_refusals.push_back({refused.line, std::string(describe(refused.reason))});
+    }
+    if (report.cancelled) {
+        return report;
+    }
+    if (std::optional<Error> error = (*output)->commit()) {
+        return *error;
+    }
+    return report;
+}
+
+}  // namespace korv::convert
