@@ -169,6 +169,9 @@ void LineBlock::read_line(Line& line, PointKind from, const LineFormat& format) 
     const std::size_t first_value = labelled ? 1 : 0;
     const std::size_t values = count - std::min(count, first_value);
     if (values < 2 || values > 3) {
+        // The label is kept even on a line that holds too few or too many values.
+        const bool label = count > 0 && (labelled || !read_value(field(0), value, from, 0));
+        line.label_end = label ? fields[0].end : line.begin;
         line.value_count = 2;
         line.refusal = Refusal::kFieldCount;
         return;
@@ -201,6 +204,10 @@ void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& for
         return;
     }
     if (line.refusal == Refusal::kFieldCount || line.refusal == Refusal::kLineTooLong) {
+        if (line.label_end > line.begin) {
+            copy(line.begin, line.label_end);
+            output += line.separator;
+        }
         output += '*';
         output += line.separator;
         output += '*';

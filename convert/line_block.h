@@ -68,6 +68,7 @@ private:
         std::uint32_t next = 0;  // where the next line starts
         std::uint32_t value_begin[3] = {};
         std::uint32_t value_end[3] = {};
+        std::uint32_t label_end = 0;   // where the label ends; `begin` when there is none
         std::uint32_t point = 0;       // index into points_
         std::uint8_t value_count = 0;  // 0 for a line that passes unchanged
         char separator = ' ';

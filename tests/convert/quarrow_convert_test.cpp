@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                   ""},
         LinesCase{"RefusedLinesKeepTheirLabel", kGridToGeographic,
                   "P1 320000 5810000\nP2 abc 5810000\nP3 1 2 3 4\nP4 2e7 5e6\n",
-                  "P1 144.954388661 -37.839557195\nP2 * *\n* *\nP4 * *\n", 1,
+                  "P1 144.954388661 -37.839557195\nP2 * *\nP3 * *\nP4 * *\n", 1,
                   "line 2: the easting is not a number\nline 3: the line does not hold two or "
                   "three values, optionally led by a label\nline 4: the point cannot be "
                   "converted with the coordinate system of the source data\n"},
