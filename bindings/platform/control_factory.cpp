@@ -1,5 +1,6 @@
 #include "control_factory.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLibrary>
@@ -11,6 +12,11 @@
 
 namespace korv {
 namespace {
+
+// Why a control cannot be created, in the user's language: hosts show it.
+QString text(const char* source) {
+    return QCoreApplication::translate("korv::ControlFactory", source);
+}
 
 bool lists_class(const QPluginLoader& loader, const QString& class_name) {
     const QJsonObject metadata = loader.metaData();
@@ -28,14 +34,17 @@ bool lists_class(const QPluginLoader& loader, const QString& class_name) {
 ControlPlugin* loaded_plugin(const QString& library_name, QString& reason) {
     QLibrary library;
     if (!load_library(library, library_name, reason)) {
-        reason = QStringLiteral("The control library %1 cannot be found").arg(library_name);
+        reason = text(QT_TRANSLATE_NOOP("korv::ControlFactory",
+                                        "The control library %1 cannot be found"))
+                     .arg(library_name);
         return nullptr;
     }
     using PluginInstance = QObject* (*)();
     const auto instance = reinterpret_cast<PluginInstance>(library.resolve("qt_plugin_instance"));
     auto* plugin = instance != nullptr ? qobject_cast<ControlPlugin*>(instance()) : nullptr;
     if (plugin == nullptr) {
-        reason = QStringLiteral("%1 is not a control library").arg(library.fileName());
+        reason = text(QT_TRANSLATE_NOOP("korv::ControlFactory", "%1 is not a control library"))
+                     .arg(library.fileName());
     }
     return plugin;
 }
@@ -47,17 +56,21 @@ ControlPlugin* find_plugin(const QString& library_name, const QString& class_nam
         // The loader's library stays loaded for the process: its controls may live until it ends.
         QPluginLoader loader(candidate);
         if (loader.fileName().isEmpty() || loader.metaData().isEmpty()) {
-            reason = QStringLiteral("The control library %1 cannot be found").arg(library_name);
+            reason = text(QT_TRANSLATE_NOOP("korv::ControlFactory",
+                                            "The control library %1 cannot be found"))
+                         .arg(library_name);
             continue;
         }
         if (!lists_class(loader, class_name)) {
-            reason = QStringLiteral("%1 holds no control \"%2\"").arg(library_name, class_name);
+            reason = text(QT_TRANSLATE_NOOP("korv::ControlFactory", "%1 holds no control \"%2\""))
+                         .arg(library_name, class_name);
             return nullptr;
         }
         if (auto* plugin = qobject_cast<ControlPlugin*>(loader.instance())) {
             return plugin;
         }
-        reason = QStringLiteral("The control library %1 cannot be loaded: %2")
+        reason = text(QT_TRANSLATE_NOOP("korv::ControlFactory",
+                                        "The control library %1 cannot be loaded: %2"))
                      .arg(library_name, loader.errorString());
         return nullptr;
     }
@@ -71,12 +84,14 @@ QWidget* create_control(const QString& class_name, QWidget* parent, QString* err
     QWidget* control = nullptr;
     const QString library_name = class_name.section('.', 0, 0);
     if (library_name.isEmpty() || !class_name.contains('.')) {
-        reason =
-            QStringLiteral("\"%1\" is not a class name of the form Library.Class").arg(class_name);
+        reason = text(QT_TRANSLATE_NOOP("korv::ControlFactory",
+                                        "\"%1\" is not a class name of the form Library.Class"))
+                     .arg(class_name);
     } else if (ControlPlugin* plugin = find_plugin(library_name, class_name, reason)) {
         control = plugin->create(class_name, parent);
         if (control == nullptr) {
-            reason = QStringLiteral("%1 could not create \"%2\"").arg(library_name, class_name);
+            reason = text(QT_TRANSLATE_NOOP("korv::ControlFactory", "%1 could not create \"%2\""))
+                         .arg(library_name, class_name);
         }
     }
     if (error != nullptr) {

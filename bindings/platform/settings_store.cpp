@@ -1,5 +1,6 @@
 #include "settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -85,13 +86,15 @@ QString SettingsStore::commit() {
         case QSettings::NoError:
             return {};
         case QSettings::AccessError:
-            return QStringLiteral("the settings file %1 cannot be written")
+            return QCoreApplication::translate("korv::SettingsStore",
+                                               "the settings file %1 cannot be written")
                 .arg(QDir::toNativeSeparators(settings_->fileName()));
         case QSettings::FormatError:
-            return QStringLiteral("the settings file %1 is damaged")
+            return QCoreApplication::translate("korv::SettingsStore",
+                                               "the settings file %1 is damaged")
                 .arg(QDir::toNativeSeparators(settings_->fileName()));
     }
-    return QStringLiteral("unknown error");
+    return QCoreApplication::translate("korv::SettingsStore", "unknown error");
 }
 
 }  // namespace korv
