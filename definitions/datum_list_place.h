@@ -15,8 +15,9 @@ void set_application_names();
 
 // "datum.csv" in the program's folder when a file can be made there. Otherwise "datum.csv" in the
 // user's data folder, which is made when missing; a missing file there starts as a copy of the list
-// beside the program when there is one, and is otherwise seeded as it is beside the program. When the user's data folder cannot be made either, the program's folder
-// still: the list then keeps its entries for the run only.
+// beside the program when there is one, and is otherwise seeded as it is beside the program. When
+// the user's data folder cannot be made either, the program's folder still: the list then keeps its
+// entries for the run only.
 std::string datum_list_path();
 
 }  // namespace korv
