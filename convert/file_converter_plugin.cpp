@@ -45,8 +45,8 @@ Result<FileConversionReport> FileConverterPlugin::convert_file(
     if (report.cancelled) {
         return report;
     }
-    if (std::optional<Error> error = (*output)->commit()) {
-        return *error;
+    if (const Status committed = (*output)->commit(); !committed) {
+        return committed.error();
     }
     return report;
 }

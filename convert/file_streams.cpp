@@ -66,18 +66,18 @@ Result<std::size_t> FileSource::read(char* buffer, std::size_t size) {
     return count;
 }
 
-std::optional<Error> StandardOutput::write(std::string_view bytes) {
+Status StandardOutput::write(std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
         return system_error("writing to standard output failed");
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
-std::optional<Error> StandardOutput::flush() {
+Status StandardOutput::flush() {
     if (std::fflush(stdout) != 0) {
         return system_error("writing to standard output failed");
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
 Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& target) {
@@ -113,17 +113,17 @@ void OutputFile::discard() {
     }
 }
 
-std::optional<Error> OutputFile::write(std::string_view bytes) {
+Status OutputFile::write(std::string_view bytes) {
     if (file_ == nullptr) {
         return Error{"the file " + target_ + " is closed"};
     }
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         return system_error("cannot write " + written_);
     }
-    return std::nullopt;
+    return kSuccess;
 }
 
-std::optional<Error> OutputFile::commit() {
+Status OutputFile::commit() {
     if (file_ == nullptr) {
         return Error{"the file " + target_ + " is closed"};
     }
@@ -150,8 +150,9 @@ std::optional<Error> OutputFile::commit() {
     }
     if (failure) {
         fs::remove(written_, error);
+        return *failure;
     }
-    return failure;
+    return kSuccess;
 }
 
 }  // namespace korv::convert

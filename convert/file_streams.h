@@ -36,8 +36,8 @@ private:
 
 class StandardOutput : public ByteSink {
 public:
-    std::optional<Error> write(std::string_view bytes) override;
-    std::optional<Error> flush() override;
+    Status write(std::string_view bytes) override;
+    Status flush() override;
 };
 
 // A file written beside its target ("<target>.<number>.part") and renamed over it by `commit`
@@ -50,10 +50,10 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    std::optional<Error> write(std::string_view bytes) override;
+    Status write(std::string_view bytes) override;
     // Closes the file and puts it in the target's place, with the target's permissions when it
     // existed. After an error the target is unchanged and the written file removed.
-    std::optional<Error> commit();
+    Status commit();
 
 private:
     OutputFile(std::FILE* file, std::string target, std::string written)

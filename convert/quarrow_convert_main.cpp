@@ -116,8 +116,8 @@ int convert(const CommandLine& line, const Conversion& conversion) {
     if (summary->cancelled) {
         return kFailed;  // the file written beside the target goes with `output_file`
     }
-    if (std::optional<Error> error = output_file ? output_file->commit() : sink.flush()) {
-        return fail(error->message);
+    if (const Status finished = output_file ? output_file->commit() : sink.flush(); !finished) {
+        return fail(finished.message());
     }
     if (summary->refused > 0) {
         progress.message("quarrow-convert: " + std::to_string(summary->refused) + " of " +

@@ -265,13 +265,13 @@ Result<Summary> convert_stream(const Conversion& conversion, ByteSource& source,
             continue;
         }
         const LineBlock& block = slot->block;
-        if (std::optional<Error> error = sink.write(block.output)) {
-            failure = Error{"the output cannot be written: " + error->message};
+        if (const Status written = sink.write(block.output); !written) {
+            failure = Error{"the output cannot be written: " + written.message()};
             continue;
         }
         if (source.interactive()) {
-            if (std::optional<Error> error = sink.flush()) {
-                failure = Error{"the output cannot be written: " + error->message};
+            if (const Status flushed = sink.flush(); !flushed) {
+                failure = Error{"the output cannot be written: " + flushed.message()};
                 continue;
             }
         }

@@ -34,9 +34,9 @@ class ByteSink {
 public:
     virtual ~ByteSink() = default;
     // Writes all of `bytes`, or tells why it cannot.
-    virtual std::optional<Error> write(std::string_view bytes) = 0;
+    virtual Status write(std::string_view bytes) = 0;
     // Passes what was written on at once (to a terminal or a pipe).
-    virtual std::optional<Error> flush() { return std::nullopt; }
+    virtual Status flush() { return kSuccess; }
 };
 
 struct Progress {

@@ -1,5 +1,6 @@
 #pragma once
-// The folder the running program was started from; "datum.csv" lives there when it can be written.
+// The folder the running program was started from ("datum.csv" lives there when it can be
+// written), and the places relative to it where the libraries the program binds by name are found.
 
 #include <QString>
 #include <QStringList>

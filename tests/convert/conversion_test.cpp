@@ -118,9 +118,9 @@ private:
 
 class TextSink : public ByteSink {
 public:
-    std::optional<Error> write(std::string_view bytes) override {
+    Status write(std::string_view bytes) override {
         text += bytes;
-        return std::nullopt;
+        return kSuccess;
     }
     std::string text;
 };
