@@ -14,6 +14,7 @@
 #include "message_box.h"
 #include "text_files.h"
 #include "transform_math.h"
+#include "translations.h"
 
 namespace korv {
 namespace {
@@ -151,6 +152,7 @@ void show_texts(const std::array<QLineEdit*, N>& boxes, const std::array<std::st
 }  // namespace
 
 PointTransform::PointTransform(QWidget* parent) : QWidget(parent) {
+    install_translation(QStringLiteral("korv_point_transform"));
     setObjectName(QStringLiteral("PointTransform"));
 
     Tab_transform_type = new QTabWidget(this);

@@ -17,6 +17,7 @@
 #include "projection_fields.h"
 #include "spheroids.h"
 #include "spin_button.h"
+#include "translations.h"
 
 namespace korv {
 namespace {
@@ -67,6 +68,7 @@ void add_field(QGridLayout* grid, int row, int column, const QString& caption, Q
 }  // namespace
 
 Projection::Projection(QWidget* parent) : QWidget(parent) {
+    install_translation(QStringLiteral("korv_projection"));
     build_fields();
     lay_out_fields();
     connect_handlers();
