@@ -61,7 +61,14 @@
 
 #include <stdint.h>
 
-#if defined(__GNUC__) || defined(__clang__)
+/* Exported from the library's own build (KORVUTIL32_BUILD), imported by its callers on Windows. */
+#if defined(_WIN32) || defined(__CYGWIN__)
+#if defined(KORVUTIL32_BUILD)
+#define KORVUTIL32_API __declspec(dllexport)
+#else
+#define KORVUTIL32_API __declspec(dllimport)
+#endif
+#elif defined(__GNUC__) || defined(__clang__)
 #define KORVUTIL32_API __attribute__((visibility("default")))
 #else
 #define KORVUTIL32_API
