@@ -12,7 +12,6 @@
 #include "command_button.h"
 #include "file_dialog.h"
 #include "message_box.h"
-#include "text_files.h"
 #include "transform_math.h"
 #include "translations.h"
 
@@ -127,19 +126,9 @@ std::array<std::string, N> texts_of(const std::array<QLineEdit*, N>& boxes) {
     return texts;
 }
 
-// A message of the transform logic in the user's language.
-QString message_text(const std::string& message) {
-    return PointTransform::tr(message.c_str());
-}
-
 // A file's path as messages name it.
 QString quoted(const QString& path) {
     return QStringLiteral("\"%1\"").arg(path);
-}
-
-PointPairs point_pairs(double gxmin, double gymin, double mxmin, double mymin, double gxmax,
-                       double gymax, double mxmax, double mymax) {
-    return {{gxmin, gymin}, {mxmin, mymin}, {gxmax, gymax}, {mxmax, mymax}};
 }
 
 template <size_t N>
@@ -155,48 +144,52 @@ PointTransform::PointTransform(QWidget* parent) : QWidget(parent) {
     install_translation(QStringLiteral("korv_point_transform"));
     setObjectName(QStringLiteral("PointTransform"));
 
-    Tab_transform_type = new QTabWidget(this);
-    Tab_transform_type->setObjectName(QStringLiteral("Tab_transform_type"));
-    Tab_transform_type->addTab(build_tab(kOriginPlaces, origin_boxes),
-                               tr("Origin, Scale and Azimuth"));
-    Tab_transform_type->addTab(build_tab(kTwoPointPlaces, two_point_boxes), tr("Two Point"));
+    Tab_transform_type_ = new QTabWidget(this);
+    Tab_transform_type_->setObjectName(QStringLiteral("Tab_transform_type"));
+    Tab_transform_type_->addTab(build_tab(kOriginPlaces, origin_boxes_),
+                                tr("Origin, Scale and Azimuth"));
+    Tab_transform_type_->addTab(build_tab(kTwoPointPlaces, two_point_boxes_), tr("Two Point"));
 
-    Command_reset = make_button("Command_reset", tr("Reset Transformation"), this);
-    Command_load_transform_file =
+    Command_reset_ = make_button("Command_reset", tr("Reset Transformation"), this);
+    Command_load_transform_file_ =
         make_button("Command_load_transform_file", tr("Load Transformation From File"), this);
-    Command_invert_transform =
+    Command_invert_transform_ =
         make_button("Command_invert_transform", tr("Invert Transform"), this);
-    Command_save_transform_file =
+    Command_save_transform_file_ =
         make_button("Command_save_transform_file", tr("Save Transformation To File"), this);
 
     // The buttons line up with the columns of text boxes above them.
     auto* buttons = new QGridLayout;
     buttons->setContentsMargins(11, 0, 11, 0);
     buttons->setHorizontalSpacing(24);
-    buttons->addWidget(Command_reset, 0, 0);
-    buttons->addWidget(Command_load_transform_file, 0, 1);
-    buttons->addWidget(Command_invert_transform, 1, 0);
-    buttons->addWidget(Command_save_transform_file, 1, 1);
+    buttons->addWidget(Command_reset_, 0, 0);
+    buttons->addWidget(Command_load_transform_file_, 0, 1);
+    buttons->addWidget(Command_invert_transform_, 1, 0);
+    buttons->addWidget(Command_save_transform_file_, 1, 1);
 
     auto* control = new QVBoxLayout(this);
     control->setContentsMargins(0, 0, 0, 0);
-    control->addWidget(Tab_transform_type, 1);
+    control->addWidget(Tab_transform_type_, 1);
     control->addLayout(buttons);
 
-    connect(Tab_transform_type, &QTabWidget::currentChanged, this,
+    connect(Tab_transform_type_, &QTabWidget::currentChanged, this,
             &PointTransform::Tab_transform_type_Click);
-    connect(Command_reset, &QPushButton::clicked, this, &PointTransform::Command_reset_Click);
-    connect(Command_invert_transform, &QPushButton::clicked, this,
+    connect(Command_reset_, &QPushButton::clicked, this, &PointTransform::Command_reset_Click);
+    connect(Command_invert_transform_, &QPushButton::clicked, this,
             &PointTransform::Command_invert_transform_Click);
-    connect(Command_load_transform_file, &QPushButton::clicked, this,
+    connect(Command_load_transform_file_, &QPushButton::clicked, this,
             &PointTransform::Command_load_transform_file_Click);
-    connect(Command_save_transform_file, &QPushButton::clicked, this,
+    connect(Command_save_transform_file_, &QPushButton::clicked, this,
             &PointTransform::Command_save_transform_file_Click);
 
     // UserControl_Initialize: a cleared transform on the origin tab.
-    korv::clear_coord_transform(stored.record);
-    transform_type = kOriginForm;
+    korv::clear_coord_transform(stored_.record);
+    transform_type_ = kOriginForm;
     show_transform();
+}
+
+QString PointTransform::message_text(const std::string& message) {
+    return tr(message.c_str());
 }
 
 QSize PointTransform::sizeHint() const {
@@ -204,56 +197,58 @@ QSize PointTransform::sizeHint() const {
 }
 
 CoordTransform PointTransform::pointTransform() const {
-    return stored.record;
+    return stored_.record;
 }
 
 void PointTransform::setPointTransform(const CoordTransform& record) {
-    const bool changed = !(record == stored.record);
-    stored.record = record;
-    transform_type = kOriginForm;
+    const CoordTransform before = stored_.record;
+    stored_.record = record;
+    transform_type_ = kOriginForm;
     show_transform();
-    if (changed) {
-        emit pointTransformChanged(stored.record);
+    notify_change_from(before);
+}
+
+void PointTransform::notify_change_from(const CoordTransform& before) {
+    if (!(stored_.record == before)) {
+        emit pointTransformChanged(stored_.record);
     }
 }
 
 bool PointTransform::acceptEntries() {
-    const CoordTransform before = stored.record;
-    const Status accepted = store_entries(stored);
+    const CoordTransform before = stored_.record;
+    const Status accepted = store_entries(stored_);
     if (!accepted) {
         show_message(message_text(accepted.message()));
     }
     // After an overflow the values taken from the fields stay stored: hosts hear of that too.
-    if (accepted || !(stored.record == before)) {
-        emit pointTransformChanged(stored.record);
-    }
+    notify_change_from(before);
     return accepted.ok();
 }
 
 QString PointTransform::entriesProblem() const {
-    StoredTransform trial = stored;
+    StoredTransform trial = stored_;
     const Status accepted = store_entries(trial);
     return accepted ? QString() : message_text(accepted.message());
 }
 
 Status PointTransform::store_entries(StoredTransform& into) const {
-    if (transform_type == kOriginForm) {
-        return store_origin_form(texts_of(origin_boxes), into);
+    if (transform_type_ == kOriginForm) {
+        return store_origin_form(texts_of(origin_boxes_), into);
     }
-    return store_two_point_form(texts_of(two_point_boxes), into);
+    return store_two_point_form(texts_of(two_point_boxes_), into);
 }
 
 void PointTransform::show_transform() {
     {
         // Selecting the tab that shows the transform is no change of tab by the user: nothing is
         // stored.
-        const QSignalBlocker blocker(Tab_transform_type);
-        Tab_transform_type->setCurrentIndex(transform_type);
+        const QSignalBlocker blocker(Tab_transform_type_);
+        Tab_transform_type_->setCurrentIndex(transform_type_);
     }
-    if (transform_type == kOriginForm) {
-        show_texts(origin_boxes, origin_form_texts(stored.record));
+    if (transform_type_ == kOriginForm) {
+        show_texts(origin_boxes_, origin_form_texts(stored_.record));
     } else {
-        show_texts(two_point_boxes, two_point_form_texts(stored.record));
+        show_texts(two_point_boxes_, two_point_form_texts(stored_.record));
     }
 }
 
@@ -269,7 +264,7 @@ std::optional<CoordinateFileValues> PointTransform::read_chosen_file() {
             show_message(message_text(read.message()).arg(quoted(*path)));
         }
     }
-    utilities.restore_directory(directory);
+    utilities_.restore_directory(directory);
     return values;
 }
 
@@ -301,39 +296,41 @@ bool PointTransform::save_to_chosen_file(const CoordinateFileValues& values) {
         }
         saved = written.ok();
     }
-    utilities.restore_directory(directory);
+    utilities_.restore_directory(directory);
     return saved;
 }
 
 void PointTransform::Tab_transform_type_Click() {
-    // `transform_type` still names the tab shown before the change.
+    // `transform_type_` still names the tab shown before the change.
     if (!acceptEntries()) {
         // Back to the tab with the faulty field.
-        const QSignalBlocker blocker(Tab_transform_type);
-        Tab_transform_type->setCurrentIndex(transform_type);
+        const QSignalBlocker blocker(Tab_transform_type_);
+        Tab_transform_type_->setCurrentIndex(transform_type_);
         return;
     }
-    transform_type = Tab_transform_type->currentIndex();
+    transform_type_ = Tab_transform_type_->currentIndex();
     show_transform();
 }
 
 void PointTransform::Command_reset_Click() {
-    korv::clear_coord_transform(stored.record);
-    stored.second_point_defined = false;
+    const CoordTransform before = stored_.record;
+    korv::clear_coord_transform(stored_.record);
+    stored_.second_point_defined = false;
     show_transform();
-    emit pointTransformChanged(stored.record);
+    notify_change_from(before);
 }
 
 void PointTransform::Command_invert_transform_Click() {
-    const Result<CoordTransform> inverse = invert_transform(stored.record, transform_type);
+    const Result<CoordTransform> inverse = invert_transform(stored_.record, transform_type_);
     if (!inverse) {
         // A value of the inverse would lie beyond the range of a double: keep the transform.
         show_message(message_text(inverse.message()));
         return;
     }
-    stored.record = inverse.value();
+    const CoordTransform before = stored_.record;
+    stored_.record = inverse.value();
     show_transform();
-    emit pointTransformChanged(stored.record);
+    notify_change_from(before);
 }
 
 void PointTransform::Command_load_transform_file_Click() {
@@ -341,7 +338,8 @@ void PointTransform::Command_load_transform_file_Click() {
     if (!read || !accept_file_baselines(read->points)) {
         return;
     }
-    CoordTransform& record = stored.record;
+    const CoordTransform before = stored_.record;
+    CoordTransform& record = stored_.record;
     // After an overflow, which has been reported, rotation and scales stay as they were; the
     // points are taken all the same.
     const Result<std::optional<TwoPointSolution>> solved = korv::convert_transform(read->points);
@@ -355,110 +353,17 @@ void PointTransform::Command_load_transform_file_Click() {
     set_point_pairs(record, read->points);
     record.zshift = read->zshift;
     record.zscale = read->zscale;
-    stored.second_point_defined = true;
+    stored_.second_point_defined = true;
     show_transform();
-    emit pointTransformChanged(record);
+    notify_change_from(before);
 }
 
 void PointTransform::Command_save_transform_file_Click() {
     if (!acceptEntries()) {
         return;
     }
-    const CoordTransform& record = stored.record;
+    const CoordTransform& record = stored_.record;
     save_to_chosen_file({point_pairs(record), record.zshift, record.zscale});  // shows its outcome
-}
-
-// The members outside callers use, delegating to the typed ones above.
-
-void PointTransform::clear_coord_transform(korv::CoordTransform& lCoordTransform) {
-    korv::clear_coord_transform(lCoordTransform);
-    stored.second_point_defined = false;
-}
-
-void PointTransform::convert_transform(double& gxmin, double& gymin, double& mxmin, double& mymin,
-                                       double& gxmax, double& gymax, double& mxmax, double& mymax,
-                                       double& rotation, double& xscale, double& yscale,
-                                       int32_t& ierr) {
-    const Result<std::optional<TwoPointSolution>> solved = korv::convert_transform(
-        point_pairs(gxmin, gymin, mxmin, mymin, gxmax, gymax, mxmax, mymax));
-    if (!solved) {
-        show_message(message_text(solved.message()));
-    }
-    ierr = solved && solved.value() ? 0 : -1;
-    if (ierr == 0) {
-        rotation = solved.value()->rotation;
-        xscale = solved.value()->xscale;
-        yscale = solved.value()->yscale;
-    }
-}
-
-QString PointTransform::get_line(int32_t& fnum) {
-    return QString::fromLatin1(korv::get_line(fnum));
-}
-
-QString PointTransform::get_line_ch(int32_t& fnum) {
-    return QString::fromLatin1(korv::get_line_ch(fnum));
-}
-
-void PointTransform::load_coordinate_file(double& gxmin, double& gymin, double& xpmin,
-                                          double& ypmin, double& gxmax, double& gymax,
-                                          double& xpmax, double& ypmax, double& gzshift,
-                                          double& gzscale, int32_t& ierr) {
-    const std::optional<CoordinateFileValues> read = read_chosen_file();
-    if (!read) {
-        ierr = -1;
-        return;
-    }
-    ierr = accept_file_baselines(read->points) ? 0 : -1;
-    const PointPairs& p = read->points;
-    gxmin = p.original_first.east;
-    gymin = p.original_first.north;
-    xpmin = p.new_first.east;
-    ypmin = p.new_first.north;
-    gxmax = p.original_second.east;
-    gymax = p.original_second.north;
-    xpmax = p.new_second.east;
-    ypmax = p.new_second.north;
-    gzshift = read->zshift;
-    gzscale = read->zscale;
-}
-
-void PointTransform::load_transform_parameters() {
-    show_transform();
-}
-
-void PointTransform::save_coordinate_file(double& gxmin, double& gymin, double& mxmin,
-                                          double& mymin, double& gxmax, double& gymax,
-                                          double& mxmax, double& mymax, double& zshift,
-                                          double& zscale, int32_t& ierr) {
-    const CoordinateFileValues values{
-        point_pairs(gxmin, gymin, mxmin, mymin, gxmax, gymax, mxmax, mymax), zshift, zscale};
-    ierr = save_to_chosen_file(values) ? 0 : -1;
-}
-
-void PointTransform::unload_transform_parameters(int32_t& ierr) {
-    ierr = acceptEntries() ? 0 : -1;
-}
-
-int32_t PointTransform::getPointTransform(CoordTransform& trValue) {
-    if (!acceptEntries()) {
-        return -1;
-    }
-    trValue = stored.record;
-    return 0;
-}
-
-int32_t PointTransform::getPointTransform(QVariant& trValue) {
-    return read_into_variant<CoordTransform>(
-        trValue, [this](CoordTransform& record) { return getPointTransform(record); });
-}
-
-QString PointTransform::setPointTransform(const QVariant& trValue, int32_t /*value*/) {
-    QString error = type_mismatch<CoordTransform>(trValue, QStringLiteral("PointTransform"));
-    if (error.isEmpty()) {
-        setPointTransform(trValue.value<CoordTransform>());
-    }
-    return error;
 }
 
 }  // namespace korv

@@ -45,7 +45,7 @@ public:
 
     // Checks the fields of the current tab and stores them, as a tab change does. False after a
     // message, the stored transform unchanged when a field was refused; emits
-    // pointTransformChanged when stored.
+    // pointTransformChanged when that changed the stored transform.
     Q_INVOKABLE bool acceptEntries();
 
     // What accepting the entries would refuse them with: the message it would show, or an empty
@@ -55,8 +55,9 @@ public:
     // The designed size of the control.
     QSize sizeHint() const override;
 
-    // The members in the order outside callers know them. Arguments are by reference; parameter
-    // types are written in full so late-bound callers name them as declared here.
+    // The members in the order outside callers know them (point_transform_legacy_members.cpp).
+    // Arguments are by reference; parameter types are written in full so late-bound callers name
+    // them as declared here.
 
     // Writes the cleared transform into `lCoordTransform`; the next store of the origin tab then
     // uses the default second original point again.
@@ -111,13 +112,18 @@ public:
     Q_INVOKABLE QString setPointTransform(const QVariant& trValue, int32_t value = 0);
 
 signals:
-    // The stored transform changed or was stored again: entries accepted (by acceptEntries, a tab
-    // change, saving to a file, unload_transform_parameters or getPointTransform), inverted,
-    // reset, loaded from a file, or assigned a different record.
+    // The stored transform changed, carrying it: entries accepted with other values (by
+    // acceptEntries, a tab change, saving to a file, unload_transform_parameters or
+    // getPointTransform), inverted, reset, loaded from a file, or a different record assigned.
+    // Storing the same values again is no change.
     void pointTransformChanged(const korv::CoordTransform& record);
 
 private:
-    // Shows the stored transform on the tab `transform_type` names, selecting that tab.
+    // A message of the transform logic in the user's language.
+    static QString message_text(const std::string& message);
+    // Tells hosts of the stored transform when it differs from `before`.
+    void notify_change_from(const CoordTransform& before);
+    // Shows the stored transform on the tab `transform_type_` names, selecting that tab.
     void show_transform();
     // Stores the current tab's fields into `into`.
     Status store_entries(StoredTransform& into) const;
@@ -136,21 +142,21 @@ private:
     void Command_load_transform_file_Click();
     void Command_save_transform_file_Click();
 
-    QTabWidget* Tab_transform_type = nullptr;
+    QTabWidget* Tab_transform_type_ = nullptr;
     // Text boxes in the order their tab checks them (see OriginField and TwoPointField). The
     // elevation boxes form the control arrays Text_elevation_shift and Text_elevation_scale,
     // index 0 on the origin tab and 1 on the two-point tab; their object names carry the index
     // ("Text_elevation_shift0", "Text_elevation_shift1").
-    std::array<QLineEdit*, kOriginFieldCount> origin_boxes{};
-    std::array<QLineEdit*, kTwoPointFieldCount> two_point_boxes{};
-    QPushButton* Command_reset = nullptr;
-    QPushButton* Command_invert_transform = nullptr;
-    QPushButton* Command_load_transform_file = nullptr;
-    QPushButton* Command_save_transform_file = nullptr;
+    std::array<QLineEdit*, kOriginFieldCount> origin_boxes_{};
+    std::array<QLineEdit*, kTwoPointFieldCount> two_point_boxes_{};
+    QPushButton* Command_reset_ = nullptr;
+    QPushButton* Command_invert_transform_ = nullptr;
+    QPushButton* Command_load_transform_file_ = nullptr;
+    QPushButton* Command_save_transform_file_ = nullptr;
 
-    StoredTransform stored;
-    int32_t transform_type = 0;  // the tab shown: 0 origin form, 1 two-point form
-    Utilities utilities;
+    StoredTransform stored_;
+    int32_t transform_type_ = 0;  // the tab shown: 0 origin form, 1 two-point form
+    Utilities utilities_;
 };
 
 }  // namespace korv
