@@ -3,7 +3,7 @@
 
 #include "message_box.h"
 #include "point_transform.h"
-#include "text_files.h"
+#include "file_numbers.h"
 
 namespace korv {
 namespace {

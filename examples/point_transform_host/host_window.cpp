@@ -10,7 +10,6 @@
 #include <QVariant>
 
 #include "control_factory.h"
-#include "numeric_text.h"
 #include "record_metatypes.h"
 
 namespace korv {
@@ -64,7 +63,7 @@ QString record_text(const CoordTransform& record) {
     for (const auto& [name, value] : fields) {
         text += QStringLiteral("%1 %2\n")
                     .arg(QString::fromLatin1(name), -14)
-                    .arg(QString::fromStdString(format_general(value)));
+                    .arg(QString::number(value, 'g', 15));
     }
     return text;
 }

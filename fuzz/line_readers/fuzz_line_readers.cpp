@@ -13,7 +13,7 @@
 #include "fuzz_check.h"
 #include "line_reader.h"
 #include "scratch_folder.h"
-#include "text_files.h"
+#include "file_numbers.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "settings_store.h"
 #include "source_settings.h"
 #include "test_sandbox.h"
-#include "text_files.h"
+#include "file_numbers.h"
 
 namespace korv {
 namespace {

@@ -12,7 +12,7 @@
 #include "files.h"
 #include "numeric_text.h"
 #include "test_sandbox.h"
-#include "text_files.h"
+#include "file_numbers.h"
 
 namespace korv {
 namespace {

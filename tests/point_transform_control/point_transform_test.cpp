@@ -17,7 +17,7 @@
 #include "control_factory.h"
 #include "file_dialog.h"
 #include "test_sandbox.h"
-#include "text_files.h"
+#include "file_numbers.h"
 
 namespace korv {
 namespace {

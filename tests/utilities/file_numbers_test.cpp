@@ -1,5 +1,6 @@
-#include "text_files.h"
+#include "file_numbers.h"
 #include "files.h"
+#include "input_file.h"
 
 #include "files.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "test_sandbox.h"
-#include "text_files.h"
+#include "file_numbers.h"
 
 namespace korv {
 namespace {

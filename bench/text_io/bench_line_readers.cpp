@@ -10,7 +10,7 @@
 #include <string>
 
 #include "line_reader.h"
-#include "text_files.h"
+#include "file_numbers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "text_files.h"
+#include "file_numbers.h"
 
 #include <array>
 #include <memory>

@@ -8,45 +8,43 @@
 #include <string>
 #include <string_view>
 
-#include "platform_export.h"
-
 namespace korv {
 
 // True when the whole text, blanks and tabs around it allowed, reads as one finite number:
 // an optional sign, digits with at most one decimal point, an optional exponent ("1.5e-3").
 // An empty text is not numeric.
-KORV_PLATFORM_EXPORT bool is_numeric(std::string_view text);
+bool is_numeric(std::string_view text);
 
 // The number at the start of the text. Blanks, tabs and line feeds anywhere in the text are
 // skipped first ("1 000" reads 1000); a text without a leading number reads 0. A number too large
 // for a double reads as an infinity of its sign, which `is_numeric` never accepts.
-KORV_PLATFORM_EXPORT double leading_number(std::string_view text);
+double leading_number(std::string_view text);
 
 // Length of the unsigned number at the start of the text: digits with at most one decimal point,
 // and an exponent only when digits follow the "e" ("1e" is the number 1, "144E" is 144 and a
 // letter); 0 when the text starts with no number. Blanks end the number.
-KORV_PLATFORM_EXPORT size_t unsigned_number_length(std::string_view text);
+size_t unsigned_number_length(std::string_view text);
 
 // The nearest 32-bit integer, a half going to the even neighbour (2.5 gives 2, 3.5 gives 4);
 // nothing when the value is not finite or lies outside the 32-bit range.
-KORV_PLATFORM_EXPORT std::optional<int32_t> to_int32_half_even(double value);
+std::optional<int32_t> to_int32_half_even(double value);
 
 // Fixed format with the given number of decimals, at least one integer digit, a "-" for negative
 // values: "0" (0 decimals), "0.0", "0.0000", "0.000000", "0.00000000". Halves round away from
 // zero; a value that rounds to zero is written without a sign.
-KORV_PLATFORM_EXPORT std::string format_fixed(double value, int decimals);
+std::string format_fixed(double value, int decimals);
 
 // The format "0.0000e+00": one integer digit, four decimals, the exponent's sign always written,
 // at least two exponent digits ("-2.9200e-01").
-KORV_PLATFORM_EXPORT std::string format_exponent(double value);
+std::string format_exponent(double value);
 
 // General format: at most 15 significant digits, no trailing zeros, "-" for negative values,
 // plain for magnitudes from 1e-4 up to below 1e15 and exponent form ("1E-05", "1.5E+20")
 // otherwise. Text written this way and read back with `leading_number` gives the same text.
-KORV_PLATFORM_EXPORT std::string format_general(double value);
+std::string format_general(double value);
 
 // The settings store's form: one blank before a value that is not negative, then its digits.
-KORV_PLATFORM_EXPORT std::string format_stored(double value);
-KORV_PLATFORM_EXPORT std::string format_stored(int32_t value);
+std::string format_stored(double value);
+std::string format_stored(int32_t value);
 
 }  // namespace korv

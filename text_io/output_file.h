@@ -8,11 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform_export.h"
-
 namespace korv {
 
-class KORV_PLATFORM_EXPORT OutputFile {
+class OutputFile {
 public:
     // The file that will replace `path`, or null when it cannot be created.
     static std::unique_ptr<OutputFile> create(const std::string& path);

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "utilities_export.h"
+#include "platform_export.h"
 
 namespace korv {
 
@@ -23,24 +23,24 @@ struct FileDialogRequest {
 using FileDialogFunction = std::function<std::optional<QString>(const FileDialogRequest&)>;
 
 // Replaces the file choice and returns the previous one; an empty function restores the dialog.
-KORV_UTILITIES_EXPORT FileDialogFunction set_file_dialog(FileDialogFunction dialog);
+KORV_PLATFORM_EXPORT FileDialogFunction set_file_dialog(FileDialogFunction dialog);
 
-KORV_UTILITIES_EXPORT std::optional<QString> choose_file(const FileDialogRequest& request);
+KORV_PLATFORM_EXPORT std::optional<QString> choose_file(const FileDialogRequest& request);
 
 // A file to read, or nothing when the user cancelled. `pipe_filter` is written as the system writes
 // filters ("Description|pattern|..."); `file_name` is proposed and may be empty.
-KORV_UTILITIES_EXPORT std::optional<QString> choose_file_to_open(const QString& title,
-                                                                 const QString& pipe_filter,
-                                                                 const QString& file_name = {});
+KORV_PLATFORM_EXPORT std::optional<QString> choose_file_to_open(const QString& title,
+                                                                const QString& pipe_filter,
+                                                                const QString& file_name = {});
 
 // A file to write, or nothing when the user cancelled; a chosen name without an extension gets
 // `extension`. A proposed `file_name` holding a wildcard ("*.crd") proposes no name.
-KORV_UTILITIES_EXPORT std::optional<QString> choose_file_to_save(const QString& title,
-                                                                 const QString& pipe_filter,
-                                                                 const QString& file_name,
-                                                                 const QString& extension);
+KORV_PLATFORM_EXPORT std::optional<QString> choose_file_to_save(const QString& title,
+                                                                const QString& pipe_filter,
+                                                                const QString& file_name,
+                                                                const QString& extension);
 
 // "Description|pattern|Description|pattern" as the system writes filters, in the dialog's form.
-KORV_UTILITIES_EXPORT QString dialog_filter(const QString& pipe_filter);
+KORV_PLATFORM_EXPORT QString dialog_filter(const QString& pipe_filter);
 
 }  // namespace korv

@@ -9,11 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "platform_export.h"
-
 namespace korv {
 
-class KORV_PLATFORM_EXPORT InputFile {
+class InputFile {
 public:
     // The file at `path`, or null when it cannot be opened (a folder is no file).
     static std::unique_ptr<InputFile> open(const std::string& path);

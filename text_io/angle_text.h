@@ -11,8 +11,6 @@
 #include <string>
 #include <string_view>
 
-#include "utilities_export.h"
-
 namespace korv {
 
 // Kinds of angle: the forms write all three alike; they differ in the hemisphere letters read.
@@ -25,13 +23,12 @@ inline constexpr int32_t kPlainAngle = 0;
 // seconds, marks out of that order, two signs (a sign and a hemisphere letter count as two), or
 // a hemisphere letter that does not fit `kind`: N or S for latitudes, E or W for longitudes, none
 // for plain angles. The letters are capitals; small d, m and s mark degrees, minutes and seconds.
-KORV_UTILITIES_EXPORT std::optional<double> angle_from_text(std::string_view text,
-                                                            int32_t kind = kPlainAngle);
+std::optional<double> angle_from_text(std::string_view text, int32_t kind = kPlainAngle);
 
 // The angle as degrees, minutes and seconds, the seconds with at least two and at most five
 // decimals (a hundred-thousandth of a second is a third of a millimetre on the ground), so that
 // whole values read "6 0 0.00" and surveyed values keep their precision. Magnitudes too large for
 // that form are written as decimal degrees.
-KORV_UTILITIES_EXPORT std::string angle_to_text(double degrees);
+std::string angle_to_text(double degrees);
 
 }  // namespace korv
