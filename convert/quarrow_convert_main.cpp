@@ -8,7 +8,6 @@
 
 #include "command_line.h"
 #include "conversion.h"
-#include "coord_system.h"
 #include "datum_list.h"
 #include "datum_list_place.h"
 #include "file_streams.h"
@@ -42,22 +41,28 @@ int fail(const std::string& message) {
     return kFailed;
 }
 
-Result<CoordinateSystemDefinition> source_definition(const CommandLine& line) {
-    const Result<CoordSystem> stored =
-        line.system_lists ? source_system_from_lists(*line.system_lists) : stored_source_system();
-    if (!stored) {
-        return line.system_lists ? stored.error()
-                                 : Error{stored.message() +
-                                         "; define one in the dialog or give it with --system"};
+// The definition the dialog keeps in the settings store.
+Result<CoordinateSystemDefinition> kept_definition() {
+    const Result<StoredSourceSystem> kept = stored_source_system();
+    if (!kept) {
+        return Error{kept.message() + "; define one in the dialog or give it with --system"};
     }
-    CoordSystem record = *stored;
-    record.zone_number = line.zone.value_or(record.zone_number);
-    const std::optional<CoordinateSystemDefinition> definition = definition_of(record);
-    if (!definition) {
-        return Error{"the projection " + std::to_string(record.projection) +
+    return kept->definition;
+}
+
+Result<CoordinateSystemDefinition> source_definition(const CommandLine& line) {
+    const Result<CoordinateSystemDefinition> given =
+        line.system_lists ? source_system_from_lists(*line.system_lists) : kept_definition();
+    if (!given) {
+        return given.error();
+    }
+    CoordinateSystemDefinition definition = *given;
+    definition.zone_number = line.zone.value_or(definition.zone_number);
+    if (!projection_kind(projection_number(definition.projection))) {
+        return Error{"the projection " + std::to_string(projection_number(definition.projection)) +
                      " is not one of the projection list"};
     }
-    return *definition;
+    return definition;
 }
 
 // The shift named or given, or none for no shift and for "None", as the dialog has it. A name is

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <span>
+#include <type_traits>
 #include <variant>
 
 #include "numeric_text.h"
@@ -11,36 +12,46 @@
 namespace korv {
 namespace {
 
-using FieldPointer = std::variant<int32_t CoordSystem::*, double CoordSystem::*>;
+using FieldPointer =
+    std::variant<ProjectionKind CoordinateSystemDefinition::*,
+                 int32_t CoordinateSystemDefinition::*, double CoordinateSystemDefinition::*>;
 
 constexpr FieldPointer kParameters1[] = {
-    &CoordSystem::spheroid,
-    &CoordSystem::projection,
-    &CoordSystem::hemisphere,
-    &CoordSystem::longitude_origin,
-    &CoordSystem::latitude_origin,
-    &CoordSystem::standard_parallel_1,
-    &CoordSystem::standard_parallel_2,
+    &CoordinateSystemDefinition::spheroid,
+    &CoordinateSystemDefinition::projection,
+    &CoordinateSystemDefinition::hemisphere,
+    &CoordinateSystemDefinition::longitude_origin,
+    &CoordinateSystemDefinition::latitude_origin,
+    &CoordinateSystemDefinition::standard_parallel_1,
+    &CoordinateSystemDefinition::standard_parallel_2,
 };
 
 constexpr FieldPointer kParameters2[] = {
-    &CoordSystem::false_east, &CoordSystem::false_north, &CoordSystem::scale_factor,
-    &CoordSystem::zone_width, &CoordSystem::zone_number,
+    &CoordinateSystemDefinition::false_east,   &CoordinateSystemDefinition::false_north,
+    &CoordinateSystemDefinition::scale_factor, &CoordinateSystemDefinition::zone_width,
+    &CoordinateSystemDefinition::zone_number,
 };
 
-void take_value(std::string_view text, const FieldPointer& field, CoordSystem& record) {
+void take_value(std::string_view text, const FieldPointer& field,
+                CoordinateSystemDefinition& definition) {
     const double number = leading_number(text);
-    if (const auto* integer_field = std::get_if<int32_t CoordSystem::*>(&field)) {
+    if (const auto* integer_field = std::get_if<int32_t CoordinateSystemDefinition::*>(&field)) {
         if (const std::optional<int32_t> value = to_int32_half_even(number)) {
-            record.*(*integer_field) = *value;
+            definition.*(*integer_field) = *value;
+        }
+    } else if (const auto* projection_field =
+                   std::get_if<ProjectionKind CoordinateSystemDefinition::*>(&field)) {
+        if (const std::optional<int32_t> value = to_int32_half_even(number)) {
+            definition.*(*projection_field) = static_cast<ProjectionKind>(*value);
         }
     } else if (std::isfinite(number)) {
-        record.*std::get<double CoordSystem::*>(field) = number;
+        definition.*std::get<double CoordinateSystemDefinition::*>(field) = number;
     }
 }
 
 // Cuts the list from the left at each ";"; the last value is whatever follows the last ";".
-void read_list(std::string_view text, std::span<const FieldPointer> fields, CoordSystem& record) {
+void read_list(std::string_view text, std::span<const FieldPointer> fields,
+               CoordinateSystemDefinition& record) {
     for (size_t i = 0; i < fields.size(); ++i) {
         const size_t separator = text.find(';');
         const bool last = i + 1 == fields.size();
@@ -53,75 +64,86 @@ void read_list(std::string_view text, std::span<const FieldPointer> fields, Coor
     }
 }
 
-std::string list_text(std::span<const FieldPointer> fields, const CoordSystem& record) {
+std::string list_text(std::span<const FieldPointer> fields,
+                      const CoordinateSystemDefinition& record) {
     std::string text;
     for (const FieldPointer& field : fields) {
         if (!text.empty()) {
             text += ';';
         }
-        text +=
-            std::visit([&record](auto pointer) { return format_stored(record.*pointer); }, field);
+        text += std::visit(
+            [&record](auto pointer) {
+                const auto value = record.*pointer;
+                if constexpr (std::is_same_v<decltype(value), const ProjectionKind>) {
+                    return format_stored(projection_number(value));
+                } else {
+                    return format_stored(value);
+                }
+            },
+            field);
     }
     return text;
 }
 
 }  // namespace
 
-void read_parameters1(std::string_view text, CoordSystem& record) {
-    read_list(text, kParameters1, record);
+void read_parameters1(std::string_view text, CoordinateSystemDefinition& definition) {
+    read_list(text, kParameters1, definition);
 }
 
-void read_parameters2(std::string_view text, CoordSystem& record) {
-    read_list(text, kParameters2, record);
+void read_parameters2(std::string_view text, CoordinateSystemDefinition& definition) {
+    read_list(text, kParameters2, definition);
 }
 
-std::string parameters1_text(const CoordSystem& record) {
-    return list_text(kParameters1, record);
+std::string parameters1_text(const CoordinateSystemDefinition& definition) {
+    return list_text(kParameters1, definition);
 }
 
-std::string parameters2_text(const CoordSystem& record) {
-    return list_text(kParameters2, record);
+std::string parameters2_text(const CoordinateSystemDefinition& definition) {
+    return list_text(kParameters2, definition);
 }
 
-bool load_source_coord_system(const SettingsStore& store, CoordSystem& record) {
+bool load_source_system(const SettingsStore& store, StoredSourceSystem& system) {
     const QString name = store.get(kSettingsSection, QStringLiteral("Name"), kNoValue);
     if (name == kNoValue) {
         return false;
     }
-    record.name = name.toStdString();
+    system.name = name.toStdString();
     read_parameters1(
-        store.get(kSettingsSection, QStringLiteral("Parameters1"), kNoValue).toStdString(), record);
+        store.get(kSettingsSection, QStringLiteral("Parameters1"), kNoValue).toStdString(),
+        system.definition);
     read_parameters2(
-        store.get(kSettingsSection, QStringLiteral("Parameters2"), kNoValue).toStdString(), record);
+        store.get(kSettingsSection, QStringLiteral("Parameters2"), kNoValue).toStdString(),
+        system.definition);
     return true;
 }
 
-Result<CoordSystem> stored_source_system() {
-    CoordSystem record;
-    if (!load_source_coord_system(SettingsStore(kSettingsApplication), record)) {
+Result<StoredSourceSystem> stored_source_system() {
+    StoredSourceSystem system;
+    if (!load_source_system(SettingsStore(kSettingsApplication), system)) {
         return Error{"no source coordinate system is stored"};
     }
-    return record;
+    return system;
 }
 
-Result<CoordSystem> source_system_from_lists(std::string_view lists) {
+Result<CoordinateSystemDefinition> source_system_from_lists(std::string_view lists) {
     const size_t bar = lists.find('|');
     if (bar == std::string_view::npos) {
         return Error{"the coordinate system must be given as the two stored lists joined by \"|\""};
     }
-    CoordSystem record;
-    read_parameters1(lists.substr(0, bar), record);
-    read_parameters2(lists.substr(bar + 1), record);
-    return record;
+    CoordinateSystemDefinition definition;
+    read_parameters1(lists.substr(0, bar), definition);
+    read_parameters2(lists.substr(bar + 1), definition);
+    return definition;
 }
 
-Status save_source_coord_system(SettingsStore& store, const CoordSystem& record) {
+Status save_source_system(SettingsStore& store, const StoredSourceSystem& system) {
     store.set(kSettingsSection, QStringLiteral("Name"),
-              QString::fromStdString(std::string(trimmed(record.name))));
+              QString::fromStdString(std::string(trimmed(system.name))));
     store.set(kSettingsSection, QStringLiteral("Parameters1"),
-              QString::fromStdString(parameters1_text(record)));
+              QString::fromStdString(parameters1_text(system.definition)));
     store.set(kSettingsSection, QStringLiteral("Parameters2"),
-              QString::fromStdString(parameters2_text(record)));
+              QString::fromStdString(parameters2_text(system.definition)));
     // The store says what went wrong as a text, empty when nothing did.
     const QString failure = store.commit();
     if (!failure.isEmpty()) {

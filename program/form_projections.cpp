@@ -115,8 +115,8 @@ void Form_projections::build_panel() {
 
 void Form_projections::Form_Load() {
     run_startup_step([this] {
-        if (const Result<CoordSystem> stored = stored_source_system()) {
-            state_.source_coord_system = *stored;
+        if (const Result<StoredSourceSystem> stored = stored_source_system()) {
+            state_.source_coord_system = as_record(stored->definition, stored->name);
         }
     });
     run_startup_step([this] {
@@ -225,7 +225,8 @@ void Form_projections::Form_Unload() {
     }
     unloaded_ = true;
     SettingsStore store(kSettingsApplication);
-    const Status saved = save_source_coord_system(store, state_.source_coord_system);
+    const CoordSystem& source = state_.source_coord_system;
+    const Status saved = save_source_system(store, {source.name, as_definition(source)});
     if (!saved) {
         show_message(tr("The source coordinate system could not be saved: %1.")
                          .arg(QString::fromStdString(saved.message())));

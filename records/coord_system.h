@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "coordinate_system_definition.h"
 #include "projection_kind.h"
@@ -38,14 +39,10 @@ struct CoordSystem {
     friend bool operator==(const CoordSystem&, const CoordSystem&) = default;
 };
 
-// The definition a record holds, as the geodesy core takes it; nothing for a projection number
-// the list does not hold.
-inline std::optional<CoordinateSystemDefinition> definition_of(const CoordSystem& record) {
-    const std::optional<ProjectionKind> projection = projection_kind(record.projection);
-    if (!projection) {
-        return std::nullopt;
-    }
-    return CoordinateSystemDefinition{*projection,
+// The definition a record holds with its projection number as it is, even one the projection
+// list does not hold: what the settings store keeps of it.
+inline CoordinateSystemDefinition as_definition(const CoordSystem& record) {
+    return CoordinateSystemDefinition{static_cast<ProjectionKind>(record.projection),
                                       record.spheroid,
                                       record.hemisphere,
                                       record.longitude_origin,
@@ -57,6 +54,34 @@ inline std::optional<CoordinateSystemDefinition> definition_of(const CoordSystem
                                       record.scale_factor,
                                       record.zone_width,
                                       record.zone_number};
+}
+
+// The definition a record holds, as the geodesy core takes it; nothing for a projection number
+// the list does not hold.
+inline std::optional<CoordinateSystemDefinition> definition_of(const CoordSystem& record) {
+    if (!projection_kind(record.projection)) {
+        return std::nullopt;
+    }
+    return as_definition(record);
+}
+
+// A record of `definition` named `name`: not yet defined, its derived constants zero.
+inline CoordSystem as_record(const CoordinateSystemDefinition& definition, std::string name = {}) {
+    CoordSystem record;
+    record.name = std::move(name);
+    record.projection = projection_number(definition.projection);
+    record.spheroid = definition.spheroid;
+    record.hemisphere = definition.hemisphere;
+    record.longitude_origin = definition.longitude_origin;
+    record.latitude_origin = definition.latitude_origin;
+    record.standard_parallel_1 = definition.standard_parallel_1;
+    record.standard_parallel_2 = definition.standard_parallel_2;
+    record.scale_factor = definition.scale_factor;
+    record.false_east = definition.false_east;
+    record.false_north = definition.false_north;
+    record.zone_number = definition.zone_number;
+    record.zone_width = definition.zone_width;
+    return record;
 }
 
 }  // namespace korv

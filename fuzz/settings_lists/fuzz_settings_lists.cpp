@@ -16,7 +16,7 @@
 
 namespace {
 
-bool all_finite(const korv::CoordSystem& record) {
+bool all_finite(const korv::CoordinateSystemDefinition& record) {
     return std::isfinite(record.longitude_origin) && std::isfinite(record.latitude_origin) &&
            std::isfinite(record.standard_parallel_1) && std::isfinite(record.standard_parallel_2) &&
            std::isfinite(record.scale_factor) && std::isfinite(record.false_east) &&
@@ -41,12 +41,12 @@ void check_list_form(const std::string& list, size_t values) {
 
 // Writes the record's lists, checks their form, and returns them after a round trip through a
 // fresh record, which must give the same texts.
-void check_round_trip(const korv::CoordSystem& record) {
+void check_round_trip(const korv::CoordinateSystemDefinition& record) {
     const std::string first = korv::parameters1_text(record);
     const std::string second = korv::parameters2_text(record);
     check_list_form(first, 7);
     check_list_form(second, 5);
-    korv::CoordSystem again;
+    korv::CoordinateSystemDefinition again;
     korv::read_parameters1(first, again);
     korv::read_parameters2(second, again);
     KORV_FUZZ_REQUIRE_SAME(korv::parameters1_text(again), first,
@@ -64,10 +64,10 @@ double finite_double(FuzzedDataProvider& input) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-korv::CoordSystem record_from(FuzzedDataProvider& input) {
-    korv::CoordSystem record;
+korv::CoordinateSystemDefinition record_from(FuzzedDataProvider& input) {
+    korv::CoordinateSystemDefinition record;
     record.spheroid = input.ConsumeIntegral<int32_t>();
-    record.projection = input.ConsumeIntegral<int32_t>();
+    record.projection = static_cast<korv::ProjectionKind>(input.ConsumeIntegral<int32_t>());
     record.hemisphere = input.ConsumeIntegral<int32_t>();
     record.zone_number = input.ConsumeIntegral<int32_t>();
     for (double* field :
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string first = input.ConsumeRandomLengthString();
     const std::string second = input.ConsumeRandomLengthString();
 
-    korv::CoordSystem stored;
+    korv::CoordinateSystemDefinition stored;
     korv::read_parameters1(first, stored);
     korv::read_parameters2(second, stored);
     KORV_FUZZ_REQUIRE(all_finite(stored), "stored lists read as finite numbers");

@@ -11,24 +11,24 @@ namespace korv {
 namespace {
 
 // The stored definition, with standard parallels that show negative and 15-digit values.
-CoordSystem zone55() {
-    CoordSystem record = testing::mga_zone55();
-    record.standard_parallel_1 = -36.5;
-    record.standard_parallel_2 = -1.0 / 3.0;
-    return record;
+CoordinateSystemDefinition zone55() {
+    CoordinateSystemDefinition definition = as_definition(testing::mga_zone55());
+    definition.standard_parallel_1 = -36.5;
+    definition.standard_parallel_2 = -1.0 / 3.0;
+    return definition;
 }
 
 TEST(SourceSettings, ListsAreWrittenWithABlankBeforeValuesThatAreNotNegative) {
-    const CoordSystem record = zone55();
+    const CoordinateSystemDefinition record = zone55();
     EXPECT_EQ(parameters1_text(record), " 12; 2; 2;-177; 0;-36.5;-0.333333333333333");
     EXPECT_EQ(parameters2_text(record), " 500000; 10000000; 0.9996; 6; 55");
-    EXPECT_EQ(parameters1_text(CoordSystem{}), " 0; 0; 0; 0; 0; 0; 0");
-    EXPECT_EQ(parameters2_text(CoordSystem{}), " 0; 0; 0; 0; 0");
+    EXPECT_EQ(parameters1_text(CoordinateSystemDefinition{}), " 0; 0; 0; 0; 0; 0; 0");
+    EXPECT_EQ(parameters2_text(CoordinateSystemDefinition{}), " 0; 0; 0; 0; 0");
 }
 
 TEST(SourceSettings, WrittenListsReadBackToTheSameValuesAndTheSameText) {
-    const CoordSystem written = zone55();
-    CoordSystem read;
+    const CoordinateSystemDefinition written = zone55();
+    CoordinateSystemDefinition read;
     read_parameters1(parameters1_text(written), read);
     read_parameters2(parameters2_text(written), read);
     EXPECT_EQ(read.spheroid, 12);
@@ -56,7 +56,7 @@ struct ListCase {
 class ReadParameters2 : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(ReadParameters2, EachValueReadsWithTheLeadingNumberRule) {
-    CoordSystem record;
+    CoordinateSystemDefinition record;
     read_parameters2(GetParam().parameters2, record);
     EXPECT_EQ(record.false_east, GetParam().false_east);
     EXPECT_EQ(record.false_north, GetParam().false_north);
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"<no value>", 0, 0, 0, 0, 0}, ListCase{"", 0, 0, 0, 0, 0}));
 
 TEST(SourceSettings, IntegerFieldsOfTheFirstListRoundHalfToEven) {
-    CoordSystem record;
+    CoordinateSystemDefinition record;
     read_parameters1("12.5;2.5;1.5; 147.5;-37.25; 0; 1e-05", record);
     EXPECT_EQ(record.spheroid, 12);
     EXPECT_EQ(record.projection, 2);
@@ -98,18 +98,17 @@ TEST(SourceSettings, NamesAreTrimmedOfSurroundingSpacesOnly) {
 
 TEST(SourceSettings, StoreAndReloadGiveTheTwelveValuesAndTheTrimmedName) {
     testing::Sandbox sandbox;
-    CoordSystem written = zone55();
-    written.name = "  padded name ";
+    StoredSourceSystem written{"  padded name ", zone55()};
     {
         SettingsStore store(kSettingsApplication);
-        ASSERT_TRUE(save_source_coord_system(store, written).ok());
+        ASSERT_TRUE(save_source_system(store, written).ok());
     }
-    CoordSystem read;
-    load_source_coord_system(SettingsStore(kSettingsApplication), read);
+    StoredSourceSystem read;
+    load_source_system(SettingsStore(kSettingsApplication), read);
     EXPECT_EQ(read.name, "padded name");
-    EXPECT_NEAR(read.standard_parallel_2, written.standard_parallel_2, 1e-15);
+    EXPECT_NEAR(read.definition.standard_parallel_2, written.definition.standard_parallel_2, 1e-15);
     written.name = read.name;
-    written.standard_parallel_2 = read.standard_parallel_2;
+    written.definition.standard_parallel_2 = read.definition.standard_parallel_2;
     EXPECT_EQ(read, written) << "every other value has fewer than 15 digits and comes back exactly";
 }
 
@@ -121,9 +120,9 @@ TEST(SourceSettings, NoNameMeansNoSettingsAndNeitherListIsRead) {
         store.set(kSettingsSection, "Parameters1", " 12; 2; 2; 0; 0; 0; 0");
         ASSERT_TRUE(store.commit().isEmpty());
     }
-    CoordSystem read;
-    load_source_coord_system(SettingsStore(kSettingsApplication), read);
-    EXPECT_EQ(read, CoordSystem{});
+    StoredSourceSystem read;
+    load_source_system(SettingsStore(kSettingsApplication), read);
+    EXPECT_EQ(read, StoredSourceSystem{});
 }
 
 TEST(SourceSettings, AStoredNameWithBlanksIsReadAsStored) {
@@ -133,10 +132,11 @@ TEST(SourceSettings, AStoredNameWithBlanksIsReadAsStored) {
         store.set(kSettingsSection, "Name", "  Local  ");
         ASSERT_TRUE(store.commit().isEmpty());
     }
-    CoordSystem read;
-    load_source_coord_system(SettingsStore(kSettingsApplication), read);
+    StoredSourceSystem read;
+    load_source_system(SettingsStore(kSettingsApplication), read);
     EXPECT_EQ(read.name, "  Local  ");
-    EXPECT_EQ(read.spheroid, 0) << "missing lists read as the text <no value>, that is 0";
+    EXPECT_EQ(read.definition.spheroid, 0)
+        << "missing lists read as the text <no value>, that is 0";
 }
 
 }  // namespace

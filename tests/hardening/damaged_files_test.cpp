@@ -15,12 +15,12 @@
 #include "coordinate_file.h"
 #include "damaged_files.h"
 #include "datum_list.h"
+#include "file_numbers.h"
 #include "line_reader.h"
 #include "numeric_text.h"
 #include "settings_store.h"
 #include "source_settings.h"
 #include "test_sandbox.h"
-#include "file_numbers.h"
 
 namespace korv {
 namespace {
@@ -220,9 +220,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- the settings store
 
-std::string record_of(const CoordSystem& record) {
-    return "name \"" + record.name + "\"; " + parameters1_text(record) + " / " +
-           parameters2_text(record);
+std::string record_of(const StoredSourceSystem& system) {
+    return "name \"" + system.name + "\"; " + parameters1_text(system.definition) + " / " +
+           parameters2_text(system.definition);
 }
 
 using DamagedSettings = DamagedFile;
@@ -232,9 +232,9 @@ TEST_P(DamagedSettings, LoadInBoundedMemoryAndTime) {
     GetParam().make(sandbox_.settings_file().toStdString());
     expect_load([] {
         SettingsStore store(kSettingsApplication);
-        CoordSystem record;
-        load_source_coord_system(store, record);
-        return record_of(record);
+        StoredSourceSystem system;
+        load_source_system(store, system);
+        return record_of(system);
     });
 }
 

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "datum_list.h"
+#include "file_numbers.h"
 #include "files.h"
 #include "numeric_text.h"
 #include "test_sandbox.h"
-#include "file_numbers.h"
 
 namespace korv {
 namespace {

@@ -77,33 +77,32 @@ const WriteTarget kCoordinateFile{
         return written ? std::string("written") : "not written: " + written.message();
     }};
 
-CoordSystem coord_system(int32_t zone) {
-    CoordSystem record;
-    record.name = "MGA zone " + std::to_string(zone);
-    record.spheroid = 12;
-    record.projection = 2;
-    record.hemisphere = 2;
-    record.false_east = 500000;
-    record.false_north = 10000000;
-    record.scale_factor = 0.9996;
-    record.zone_width = 6;
-    record.zone_number = zone;
-    return record;
+StoredSourceSystem coord_system(int32_t zone) {
+    CoordinateSystemDefinition definition;
+    definition.spheroid = 12;
+    definition.projection = kUniversalTransverseMercator;
+    definition.hemisphere = 2;
+    definition.false_east = 500000;
+    definition.false_north = 10000000;
+    definition.scale_factor = 0.9996;
+    definition.zone_width = 6;
+    definition.zone_number = zone;
+    return {"MGA zone " + std::to_string(zone), definition};
 }
 
-const WriteTarget kSettings{
-    "settings", "Halvern/Quarrtool.conf", 64,
-    [](const std::string& root) {
-        set_settings_folder(QString::fromStdString(root));
-        SettingsStore store(kSettingsApplication);
-        ASSERT_TRUE(save_source_coord_system(store, coord_system(55)).ok());
-    },
-    [](const std::string& root) {
-        set_settings_folder(QString::fromStdString(root));
-        SettingsStore store(kSettingsApplication);
-        const Status saved = save_source_coord_system(store, coord_system(56));
-        return saved ? std::string("saved") : "not saved: " + saved.message();
-    }};
+const WriteTarget kSettings{"settings", "Halvern/Quarrtool.conf", 64,
+                            [](const std::string& root) {
+                                set_settings_folder(QString::fromStdString(root));
+                                SettingsStore store(kSettingsApplication);
+                                ASSERT_TRUE(save_source_system(store, coord_system(55)).ok());
+                            },
+                            [](const std::string& root) {
+                                set_settings_folder(QString::fromStdString(root));
+                                SettingsStore store(kSettingsApplication);
+                                const Status saved = save_source_system(store, coord_system(56));
+                                return saved ? std::string("saved")
+                                             : "not saved: " + saved.message();
+                            }};
 
 enum class Fault { kFolderIsAFile, kFolderInPlaceOfFile, kReadOnlyFolder, kFullDisk };
 
