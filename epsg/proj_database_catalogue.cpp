@@ -34,12 +34,11 @@ std::vector<std::size_t> found(const std::vector<std::string>& searchable, std::
     return positions;
 }
 
-// The position of the entry of `code` in `entries`, which are in the order of codes; `unknown`
+// `values[i]` for the entry i of `code` in `entries`, which are in the order of codes; `unknown`
 // when there is none, or why the database could not be read.
-template <typename Entry>
-Result<std::size_t> position_of(const std::optional<Error>& unreadable,
-                                const std::vector<Entry>& entries, int32_t code,
-                                Error (*unknown)(int32_t)) {
+template <typename Value, typename Entry>
+Result<Value> at_code(const std::optional<Error>& unreadable, const std::vector<Entry>& entries,
+                      const std::vector<Value>& values, int32_t code, Error (*unknown)(int32_t)) {
     if (unreadable) {
         return *unreadable;
     }
@@ -47,7 +46,17 @@ Result<std::size_t> position_of(const std::optional<Error>& unreadable,
     if (at == entries.end() || at->code != code) {
         return unknown(code);
     }
-    return static_cast<std::size_t>(at - entries.begin());
+    return values[static_cast<std::size_t>(at - entries.begin())];
+}
+
+// All of `entries`, or why the database could not be read.
+template <typename Entry>
+Result<std::span<const Entry>> all(const std::optional<Error>& unreadable,
+                                   const std::vector<Entry>& entries) {
+    if (unreadable) {
+        return *unreadable;
+    }
+    return std::span<const Entry>(entries);
 }
 
 std::string code_text(int32_t code) {
@@ -93,11 +102,7 @@ const ProjDatabaseCatalogue::Contents& ProjDatabaseCatalogue::contents() const {
 }
 
 Result<std::span<const PublishedSystem>> ProjDatabaseCatalogue::systems() const {
-    const Contents& c = contents();
-    if (c.error) {
-        return *c.error;
-    }
-    return std::span<const PublishedSystem>(c.systems);
+    return all(contents().error, contents().systems);
 }
 
 std::vector<std::size_t> ProjDatabaseCatalogue::find_systems(std::string_view words) const {
@@ -106,20 +111,14 @@ std::vector<std::size_t> ProjDatabaseCatalogue::find_systems(std::string_view wo
 
 Result<PublishedSystem> ProjDatabaseCatalogue::system(int32_t code) const {
     const Contents& c = contents();
-    const Result<std::size_t> at = position_of(c.error, c.systems, code, unknown_system);
-    if (!at) {
-        return at.error();
-    }
-    return c.systems[*at];
+    return at_code(c.error, c.systems, c.systems, code, unknown_system);
 }
 
 Result<CoordinateSystemDefinition> ProjDatabaseCatalogue::system_definition(int32_t code) const {
     const Contents& c = contents();
-    const Result<std::size_t> at = position_of(c.error, c.systems, code, unknown_system);
-    if (!at) {
-        return at.error();
-    }
-    return c.definitions[*at];
+    const Result<Result<CoordinateSystemDefinition>> definition =
+        at_code(c.error, c.systems, c.definitions, code, unknown_system);
+    return definition ? *definition : Result<CoordinateSystemDefinition>(definition.error());
 }
 
 std::vector<PublishedSystem> ProjDatabaseCatalogue::matching_systems(
@@ -135,11 +134,7 @@ std::vector<PublishedSystem> ProjDatabaseCatalogue::matching_systems(
 }
 
 Result<std::span<const PublishedShift>> ProjDatabaseCatalogue::shifts() const {
-    const Contents& c = contents();
-    if (c.error) {
-        return *c.error;
-    }
-    return std::span<const PublishedShift>(c.shifts);
+    return all(contents().error, contents().shifts);
 }
 
 std::vector<std::size_t> ProjDatabaseCatalogue::find_shifts(std::string_view words) const {
@@ -148,11 +143,7 @@ std::vector<std::size_t> ProjDatabaseCatalogue::find_shifts(std::string_view wor
 
 Result<PublishedShift> ProjDatabaseCatalogue::shift(int32_t code) const {
     const Contents& c = contents();
-    const Result<std::size_t> at = position_of(c.error, c.shifts, code, unknown_shift);
-    if (!at) {
-        return at.error();
-    }
-    return c.shifts[*at];
+    return at_code(c.error, c.shifts, c.shifts, code, unknown_shift);
 }
 
 std::vector<PublishedShift> ProjDatabaseCatalogue::identify_shift(const DatumShift& shift) const {

@@ -14,9 +14,11 @@
 
 namespace korv {
 
-CatalogueListDialog::CatalogueListDialog(const QString& list_caption, const QString& pick_caption,
+CatalogueListDialog::CatalogueListDialog(const Captions& captions,
                                          std::vector<CatalogueColumn> columns, QWidget* parent)
     : QDialog(parent), model_(new CatalogueListModel(std::move(columns), this)) {
+    setObjectName(captions.dialog_name);
+    setWindowTitle(captions.title);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("Text_search"));
     search_->setAccessibleName(tr("Search"));
@@ -27,6 +29,7 @@ CatalogueListDialog::CatalogueListDialog(const QString& list_caption, const QStr
     search_label->setBuddy(search_);
 
     list_ = new QTreeView(this);
+    list_->setObjectName(captions.list_name);
     list_->setModel(model_);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
@@ -35,7 +38,7 @@ CatalogueListDialog::CatalogueListDialog(const QString& list_caption, const QStr
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setAccessibleName(
-        QString(list_caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        QString(captions.list).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     // Each column as wide as its characters or its header, with the room a cell keeps around its
     // text; the list as wide as its columns and its scroll bar.
     const QFontMetrics metrics = list_->fontMetrics();
@@ -51,7 +54,7 @@ CatalogueListDialog::CatalogueListDialog(const QString& list_caption, const QStr
     }
     list_->header()->setStretchLastSection(true);
     list_->setMinimumSize(width, 20 * metrics.height());
-    auto* list_label = new QLabel(list_caption, this);
+    auto* list_label = new QLabel(captions.list, this);
     list_label->setBuddy(list_);
 
     note_ = new QLabel(this);
@@ -64,7 +67,7 @@ CatalogueListDialog::CatalogueListDialog(const QString& list_caption, const QStr
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     pick_ = buttons->button(QDialogButtonBox::Ok);
-    pick_->setText(pick_caption);
+    pick_->setText(captions.pick);
     pick_->setObjectName(QStringLiteral("Command_pick"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Command_cancel"));
 

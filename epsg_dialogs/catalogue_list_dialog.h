@@ -7,10 +7,12 @@
 
 #include <QDialog>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "catalogue_list_model.h"
+#include "result.h"
 
 class QLabel;
 class QLineEdit;
@@ -27,18 +29,27 @@ public:
     void accept() override;
 
 protected:
-    // `list_caption` labels the list (with its shortcut mark), `pick_caption` the button that
-    // picks. The derived dialog names itself and the list.
-    CatalogueListDialog(const QString& list_caption, const QString& pick_caption,
-                        std::vector<CatalogueColumn> columns, QWidget* parent);
+    struct Captions {
+        QString title;
+        QString list;         // with its shortcut mark: "&Helmert datum shifts:"
+        QString pick;         // the button that picks
+        QString dialog_name;  // object names
+        QString list_name;
+    };
+    CatalogueListDialog(const Captions& captions, std::vector<CatalogueColumn> columns,
+                        QWidget* parent);
 
-    // Fills the list with the entries the search box finds; a derived dialog calls it once its
-    // entries are there.
-    void follow_search();
-    // Shows why there is no list at all.
-    void show_unavailable(const QString& reason);
-
-    QTreeView* list() const { return list_; }
+    // Shows the catalogue's entries in the list, which the search then narrows, and keeps them in
+    // `shown`; or, when the catalogue could not be read, says why in the note.
+    template <typename Entry>
+    void open(const Result<std::span<const Entry>>& entries, std::span<const Entry>& shown) {
+        if (!entries) {
+            show_unavailable(QString::fromStdString(entries.message()));
+            return;
+        }
+        shown = *entries;
+        follow_search();
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -50,7 +61,9 @@ private:
     // Takes the entry as the dialog's answer; false when it cannot be.
     virtual bool pick(std::size_t entry) = 0;
 
+    void follow_search();
     void follow_current();
+    void show_unavailable(const QString& reason);
 
     QLineEdit* search_ = nullptr;
     QTreeView* list_ = nullptr;

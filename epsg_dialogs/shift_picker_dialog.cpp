@@ -1,14 +1,13 @@
 #include "shift_picker_dialog.h"
 
-#include <QTreeView>
-
 #include "catalogue_texts.h"
 
 namespace korv {
 
 ShiftPickerDialog::ShiftPickerDialog(const epsg::Catalogue& catalogue, QWidget* parent)
     : CatalogueListDialog(
-          tr("&Helmert datum shifts:"), tr("Add"),
+          {tr("Add from EPSG"), tr("&Helmert datum shifts:"), tr("Add"),
+           QStringLiteral("Form_epsg_shifts"), QStringLiteral("List_shifts")},
           {{tr("Code"), 7, [this](std::size_t i) { return QString::number(shifts_[i].code); }},
            {tr("Name"), 34,
             [this](std::size_t i) { return QString::fromStdString(shifts_[i].name); }},
@@ -20,16 +19,7 @@ ShiftPickerDialog::ShiftPickerDialog(const epsg::Catalogue& catalogue, QWidget* 
             [this](std::size_t i) { return deprecated_text(shifts_[i].deprecated); }}},
           parent),
       catalogue_(catalogue) {
-    setObjectName(QStringLiteral("Form_epsg_shifts"));
-    setWindowTitle(tr("Add from EPSG"));
-    list()->setObjectName(QStringLiteral("List_shifts"));
-    const Result<std::span<const epsg::PublishedShift>> shifts = catalogue_.shifts();
-    if (!shifts) {
-        show_unavailable(QString::fromStdString(shifts.message()));
-        return;
-    }
-    shifts_ = *shifts;
-    follow_search();
+    open(catalogue_.shifts(), shifts_);
 }
 
 std::vector<std::size_t> ShiftPickerDialog::find(const std::string& words) const {

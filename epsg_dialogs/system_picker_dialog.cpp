@@ -1,14 +1,13 @@
 #include "system_picker_dialog.h"
 
-#include <QTreeView>
-
 #include "catalogue_texts.h"
 
 namespace korv {
 
 SystemPickerDialog::SystemPickerDialog(const epsg::Catalogue& catalogue, QWidget* parent)
     : CatalogueListDialog(
-          tr("&Projected coordinate systems:"), tr("Use"),
+          {tr("From EPSG"), tr("&Projected coordinate systems:"), tr("Use"),
+           QStringLiteral("Form_epsg_systems"), QStringLiteral("List_systems")},
           {{tr("Code"), 7, [this](std::size_t i) { return QString::number(systems_[i].code); }},
            {tr("Name"), 42,
             [this](std::size_t i) { return QString::fromStdString(systems_[i].name); }},
@@ -18,16 +17,7 @@ SystemPickerDialog::SystemPickerDialog(const epsg::Catalogue& catalogue, QWidget
             [this](std::size_t i) { return deprecated_text(systems_[i].deprecated); }}},
           parent),
       catalogue_(catalogue) {
-    setObjectName(QStringLiteral("Form_epsg_systems"));
-    setWindowTitle(tr("From EPSG"));
-    list()->setObjectName(QStringLiteral("List_systems"));
-    const Result<std::span<const epsg::PublishedSystem>> systems = catalogue_.systems();
-    if (!systems) {
-        show_unavailable(QString::fromStdString(systems.message()));
-        return;
-    }
-    systems_ = *systems;
-    follow_search();
+    open(catalogue_.systems(), systems_);
 }
 
 std::vector<std::size_t> SystemPickerDialog::find(const std::string& words) const {
