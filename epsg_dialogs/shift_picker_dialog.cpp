@@ -35,13 +35,4 @@ bool ShiftPickerDialog::pick(std::size_t entry) {
     return true;
 }
 
-std::optional<epsg::PublishedShift> ShiftPickerDialog::choose(const epsg::Catalogue& catalogue,
-                                                              QWidget* parent) {
-    ShiftPickerDialog dialog(catalogue, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.picked();
-}
-
 }  // namespace korv

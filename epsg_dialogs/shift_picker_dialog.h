@@ -21,10 +21,6 @@ public:
     // The shift picked, once the dialog has been accepted; its `shift` is the list's entry.
     const std::optional<epsg::PublishedShift>& picked() const { return picked_; }
 
-    // Asks for a shift; nothing when the user cancelled.
-    static std::optional<epsg::PublishedShift> choose(const epsg::Catalogue& catalogue,
-                                                      QWidget* parent);
-
 private:
     std::vector<std::size_t> find(const std::string& words) const override;
     QString note(std::size_t entry) const override;

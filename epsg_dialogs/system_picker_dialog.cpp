@@ -40,13 +40,4 @@ bool SystemPickerDialog::pick(std::size_t entry) {
     return true;
 }
 
-std::optional<PickedSystem> SystemPickerDialog::choose(const epsg::Catalogue& catalogue,
-                                                       QWidget* parent) {
-    SystemPickerDialog dialog(catalogue, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.picked();
-}
-
 }  // namespace korv

@@ -26,9 +26,6 @@ public:
     // The system picked, once the dialog has been accepted.
     const std::optional<PickedSystem>& picked() const { return picked_; }
 
-    // Asks for a system; nothing when the user cancelled.
-    static std::optional<PickedSystem> choose(const epsg::Catalogue& catalogue, QWidget* parent);
-
 private:
     std::vector<std::size_t> find(const std::string& words) const override;
     QString note(std::size_t entry) const override;
