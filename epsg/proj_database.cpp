@@ -160,13 +160,21 @@ void read_ellipsoid(const SqliteRow& row, const UnitTable& units, SystemRecord& 
 
 std::string ProjDatabase::installed_path() {
     PJ_CONTEXT* context = proj_context_create();
-    const char* path = context != nullptr ? proj_context_get_database_path(context) : nullptr;
+    if (context == nullptr) {
+        return {};
+    }
+    // A missing database is told by the catalogue's result, not on the terminal.
+    proj_log_level(context, PJ_LOG_NONE);
+    const char* path = proj_context_get_database_path(context);
     std::string installed = path != nullptr ? path : "";
     proj_context_destroy(context);
     return installed;
 }
 
 Result<ProjDatabase> ProjDatabase::open(const std::string& path) {
+    if (path.empty()) {
+        return Error{"PROJ finds no such database"};
+    }
     Result<SqliteDatabase> database = SqliteDatabase::open(path);
     if (!database) {
         return database.error();

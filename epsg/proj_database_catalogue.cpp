@@ -79,8 +79,8 @@ const ProjDatabaseCatalogue::Contents& ProjDatabaseCatalogue::contents() const {
         Result<std::vector<PublishedShift>> shifts =
             database ? database->helmert_shifts() : database.error();
         if (!systems || !shifts) {
-            contents->error =
-                database_unreadable(path, !systems ? systems.message() : shifts.message());
+            contents->error = database_unreadable(path.empty() ? "proj.db" : path,
+                                                  !systems ? systems.message() : shifts.message());
         } else {
             for (const SystemRecord& record : *systems) {
                 contents->systems.push_back(record.published);
