@@ -114,6 +114,25 @@ Status check_zone_width(const ProjectionEntries& entries, Utilities& utilities) 
     return kSuccess;
 }
 
+// The zoned projections centre zone n on the longitude origin plus n - 1 zone widths; no point of
+// a zone whose central meridian lies beyond -360 to 360 degrees can be converted, so such a zone
+// is refused here, where the user can mend it, rather than point by point.
+Status check_central_meridian(const ProjectionEntries& entries, Utilities& utilities) {
+    const std::optional<double> origin =
+        angle(entries.longitude_origin, kLongitudeAngle, utilities);
+    if (!within(origin, kLongitudeLimit)) {
+        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Longitude origin is invalid")};
+    }
+    const double zones_east = *zone_number(entries.zone_number) - 1.0;
+    const double width = angle(entries.zone_width, kPlainAngle, utilities).value_or(0);
+    if (!within(*origin + zones_east * width, kLongitudeLimit)) {
+        return Error{QT_TRANSLATE_NOOP("korv::Projection",
+                                       "The zone number and zone width put the central meridian "
+                                       "of the zone outside -360 to 360 degrees")};
+    }
+    return kSuccess;
+}
+
 }  // namespace
 
 Status check_entries(const ProjectionEntries& entries, Utilities& utilities) {
@@ -137,6 +156,11 @@ Status check_entries(const ProjectionEntries& entries, Utilities& utilities) {
     if (projection > kLocalGrid) {
         if (Status width = check_zone_width(entries, utilities); !width) {
             return width;
+        }
+    }
+    if (is_zoned(projection)) {
+        if (Status meridian = check_central_meridian(entries, utilities); !meridian) {
+            return meridian;
         }
     }
     // The record keeps a zone number for every projection, so it must fit even where the
