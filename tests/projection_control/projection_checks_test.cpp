@@ -223,7 +223,8 @@ INSTANTIATE_TEST_SUITE_P(
                   kLocalGrid,
                   {{&E::zone_number, "99999999999"}},
                   "Zone number is out of range"},
-        CheckCase{"zone_width_89", kAmg, {{&E::zone_width, "89 0 0.00"}}, ""},
+        CheckCase{
+            "zone_width_89", kAmg, {{&E::zone_width, "89 0 0.00"}, {&E::zone_number, "1"}}, ""},
         CheckCase{
             "zone_width_0", kAmg, {{&E::zone_width, "0 0 0.00"}}, "The zone width is invalid"},
         CheckCase{"zone_width_beyond_89",
