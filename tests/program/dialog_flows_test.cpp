@@ -14,6 +14,7 @@
 #include "angle_text.h"
 #include "datum_list.h"
 #include "datum_shift_frame.h"
+#include "file_dialog.h"
 #include "form_projections.h"
 #include "settings_store.h"
 #include "source_settings.h"
@@ -650,22 +651,44 @@ private slots:
         QCOMPARE(text("Text_elevation0"), QStringLiteral("100.0"));
     }
 
-    void a_side_that_cannot_convert_says_so_and_keeps_its_boxes() {
+    // With the transform name cleared "Test Transform" takes no copy for the map side: the map
+    // side's buttons and "Convert File..." to a map grid say so, and change no box.
+    void a_map_side_without_a_system_says_why_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("lat/lon to east/north") << "Command_geo_to_grid1";
+        QTest::newRow("east/north to lat/lon") << "Command_grid_to_geo1";
+        QTest::newRow("a file to the map grid") << "Command_convert_file";
+    }
+    void a_map_side_without_a_system_says_why() {
+        QFETCH(QString, button);
         store_zone55();
         start();
-        combo()->lineEdit()->clear();  // no committed copy is taken
+        type_keys("Combo_transform", "");
+        QTest::keyClick(combo()->lineEdit(), Qt::Key_Delete);
         click("Command_done1");
-        type("Text_lon1", "147");
-        type("Text_lat1", "-37");
-        click("Command_geo_to_grid1");
-        QCOMPARE(
-            messages_->messages(),
-            QStringList{"The point cannot be converted with the coordinate system of the map"});
-        QCOMPARE(text("Text_east1"), QStringLiteral("0"));
-        messages_->clear();
-        type("Text_east0", "x");
-        click("Command_grid_to_geo0");
-        QCOMPARE(messages_->messages(), QStringList{"Easting is invalid"});
+        type_keys("Text_lon1", "147");
+        type_keys("Text_east1", "500000");
+        set_file_dialog([this](const FileDialogRequest& request) {
+            return QString::fromStdString(sandbox_->path(
+                request.kind == FileDialogRequest::Kind::kOpen ? "in.txt" : "out.txt"));
+        });
+        QTimer::singleShot(0, [] {  // to the map grid, in the dialog of the two points
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return}) {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    QTest::keyClick(dialog->focusWidget(), key);
+                }
+            }
+        });
+        click(qPrintable(button));
+        set_file_dialog({});
+        QCOMPARE(messages_->messages(),
+                 QStringList{"The map coordinates have no coordinate system yet: \"Test "
+                             "Transform\" takes the source data's one for them only while a "
+                             "transform is named. Pick a transform, or \"None\" for no datum "
+                             "shift, and press \"Test Transform\" again."});
+        QCOMPARE(text("Text_lon1"), QStringLiteral("147"));
+        QCOMPARE(text("Text_east1"), QStringLiteral("500000"));
+        QVERIFY(!QFile::exists(QString::fromStdString(sandbox_->path("out.txt"))));
     }
 };
 
