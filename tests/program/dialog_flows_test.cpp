@@ -572,8 +572,7 @@ private slots:
             click("Command_geo_to_grid" + suffix);
             QCOMPARE(text("Text_east" + suffix), QStringLiteral("273741.3"));
             QCOMPARE(text("Text_north" + suffix), QStringLiteral("5796489.8"));
-            type("Text_east" + suffix, "273741.2966");
-            type("Text_north" + suffix, "5796489.7769");
+            // Back through the boxes as shown: they stand for the point to its last digit.
             click("Command_grid_to_geo" + suffix);
             QCOMPARE(text("Text_lon" + suffix), QStringLiteral("144 25 29.5244"));
             QCOMPARE(text("Text_lat" + suffix), QStringLiteral("-37 57 3.7203"));
@@ -649,6 +648,108 @@ private slots:
         QVERIFY(std::fabs(*angle_from_text(text("Text_lat0").toStdString()) + 37.25) <=
                 display_rounding);
         QCOMPARE(text("Text_elevation0"), QStringLiteral("100.0"));
+    }
+
+    // Two copies of the program on one "datum.csv": the second, started before the first pressed
+    // "Done", edits the entry at `position` too. Each changed value reaches the file, and the
+    // edit goes to the entry picked; where both changed one value, the later wins and says so.
+    void two_copies_edit_one_entry_data() {
+        QTest::addColumn<QString>("file");  // empty: the published entries
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("first_box");  // the first copy types 140 there, if any
+        QTest::addColumn<QString>("second_box");
+        QTest::addColumn<QString>("second_value");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("message");
+        const QString built_in = QString::fromStdString(kBuiltInFile);
+        QTest::newRow("another value")
+            << "" << 2 << "Text_dz"
+            << "Text_dy"
+            << "-50" << QString(built_in).replace("-51.5360,137.7840", "-50.0000,140.0000") << "";
+        QTest::newRow("the same value")
+            << "" << 2 << "Text_dz"
+            << "Text_dz"
+            << "141" << QString(built_in).replace("137.7840", "141.0000")
+            << "\"AGD66 to GDA 94\" was changed in \"%1\" by another program while it was "
+               "edited here. For DZ the value entered here replaced the one saved there; every "
+               "other value saved there was kept.";
+        const QString zeros = ",0.0000,0.0000,0.0000e+00,0.0000e+00,0.0000e+00,0.0000\r\n";
+        const QString cased =
+            "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc\r\nlocal,1.0000" + zeros + "LOCAL,%1" + zeros;
+        QTest::newRow("names differing in case") << cased.arg("2.0000") << 2 << ""
+                                                 << "Text_dx"
+                                                 << "5" << cased.arg("5.0000") << "";
+    }
+    void two_copies_edit_one_entry() {
+        QFETCH(QString, file);
+        QFETCH(int, position);
+        QFETCH(QString, first_box);
+        QFETCH(QString, second_box);
+        QFETCH(QString, second_value);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
+        store_zone55();
+        if (!file.isEmpty()) {
+            testing::write_file(datum_file(), file.toStdString());
+        }
+        start();
+        std::unique_ptr<Form_projections> second = std::move(form_);
+        if (!first_box.isEmpty()) {
+            start();
+            select_shift(position);
+            type_keys(qPrintable(first_box), "140");
+            click("Command_done0");
+        }
+        form_ = std::move(second);
+        form_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        select_shift(position);
+        type_keys(qPrintable(second_box), second_value);
+        click("Command_done0");
+        QCOMPARE(messages_->messages().join(""), message.arg(QString::fromStdString(datum_file())));
+        QCOMPARE(QString::fromStdString(testing::read_file(datum_file())), expected);
+    }
+
+    // Done keeps the stored definition to its last digit, while the fields show it rounded;
+    // fields the user edits, or the projection's defaults rewrite, are taken as they read.
+    void done_keeps_the_stored_definition_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("parameters1");
+        QTest::addColumn<QString>("parameters2");
+        const QString stored1 = " 12; 1; 2;-177.123456789012; 0.5; 0; 0";
+        const QString stored2 = " 1234567.891234; 10000000.123; 0.99999876543; 6; 55";
+        QTest::newRow("nothing") << "" << stored1 << stored2;
+        QTest::newRow("the scale factor typed")
+            << "scale" << stored1 << " 1234567.891234; 10000000.123; 0.9996; 6; 55";
+        QTest::newRow("the projection picked again") << "projection"
+                                                     << " 12; 1; 2;-177; 0; 0; 0"
+                                                     << " 500000; 10000000; 0.9996; 6; 55";
+    }
+    void done_keeps_the_stored_definition() {
+        QFETCH(QString, edit);
+        QFETCH(QString, parameters1);
+        QFETCH(QString, parameters2);
+        {
+            SettingsStore settings(kSettingsApplication);
+            settings.set(kSettingsSection, "Name", "surveyed");
+            settings.set(kSettingsSection, "Parameters1", " 12; 1; 2;-177.123456789012; 0.5; 0; 0");
+            settings.set(kSettingsSection, "Parameters2",
+                         " 1234567.891234; 10000000.123; 0.99999876543; 6; 55");
+            QVERIFY(settings.commit().isEmpty());
+        }
+        start();
+        QCOMPARE(text("Text_false_east"), QStringLiteral("1234568"));
+        QCOMPARE(text("Text_scale_factor"), QStringLiteral("1.0000"));
+        if (edit == "scale") {
+            type_keys("Text_scale_factor", "0.9996");
+        } else if (edit == "projection") {
+            pick(find<QComboBox>("Combo_projection"), 1, "mouse");
+            type_keys("Text_zone_number", "55");
+        }
+        click("Command_done0");
+        QVERIFY2(messages_->messages().isEmpty(), qPrintable(messages_->messages().join("; ")));
+        QCOMPARE(stored("Parameters1"), parameters1);
+        QCOMPARE(stored("Parameters2"), parameters2);
     }
 
     // With the transform name cleared "Test Transform" takes no copy for the map side: the map
