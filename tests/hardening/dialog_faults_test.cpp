@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <functional>
 
 #include "child_process.h"
 #include "datum_list.h"
@@ -28,8 +31,9 @@ namespace fs = std::filesystem;
 
 enum class Fault { kReadOnlyFolder, kFullDisk };
 
-// Runs the dialog as a user would and returns the messages shown, one per line.
-std::string edit_and_press_done() {
+// Runs the dialog as a user would and returns the messages shown, one per line. `after_load`
+// runs once the dialog has started.
+std::string edit_and_press_done(const std::function<void()>& after_load = {}) {
     int argc = 1;
     char name[] = "hardening_tests";
     char* argv[] = {name, nullptr};
@@ -43,6 +47,9 @@ std::string edit_and_press_done() {
         Form_projections form;
         form.Form_Load();
         form.show();
+        if (after_load) {
+            after_load();
+        }
         // The first entry after "None", picked with the arrow key.
         QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
         QApplication::sendEvent(form.findChild<QComboBox*>("Combo_transform"), &down);
@@ -74,7 +81,8 @@ TEST_P(DialogOnUnwritableFiles, TellsTheUserAndKeepsBothFiles) {
     } else {
         limits.file_size = 16;
     }
-    const testing::ChildOutcome outcome = testing::run_in_child(edit_and_press_done, limits);
+    const testing::ChildOutcome outcome =
+        testing::run_in_child([] { return edit_and_press_done(); }, limits);
 
     ASSERT_TRUE(outcome.completed) << "signal " << outcome.signal << ": " << outcome.report;
     const std::string datum_path = sandbox_.path("datum.csv");
@@ -93,6 +101,35 @@ INSTANTIATE_TEST_SUITE_P(Faults, DialogOnUnwritableFiles,
                              return info.param == Fault::kReadOnlyFolder ? "read_only_folder"
                                                                          : "full_disk";
                          });
+
+// A list that became unreadable after the dialog loaded it is never written over with what the
+// dialog holds: "Done" with an edited entry tells the user and leaves the file as it was. The
+// child owns the files, as a user does, so the file's permissions bind it.
+TEST(DialogOnAListThatBecameUnreadable, TellsTheUserAndLeavesIt) {
+    testing::Sandbox sandbox;
+    ASSERT_TRUE(testing::store_mga_zone55());
+    const std::string datum_file = sandbox.path("datum.csv");
+    DatumList(datum_file).load_datum_list();
+    const std::string before = testing::read_file(datum_file);
+    if (geteuid() == 0) {
+        const fs::path folder = sandbox.folder().toStdString();
+        constexpr uid_t kNobody = 65534;
+        ASSERT_EQ(chown(folder.c_str(), kNobody, kNobody), 0);
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+            ASSERT_EQ(chown(entry.path().c_str(), kNobody, kNobody), 0);
+        }
+    }
+    testing::ChildLimits limits;
+    limits.unprivileged = true;
+    const testing::ChildOutcome outcome = testing::run_in_child(
+        [&] { return edit_and_press_done([&] { chmod(datum_file.c_str(), 0200); }); }, limits);
+    ASSERT_EQ(chmod(datum_file.c_str(), 0644), 0);
+
+    ASSERT_TRUE(outcome.completed) << "signal " << outcome.signal << ": " << outcome.report;
+    EXPECT_EQ(outcome.report, "The datum shift list could not be written to \"" + datum_file +
+                                  "\". \"AGD84 to GDA 94\" is used for this session only.");
+    EXPECT_EQ(testing::read_file(datum_file), before);
+}
 
 }  // namespace
 }  // namespace korv
