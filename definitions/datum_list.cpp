@@ -76,6 +76,7 @@ DatumList::FileState DatumList::read_file() {
     if (file == nullptr) {
         // A file that is there but cannot be read must not be written over with other entries.
         may_write_ = !file_exists(path_);
+        unreadable_ = !may_write_;
         return FileState::kUnreadable;
     }
     // Taken of the bytes as they are read: a change made meanwhile shows at the next comparison.
@@ -112,9 +113,11 @@ DatumList::FileState DatumList::read_file() {
     }
     if (file->failed()) {
         may_write_ = false;
+        unreadable_ = true;
         return FileState::kUnreadable;
     }
     may_write_ = complete;
+    unreadable_ = false;
     if (entries.empty()) {
         return FileState::kUnusable;
     }
@@ -136,7 +139,10 @@ void DatumList::read_changed_file() {
     }
     if (!now) {
         // Gone: the list is written as it stands. There but unreadable: it is left alone.
-        may_write_ = may_write_ && !file_exists(path_);
+        if (file_exists(path_)) {
+            may_write_ = false;
+            unreadable_ = true;
+        }
         return;
     }
     if (read_file() != FileState::kUsable) {
@@ -260,7 +266,7 @@ Status DatumList::write_file() {
         return kSuccess;
     }
     if (!may_write_) {
-        return Error{kNotSaved};
+        return Error{unreadable_ ? kUnreadable : kNotSaved};
     }
     const std::unique_ptr<OutputFile> file = OutputFile::create(path_);
     if (file == nullptr) {

