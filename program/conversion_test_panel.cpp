@@ -284,12 +284,11 @@ void ConversionTestPanel::Command_convert_file_Click() {
         return;
     }
     file_points_ = *points;
-    for (const convert::PointKind kind : {points->first, points->second}) {
-        if (const Status taken = map_system_taken(state_.committed_coord_system);
-            kind == convert::PointKind::kMapGrid && !taken) {
-            show_message(tr(taken.message().c_str()));
-            return;
-        }
+    const bool map_grid = points->first == convert::PointKind::kMapGrid ||
+                          points->second == convert::PointKind::kMapGrid;
+    if (const Status taken = map_system_taken(state_.committed_coord_system); map_grid && !taken) {
+        show_message(tr(taken.message().c_str()));
+        return;
     }
     const Result<convert::ConversionSetup> setup =
         panel_conversion_setup(state_, points->first, points->second);

@@ -344,8 +344,9 @@ bool Projection::acceptEntries() {
         }
         CoordSystem accepted = std::move(computed).value();
         accepted.defined = kTrue;
+        // Before the change is told: a host told of it may show another record.
+        shown_ = typed;
         store(accepted);
-        shown_ = typed;  // the fields now stand for the stored record
         return true;
     } catch (const std::exception& error) {
         show_message(tr("The coordinate system could not be read: %1")
