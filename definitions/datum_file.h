@@ -10,6 +10,11 @@
 
 namespace korv {
 
+// The seven values in the order of the file's fields: dx, dy, dz, rx, ry, rz, sc.
+inline constexpr std::array<double DatumShift::*, 7> kDatumValues = {
+    &DatumShift::dx, &DatumShift::dy, &DatumShift::dz, &DatumShift::rx,
+    &DatumShift::ry, &DatumShift::rz, &DatumShift::sc};
+
 // The two published shifts the list starts with: AGD84 and AGD66 to GDA94.
 const std::array<DatumShift, 2>& built_in_datum_shifts();
 

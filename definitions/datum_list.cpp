@@ -1,6 +1,7 @@
 #include "datum_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 #include "files.h"
@@ -75,6 +76,7 @@ DatumList::FileState DatumList::read_file() {
     if (file == nullptr) {
         // A file that is there but cannot be read must not be written over with other entries.
         may_write_ = !file_exists(path_);
+        unreadable_ = !may_write_;
         return FileState::kUnreadable;
     }
     // Taken of the bytes as they are read: a change made meanwhile shows at the next comparison.
@@ -111,9 +113,11 @@ DatumList::FileState DatumList::read_file() {
     }
     if (file->failed()) {
         may_write_ = false;
+        unreadable_ = true;
         return FileState::kUnreadable;
     }
     may_write_ = complete;
+    unreadable_ = false;
     if (entries.empty()) {
         return FileState::kUnusable;
     }
@@ -135,7 +139,10 @@ void DatumList::read_changed_file() {
     }
     if (!now) {
         // Gone: the list is written as it stands. There but unreadable: it is left alone.
-        may_write_ = may_write_ && !file_exists(path_);
+        if (file_exists(path_)) {
+            may_write_ = false;
+            unreadable_ = true;
+        }
         return;
     }
     if (read_file() != FileState::kUsable) {
@@ -191,6 +198,64 @@ Result<bool> DatumList::define_datum_shift(const DatumShift& shift) {
     return true;
 }
 
+DatumShift* DatumList::picked_entry(int32_t position, std::string_view name) {
+    const std::string_view wanted = trimmed(name);
+    if (position >= 1 && position <= count() && trimmed(entry(position).name) == wanted) {
+        return &datum_shifts_[static_cast<size_t>(position - 1)];
+    }
+    // The file changed meanwhile: names that differ only in case are other entries.
+    for (DatumShift& shift : datum_shifts_) {
+        if (trimmed(shift.name) == wanted) {
+            return &shift;
+        }
+    }
+    return nullptr;
+}
+
+Result<DatumEntryEditOutcome> DatumList::edit_entry(const DatumEntryEdit& edit) {
+    DatumEntryEditOutcome outcome;
+    if (edit.picked.same_values(edit.edited, kEditTolerance)) {
+        return outcome;
+    }
+    read_changed_file();
+    DatumShift* entry = picked_entry(edit.position, edit.picked.name);
+    if (entry != nullptr && entry->same_values(edit.edited, kEditTolerance)) {
+        return outcome;  // the file holds it already
+    }
+    entry = apply(edit, entry, outcome);
+    if (entry == nullptr) {
+        return Error{kListFull};
+    }
+    outcome.entry = *entry;
+    const Status written = write_file();
+    if (!written) {
+        return written.error();
+    }
+    outcome.written = true;
+    return outcome;
+}
+
+DatumShift* DatumList::apply(const DatumEntryEdit& edit, DatumShift* entry,
+                             DatumEntryEditOutcome& outcome) {
+    if (entry == nullptr) {
+        if (count() >= kMaxEntries) {
+            return nullptr;
+        }
+        return &datum_shifts_.emplace_back(edit.edited);
+    }
+    for (size_t i = 0; i < kDatumValues.size(); ++i) {
+        double DatumShift::*value = kDatumValues[i];
+        if (edit.edited.*value == edit.picked.*value) {
+            continue;  // not changed here: the file's value stays
+        }
+        const double saved = entry->*value;
+        outcome.overridden[i] = std::fabs(saved - edit.picked.*value) > kEditTolerance &&
+                                std::fabs(saved - edit.edited.*value) > kEditTolerance;
+        entry->*value = edit.edited.*value;
+    }
+    return entry;
+}
+
 Status DatumList::save_datum_list() {
     read_changed_file();
     return write_file();
@@ -201,7 +266,7 @@ Status DatumList::write_file() {
         return kSuccess;
     }
     if (!may_write_) {
-        return Error{kNotSaved};
+        return Error{unreadable_ ? kUnreadable : kNotSaved};
     }
     const std::unique_ptr<OutputFile> file = OutputFile::create(path_);
     if (file == nullptr) {

@@ -18,6 +18,22 @@
 
 namespace korv {
 
+// A change the user made to an entry picked from the list.
+struct DatumEntryEdit {
+    int32_t position = 0;  // where the list held the entry when it was picked, 1 to count
+    DatumShift picked;     // the entry as the user was shown it, or as this run last stored it
+    DatumShift edited;     // its values as entered now; the name is the picked one's
+};
+
+// What became of such a change.
+struct DatumEntryEditOutcome {
+    bool written = false;  // the entry and the file hold the change
+    DatumShift entry;      // the entry as the list holds it now, when written
+    // By value, in file order: another copy of the program had saved a different value there
+    // meanwhile, which this change replaced.
+    std::array<bool, kDatumValues.size()> overridden{};
+};
+
 class DatumList {
 public:
     // The drop-down's index is 16-bit and its position 0 is "None".
@@ -27,11 +43,16 @@ public:
     static constexpr size_t kMaxNameCharacters = 16 * 1024 * 1024;
 
     // Why a change did not reach the file: the messages the dialog shows, %1 being the file's
-    // path or the most entries the list holds, %2 the entry's name.
+    // path or the most entries the list holds, %2 the entry's name. kUnreadable is for a file that
+    // is there but can no longer be read, which is never written over.
     static constexpr const char* kNotSaved = QT_TRANSLATE_NOOP(
         "korv::Form_projections",
         "The datum shift list could not be written to \"%1\". \"%2\" is used for this session "
         "only.");
+    static constexpr const char* kUnreadable = QT_TRANSLATE_NOOP(
+        "korv::Form_projections",
+        "\"%1\" can no longer be read, so the datum shift list was not written over it. \"%2\" "
+        "is used for this session only.");
     static constexpr const char* kListFull = QT_TRANSLATE_NOOP(
         "korv::Form_projections",
         "The datum shift list is full (%1 entries). \"%2\" is used for this session only and not "
@@ -59,11 +80,20 @@ public:
     // the list holds the change for the run; and (kListFull) when a new entry would not fit.
     Result<bool> define_datum_shift(const DatumShift& shift);
 
+    // Applies the values `edit` changed, and only those, to the entry the user picked as the file
+    // holds it now: a value this run did not change keeps what another copy of the program saved
+    // for it, and one both changed takes this run's. Nothing is written unless a value changed by
+    // more than 0.001. The entry is the one at the picked position when it still bears the picked
+    // name, else the first of exactly that name; one the file lost meanwhile is added anew with
+    // the values entered. Fails as define_datum_shift does, the list holding the change for the
+    // run.
+    Result<DatumEntryEditOutcome> edit_entry(const DatumEntryEdit& edit);
+
     // Reads the file again if it changed since this list last read or wrote it, then writes the
     // whole list; a list without entries leaves the file alone. An error (kNotSaved) when the
-    // file could not be written whole (it then keeps its earlier content), and for a file that
-    // is there but could not be read whole, or held more entries or name characters than the
-    // list takes: writing it would lose what the list did not read.
+    // file could not be written whole (it then keeps its earlier content), or held more entries
+    // or name characters than the list takes; and (kUnreadable) for a file that is there but
+    // could not be read whole: writing it would lose what the list did not read.
     Status save_datum_list();
 
     // Entries numbered 1 to count, as the drop-down shows them after "None". Reading the file
@@ -85,11 +115,17 @@ private:
     void use_built_in_entries();
     void read_changed_file();
     DatumShift* find(std::string_view name);
+    DatumShift* picked_entry(int32_t position, std::string_view name);
+    // The entry, added anew when null, with `edit` applied to it, and the values that replaced
+    // another copy's; null when the list is full.
+    DatumShift* apply(const DatumEntryEdit& edit, DatumShift* entry,
+                      DatumEntryEditOutcome& outcome);
     Status write_file();
 
     std::string path_;
     std::vector<DatumShift> datum_shifts_;
     bool may_write_ = true;
+    bool unreadable_ = false;  // why it may not: the file is there but cannot be read
     std::optional<ContentFingerprint> fingerprint_;  // of the content last read or written
     std::optional<std::string> backup_made_;
 };

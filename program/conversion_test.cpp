@@ -58,14 +58,39 @@ Result<double> read_elevation(std::string_view text) {
     return leading_number(text);
 }
 
+Status map_system_taken(const CoordSystem& map_system) {
+    if (map_system.defined == kFalse) {
+        return Error{QT_TRANSLATE_NOOP(
+            "korv::ConversionTestPanel",
+            "The map coordinates have no coordinate system yet: \"Test Transform\" takes the "
+            "source data's one for them only while a transform is named. Pick a transform, or "
+            "\"None\" for no datum shift, and press \"Test Transform\" again.")};
+    }
+    return kSuccess;
+}
+
+namespace {
+
+Status has_system(const CoordSystem& system, Side side) {
+    return side == Side::kMap ? map_system_taken(system) : kSuccess;
+}
+
+}  // namespace
+
 Result<GridPoint> geographic_to_grid(const GeographicPoint& point, const CoordSystem& system,
                                      Side side) {
+    if (const Status ready = has_system(system, side); !ready) {
+        return ready.error();
+    }
     const Result<GridPoint> grid = to_grid(system, point);
     return grid ? grid : cannot_convert(side);
 }
 
 Result<GeographicPoint> grid_to_geographic(const GridPoint& point, const CoordSystem& system,
                                            Side side) {
+    if (const Status ready = has_system(system, side); !ready) {
+        return ready.error();
+    }
     const Result<GeographicPoint> geographic = to_geographic(system, point);
     return geographic ? geographic : cannot_convert(side);
 }

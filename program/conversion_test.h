@@ -27,9 +27,13 @@ Result<GridPoint> read_grid_point(std::string_view east_text, std::string_view n
 // The typed height for a datum conversion.
 Result<double> read_elevation(std::string_view text);
 
+// The map side converts with the copy of the source coordinate system that "Test Transform" takes
+// while a transform is named; an error that says so while no copy was taken.
+Status map_system_taken(const CoordSystem& map_system);
+
 // Projects or unprojects with a side's coordinate system. A point the coordinate system cannot
-// convert (a local grid, a side not yet defined, a point outside the projection, or no geodesy
-// library to convert with) is refused.
+// convert (a local grid, a map side without a system, a point outside the projection, or no
+// geodesy library to convert with) is refused.
 Result<GridPoint> geographic_to_grid(const GeographicPoint& point, const CoordSystem& system,
                                      Side side);
 Result<GeographicPoint> grid_to_geographic(const GridPoint& point, const CoordSystem& system,

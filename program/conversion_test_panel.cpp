@@ -18,6 +18,7 @@
 #include "file_dialog.h"
 #include "message_box.h"
 #include "numeric_text.h"
+#include "shown_number.h"
 #include "trim.h"
 
 namespace korv {
@@ -42,6 +43,9 @@ void add_labelled(QGridLayout* grid, int row, int column, const QString& caption
     grid->addWidget(label, row, column);
     grid->addWidget(box, row, column + 1);
 }
+
+// Eastings, northings and heights are shown to a tenth of a metre.
+constexpr int kDecimals = 1;
 
 // The value, or null after showing why there is none.
 template <typename T>
@@ -195,22 +199,25 @@ void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
     const Result<GridPoint> grid = geographic_to_grid(*point, system_of(Index), Side{Index});
     if (const GridPoint* converted = value_or_report(grid)) {
         grid_point_ = *converted;
+        shown_[static_cast<size_t>(Index)].grid = *converted;
         const SideControls& side = sides_[static_cast<size_t>(Index)];
-        side.Text_east->setText(QString::fromStdString(format_fixed(converted->east, 1)));
-        side.Text_north->setText(QString::fromStdString(format_fixed(converted->north, 1)));
+        side.Text_east->setText(QString::fromStdString(format_fixed(converted->east, kDecimals)));
+        side.Text_north->setText(QString::fromStdString(format_fixed(converted->north, kDecimals)));
     }
 }
 
 void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
     const SideControls& side = sides_[static_cast<size_t>(Index)];
-    const Result<GridPoint> typed = read_grid_point(side.Text_east->text().toStdString(),
-                                                    side.Text_north->text().toStdString());
-    const GridPoint* grid = value_or_report(typed);
-    if (grid == nullptr) {
+    const std::string east = side.Text_east->text().toStdString();
+    const std::string north = side.Text_north->text().toStdString();
+    if (value_or_report(read_grid_point(east, north)) == nullptr) {
         return;
     }
-    grid_point_ = *grid;
-    const Result<GeographicPoint> point = grid_to_geographic(*grid, system_of(Index), Side{Index});
+    const GridPoint& shown = shown_[static_cast<size_t>(Index)].grid;
+    grid_point_ = {number_as_shown(east, shown.east, kDecimals),
+                   number_as_shown(north, shown.north, kDecimals)};
+    const Result<GeographicPoint> point =
+        grid_to_geographic(grid_point_, system_of(Index), Side{Index});
     if (const GeographicPoint* converted = value_or_report(point)) {
         geographic_point_ = *converted;
         show_geographic(Index, *converted);
@@ -222,25 +229,27 @@ void ConversionTestPanel::Command_transform_Click(int Index) {
     if (!point) {
         return;
     }
-    const SideControls& from = sides_[static_cast<size_t>(Index)];
-    const Result<double> height = read_elevation(from.Text_elevation->text().toStdString());
-    const double* typed_height = value_or_report(height);
-    if (typed_height == nullptr) {
+    const std::string typed_height =
+        sides_[static_cast<size_t>(Index)].Text_elevation->text().toStdString();
+    if (value_or_report(read_elevation(typed_height)) == nullptr) {
         return;
     }
+    const double height =
+        number_as_shown(typed_height, shown_[static_cast<size_t>(Index)].height, kDecimals);
     const DatumShift& shift = state_.current_datum_shift;
-    const Result<GeodeticPoint> moved = convert_between_datums({*point, *typed_height}, Side{Index},
-                                                               shift, state_.source_coord_system);
+    const Result<GeodeticPoint> moved =
+        convert_between_datums({*point, height}, Side{Index}, shift, state_.source_coord_system);
     if (!moved) {
         show_message(tr(moved.message().c_str())
                          .arg(QString::fromStdString(std::string(trimmed(shift.name)))));
         return;
     }
-    const int other = 1 - Index;
+    const auto other = static_cast<size_t>(1 - Index);
     geographic_point_ = moved->position;
-    show_geographic(other, moved->position);
-    sides_[static_cast<size_t>(other)].Text_elevation->setText(
-        QString::fromStdString(format_fixed(moved->height, 1)));
+    show_geographic(static_cast<int>(other), moved->position);
+    shown_[other].height = moved->height;
+    sides_[other].Text_elevation->setText(
+        QString::fromStdString(format_fixed(moved->height, kDecimals)));
 }
 
 void ConversionTestPanel::Command_done_test_Click() {
@@ -275,6 +284,12 @@ void ConversionTestPanel::Command_convert_file_Click() {
         return;
     }
     file_points_ = *points;
+    const bool map_grid = points->first == convert::PointKind::kMapGrid ||
+                          points->second == convert::PointKind::kMapGrid;
+    if (const Status taken = map_system_taken(state_.committed_coord_system); map_grid && !taken) {
+        show_message(tr(taken.message().c_str()));
+        return;
+    }
     const Result<convert::ConversionSetup> setup =
         panel_conversion_setup(state_, points->first, points->second);
     if (!setup) {

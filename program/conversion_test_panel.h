@@ -72,6 +72,13 @@ private:
     // The test point, kept between clicks and shared by both sides.
     GeographicPoint geographic_point_;
     GridPoint grid_point_;
+    // By side, the numbers its east, north and elevation boxes were last given: a box that still
+    // shows one stands for it to the last digit, not to the shown decimal.
+    struct ShownNumbers {
+        GridPoint grid;
+        double height = 0;
+    };
+    std::array<ShownNumbers, 2> shown_{};
 };
 
 }  // namespace korv

@@ -7,34 +7,34 @@
 
 #include "numeric_text.h"
 #include "pick_list_combo_box.h"
+#include "shown_number.h"
 #include "trim.h"
 
 namespace korv {
 namespace {
 
-// In the order of the seven values, each with its field in DatumShift.
+// In the order of the seven values (kDatumValues).
 struct Box {
     const char* name;
     const char* caption;
     const char* invalid_message;
-    double DatumShift::*value;
 };
 
-constexpr std::array<Box, 7> kBoxes = {{
+constexpr std::array<Box, kDatumValues.size()> kBoxes = {{
     {"Text_dx", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DX"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dx value is invalid"), &DatumShift::dx},
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dx value is invalid")},
     {"Text_dy", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DY"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dy value is invalid"), &DatumShift::dy},
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dy value is invalid")},
     {"Text_dz", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DZ"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dz value is invalid"), &DatumShift::dz},
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dz value is invalid")},
     {"Text_rx", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RX"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The rx value is invalid"), &DatumShift::rx},
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The rx value is invalid")},
     {"Text_ry", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RY"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The ry value is invalid"), &DatumShift::ry},
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The ry value is invalid")},
     {"Text_rz", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RZ"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The rz value is invalid"), &DatumShift::rz},
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The rz value is invalid")},
     {"Text_sc", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "SC"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The SC value is invalid"), &DatumShift::sc},
+     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The SC value is invalid")},
 }};
 
 constexpr int kValueDecimals = 4;
@@ -137,9 +137,37 @@ DatumShift DatumShiftFrame::typed_shift() const {
     DatumShift shift;
     shift.name = trimmed_name();
     for (size_t i = 0; i < kBoxes.size(); ++i) {
-        shift.*kBoxes[i].value = leading_number(boxes_[i]->text().toStdString());
+        double DatumShift::*value = kDatumValues[i];
+        shift.*value =
+            number_as_shown(boxes_[i]->text().toStdString(), shown_.*value, kValueDecimals);
     }
     return shift;
+}
+
+std::optional<DatumEntryEdit> DatumShiftFrame::entry_edit() const {
+    if (selected_entry() == nullptr || trimmed_name() != trimmed(picked_.name)) {
+        return std::nullopt;
+    }
+    DatumShift edited = typed_shift();
+    edited.name = picked_.name;
+    return DatumEntryEdit{selected_position_, picked_, edited};
+}
+
+void DatumShiftFrame::entry_stored(const DatumShift& entry) {
+    picked_ = entry;
+    if (!typed_shift().same_values(entry, 0)) {
+        show_values(entry);
+    }
+}
+
+QString DatumShiftFrame::captions_of(const std::array<bool, kDatumValues.size()>& values) {
+    QStringList captions;
+    for (size_t i = 0; i < kBoxes.size(); ++i) {
+        if (values[i]) {
+            captions << tr(kBoxes[i].caption);
+        }
+    }
+    return captions.join(QStringLiteral(", "));
 }
 
 void DatumShiftFrame::select_position(int32_t position) {
@@ -154,14 +182,16 @@ const DatumShift* DatumShiftFrame::selected_entry() const {
 }
 
 void DatumShiftFrame::show_values(const DatumShift& shift) {
+    shown_ = shift;
     for (size_t i = 0; i < kBoxes.size(); ++i) {
         boxes_[i]->setText(
-            QString::fromStdString(format_fixed(shift.*kBoxes[i].value, kValueDecimals)));
+            QString::fromStdString(format_fixed(shift.*kDatumValues[i], kValueDecimals)));
     }
 }
 
 void DatumShiftFrame::Combo_transform_Click() {
     if (const DatumShift* entry = selected_entry()) {
+        picked_ = *entry;
         Combo_transform->setEditText(QString::fromStdString(entry->name));
         show_values(*entry);
     } else {

@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <array>
+#include <optional>
 
 #include "datum_list.h"
 #include "result.h"
@@ -39,9 +40,21 @@ public:
     // through this class's tr()).
     Status check_boxes() const;
 
-    // The shift as typed: the drop-down's text, trimmed, and the seven boxes read with the
-    // leading-number rule.
+    // The shift as typed: the drop-down's text, trimmed, and the seven boxes, each the value it
+    // was shown with while it holds the text shown for it, else read with the leading-number
+    // rule.
     DatumShift typed_shift() const;
+
+    // The change to the selected list entry, while it bears the picked entry's name (after
+    // "Calculate Inverse" the boxes hold a new entry of another name).
+    std::optional<DatumEntryEdit> entry_edit() const;
+
+    // The selected entry as the list stored it: later edits are changes to it, and the boxes show
+    // what another copy of the program saved for the values this run did not change.
+    void entry_stored(const DatumShift& entry);
+
+    // The captions of the marked values, in file order and joined ("DX, DZ").
+    static QString captions_of(const std::array<bool, kDatumValues.size()>& values);
 
     void Combo_transform_Click();
     void Command_inverse_Click();
@@ -54,6 +67,8 @@ private:
     void show_values(const DatumShift& shift);
 
     const DatumList* list_ = nullptr;
+    DatumShift picked_;  // the selected entry as it was picked or last stored
+    DatumShift shown_;   // the values the boxes were last filled with
     PickListComboBox* Combo_transform = nullptr;
     QPushButton* Command_inverse = nullptr;
     // Text_dx, Text_dy, Text_dz, Text_rx, Text_ry, Text_rz, Text_sc.

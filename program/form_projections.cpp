@@ -177,15 +177,14 @@ void Form_projections::Command_done_Click(int Index) {
 }
 
 void Form_projections::take_datum_shift(int Index) {
-    DatumShift& current = state_.current_datum_shift;
-    current = Frame_datum_shift->typed_shift();
-
     const bool list_entry = Frame_datum_shift->selected_position() >= 1;
     bool reported = false;
     if (list_entry && datum_list_ != nullptr) {
-        reported =
-            report_unsaved(datum_list_->define_datum_shift(current), *datum_list_, current.name);
+        reported = store_list_entry();
     }
+    // Taken after storing, which may have brought values another copy saved into the boxes.
+    DatumShift& current = state_.current_datum_shift;
+    current = Frame_datum_shift->typed_shift();
     state_.committed_coord_system = state_.source_coord_system;
     if (Index == 0 && list_entry && datum_list_ != nullptr) {
         const Status saved = datum_list_->save_datum_list();
@@ -193,6 +192,31 @@ void Form_projections::take_datum_shift(int Index) {
             report_unsaved(saved, *datum_list_, current.name);
         }
     }
+}
+
+bool Form_projections::store_list_entry() {
+    const DatumShift typed = Frame_datum_shift->typed_shift();
+    const std::optional<DatumEntryEdit> edit = Frame_datum_shift->entry_edit();
+    if (!edit) {
+        return report_unsaved(datum_list_->define_datum_shift(typed), *datum_list_, typed.name);
+    }
+    const Result<DatumEntryEditOutcome> outcome = datum_list_->edit_entry(*edit);
+    if (report_unsaved(outcome, *datum_list_, typed.name)) {
+        return true;
+    }
+    if (outcome->written) {
+        Frame_datum_shift->entry_stored(outcome->entry);
+        const QString overridden = DatumShiftFrame::captions_of(outcome->overridden);
+        if (!overridden.isEmpty()) {
+            show_message(
+                tr("\"%1\" was changed in \"%3\" by another program while it was edited "
+                   "here. For %2 the value entered here replaced the one saved there; "
+                   "every other value saved there was kept.")
+                    .arg(QString::fromStdString(typed.name), overridden,
+                         QDir::toNativeSeparators(QString::fromStdString(datum_list_->path()))));
+        }
+    }
+    return false;
 }
 
 void Form_projections::show_test_panel() {

@@ -55,6 +55,9 @@ private:
     Status validate_source_definition();
     // Makes the typed datum shift current and, for a list entry, stores it.
     void take_datum_shift(int Index);
+    // Stores the change to the selected list entry, or the new entry "Calculate Inverse" named;
+    // true when the user was told it did not reach the file.
+    bool store_list_entry();
     void show_test_panel();
     // Writes the settings; runs once, whatever closes the window.
     void Form_Unload();

@@ -215,14 +215,14 @@ void Projection::Combo_projection_Click() {
         select_hemisphere(kNorthernHemisphere);
     }
     for (const DefaultText& text : defaults.texts) {
-        write_text(text.field, text_of(text.text));
+        write_default(text.field, text_of(text.text));
     }
 }
 
 void Projection::Combo_hemisphere_Click() {
     if (const auto false_north = hemisphere_false_north(Combo_projection->currentIndex(),
                                                         Combo_hemisphere->currentIndex() + 1)) {
-        write_text(&ProjectionEntries::false_north, text_of(*false_north));
+        write_default(&ProjectionEntries::false_north, text_of(*false_north));
     }
 }
 
@@ -247,12 +247,13 @@ void Projection::step_zone_number(ZoneStep step) {
     }
 }
 
-void Projection::write_text(EntryText field, const QString& text) {
+void Projection::write_default(EntryText field, const QString& text) {
     for (const TextBox& text_box : text_boxes_) {
         if (text_box.field == field) {
             text_box.box->setText(text);
         }
     }
+    (shown_.*field).clear();
 }
 
 ProjectionEntries Projection::entries() const {
@@ -268,6 +269,8 @@ ProjectionEntries Projection::entries() const {
 }
 
 Status Projection::show_coord_system() {
+    // Until the fields show the record, none of them stands for its values.
+    shown_ = ProjectionEntries{};
     try {
         correct_record(record_);
         if (record_.projection >= kProjectionCount) {
@@ -286,6 +289,7 @@ Status Projection::show_coord_system() {
         for (const TextBox& text_box : text_boxes_) {
             text_box.box->setText(QString::fromStdString(shown.*(text_box.field)));
         }
+        shown_ = shown;
         return kSuccess;
     } catch (const std::exception& error) {
         return Error{tr("The coordinate system could not be shown: %1")
@@ -324,15 +328,15 @@ QString Projection::entriesProblem() const {
 
 bool Projection::acceptEntries() {
     try {
-        const ProjectionEntries shown = entries();
-        if (const Status checked = check_entries(shown, utilities_); !checked) {
+        const ProjectionEntries typed = entries();
+        if (const Status checked = check_entries(typed, utilities_); !checked) {
             show_message(tr(checked.message().c_str()));
             return false;
         }
         // Taken into the stored record only once everything has succeeded, so a failed
         // accept leaves the control's record as it was.
         CoordSystem entered = record_;
-        read_entries(shown, utilities_, entered);
+        read_entries(typed, shown_, utilities_, entered);
         Result<CoordSystem> computed = with_derived_constants(entered);
         if (!computed) {
             show_message(
@@ -342,6 +346,8 @@ bool Projection::acceptEntries() {
         }
         CoordSystem accepted = std::move(computed).value();
         accepted.defined = kTrue;
+        // Before the change is told: a host told of it may show another record.
+        shown_ = typed;
         store(accepted);
         return true;
     } catch (const std::exception& error) {

@@ -124,7 +124,8 @@ private:
     // Shows the stored record; false after telling the user why it cannot be shown.
     bool show_stored_record();
     void select_hemisphere(int32_t hemisphere);
-    void write_text(EntryText field, const QString& text);
+    // Writes a default into a field, which then no longer shows the record's value.
+    void write_default(EntryText field, const QString& text);
 
     QComboBox* Combo_projection = nullptr;
     QLineEdit* Text_zone_number = nullptr;
@@ -150,6 +151,9 @@ private:
     std::array<TextBox, 9> text_boxes_{};
 
     CoordSystem record_;  // the control's own copy
+    // The texts the fields were last shown with for the record's values; an empty text for a
+    // field the control has rewritten since, or for every field while the record is not shown.
+    ProjectionEntries shown_;
     // Its angle conversions keep nothing between calls, so the validity query may use them.
     mutable Utilities utilities_;
 };

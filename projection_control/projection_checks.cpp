@@ -12,6 +12,7 @@ namespace korv {
 namespace {
 
 constexpr double kLatitudeLimit = 89.0;
+constexpr double kPoleLatitude = 90.0;
 constexpr double kLongitudeLimit = 360.0;
 constexpr double kZoneWidthLimit = 89.0;
 constexpr double kSmallestParallelSpacing = 0.1;
@@ -50,13 +51,14 @@ Status check_zone(const ProjectionEntries& entries) {
     return kSuccess;
 }
 
-// The zoned projections use their origins without a range check, so only text that is no angle
-// is refused: read as 0 degrees it would move every point by the longitude typed.
+// The zoned projections check their origins only against what no point can be converted with: a
+// longitude beyond -360 to 360 degrees, a latitude beyond the poles, or text that is no angle
+// (read as 0 degrees it would move every point by the longitude typed).
 Status check_zoned_origins(const ProjectionEntries& entries, Utilities& utilities) {
-    if (!angle(entries.longitude_origin, kLongitudeAngle, utilities)) {
+    if (!within(angle(entries.longitude_origin, kLongitudeAngle, utilities), kLongitudeLimit)) {
         return Error{QT_TRANSLATE_NOOP("korv::Projection", "Longitude origin is invalid")};
     }
-    if (!angle(entries.latitude_origin, kLatitudeAngle, utilities)) {
+    if (!within(angle(entries.latitude_origin, kLatitudeAngle, utilities), kPoleLatitude)) {
         return Error{QT_TRANSLATE_NOOP("korv::Projection", "Latitude origin is invalid")};
     }
     return kSuccess;
@@ -114,6 +116,21 @@ Status check_zone_width(const ProjectionEntries& entries, Utilities& utilities) 
     return kSuccess;
 }
 
+// The zoned projections centre zone n on the longitude origin plus n - 1 zone widths; no point of
+// a zone whose central meridian lies beyond -360 to 360 degrees can be converted, so such a zone
+// is refused here, where the user can mend it, rather than point by point.
+Status check_central_meridian(const ProjectionEntries& entries, Utilities& utilities) {
+    const double origin = angle(entries.longitude_origin, kLongitudeAngle, utilities).value_or(0);
+    const double zones_east = *zone_number(entries.zone_number) - 1.0;
+    const double width = angle(entries.zone_width, kPlainAngle, utilities).value_or(0);
+    if (!within(origin + zones_east * width, kLongitudeLimit)) {
+        return Error{QT_TRANSLATE_NOOP("korv::Projection",
+                                       "The zone number and zone width put the central meridian "
+                                       "of the zone outside -360 to 360 degrees")};
+    }
+    return kSuccess;
+}
+
 }  // namespace
 
 Status check_entries(const ProjectionEntries& entries, Utilities& utilities) {
@@ -137,6 +154,11 @@ Status check_entries(const ProjectionEntries& entries, Utilities& utilities) {
     if (projection > kLocalGrid) {
         if (Status width = check_zone_width(entries, utilities); !width) {
             return width;
+        }
+    }
+    if (is_zoned(projection)) {
+        if (Status meridian = check_central_meridian(entries, utilities); !meridian) {
+            return meridian;
         }
     }
     // The record keeps a zone number for every projection, so it must fit even where the

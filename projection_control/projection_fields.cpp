@@ -51,19 +51,35 @@ ProjectionEntries entries_for(const CoordSystem& record, Utilities& utilities) {
     return entries;
 }
 
-void read_entries(const ProjectionEntries& entries, Utilities& utilities, CoordSystem& record) {
+void read_entries(const ProjectionEntries& entries, const ProjectionEntries& shown,
+                  Utilities& utilities, CoordSystem& record) {
     record.projection = entries.projection;
     record.spheroid = entries.spheroid;
     record.hemisphere = entries.hemisphere;
-    record.zone_number = to_int32_half_even(leading_number(entries.zone_number)).value_or(0);
-    record.longitude_origin = angle(entries.longitude_origin, kLongitudeAngle, utilities);
-    record.latitude_origin = angle(entries.latitude_origin, kLatitudeAngle, utilities);
-    record.standard_parallel_1 = angle(entries.standard_parallel_1, kLatitudeAngle, utilities);
-    record.standard_parallel_2 = angle(entries.standard_parallel_2, kLatitudeAngle, utilities);
-    record.zone_width = angle(entries.zone_width, kPlainAngle, utilities);
-    record.false_east = leading_number(entries.false_east);
-    record.false_north = leading_number(entries.false_north);
-    record.scale_factor = leading_number(entries.scale_factor);
+    const auto edited = [&](EntryText field) {
+        return (shown.*field).empty() || entries.*field != shown.*field;
+    };
+    if (edited(&ProjectionEntries::zone_number)) {
+        record.zone_number = to_int32_half_even(leading_number(entries.zone_number)).value_or(0);
+    }
+    const auto read_angle = [&](EntryText field, int32_t kind, double& value) {
+        if (edited(field)) {
+            value = angle(entries.*field, kind, utilities);
+        }
+    };
+    read_angle(&ProjectionEntries::longitude_origin, kLongitudeAngle, record.longitude_origin);
+    read_angle(&ProjectionEntries::latitude_origin, kLatitudeAngle, record.latitude_origin);
+    read_angle(&ProjectionEntries::standard_parallel_1, kLatitudeAngle, record.standard_parallel_1);
+    read_angle(&ProjectionEntries::standard_parallel_2, kLatitudeAngle, record.standard_parallel_2);
+    read_angle(&ProjectionEntries::zone_width, kPlainAngle, record.zone_width);
+    const auto read_number = [&](EntryText field, double& value) {
+        if (edited(field)) {
+            value = leading_number(entries.*field);
+        }
+    };
+    read_number(&ProjectionEntries::false_east, record.false_east);
+    read_number(&ProjectionEntries::false_north, record.false_north);
+    read_number(&ProjectionEntries::scale_factor, record.scale_factor);
 }
 
 }  // namespace korv

@@ -20,10 +20,14 @@ void correct_record(CoordSystem& record);
 // angles as angle text.
 ProjectionEntries entries_for(const CoordSystem& record, Utilities& utilities);
 
-// Takes the twelve edited fields from the entries into `record` and changes nothing else: the
-// numbers are the leading numbers of their texts, the zone number rounded to the nearest whole
-// number (a half to the even one), and angles that cannot be read become 0. The entries must
-// have passed `check_entries`, which makes sure the zone number fits.
-void read_entries(const ProjectionEntries& entries, Utilities& utilities, CoordSystem& record);
+// Takes the twelve edited fields from the entries into `record`, which holds the values the
+// fields were last shown with, as the texts `shown`; changes nothing else. The fields show
+// rounded values, so a field that still holds its shown text keeps the record's value to its
+// last digit; an empty shown text stands for a field the control rewrote since. Any other text is
+// read: the numbers as the leading numbers of their texts, the zone number rounded to the nearest
+// whole number (a half to the even one), and angles that cannot be read become 0. The entries
+// must have passed `check_entries`, which makes sure the zone number fits.
+void read_entries(const ProjectionEntries& entries, const ProjectionEntries& shown,
+                  Utilities& utilities, CoordSystem& record);
 
 }  // namespace korv

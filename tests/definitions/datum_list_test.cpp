@@ -157,6 +157,11 @@ TEST_F(DatumListTest, NamesDifferingInCaseAlwaysUpdateTheFirst) {
     EXPECT_EQ(list.entry(1).name, "Local") << "the name is stored as given";
     EXPECT_EQ(list.entry(1).dx, 5);
     EXPECT_EQ(list.entry(2).dx, 2);
+    // An edit of an entry picked from the list goes to that entry.
+    const DatumShift picked = list.entry(2);
+    ASSERT_TRUE(list.edit_entry({2, picked, {picked.name, 7}}).ok());
+    EXPECT_EQ(list.entry(1).dx, 5);
+    EXPECT_EQ(list.entry(2).dx, 7);
 }
 
 TEST_F(DatumListTest, NewNamesGoAtTheEndAndEmptyNamesAreIgnored) {

@@ -95,9 +95,13 @@ TEST(GeodesyCoordinateSystem, EveryAnswerProjectsBackWherePointsAreNotCheckedAga
     CoordinateSystemDefinition steep = mga(30);
     steep.scale_factor = 0.5;
     steep.latitude_origin = 60;
+    // A false easting as large as the belt is wide: the belt lies around it, not around 0.
+    CoordinateSystemDefinition far_east = mga(55);
+    far_east.false_east = 1e7;
     const std::vector<CoordinateSystemDefinition> definitions = {
         mga(55),
         steep,
+        far_east,
         conic(ProjectionKind::kLambertConformal, -18, -36, 0, 1),
         conic(ProjectionKind::kAlbersEqualArea, 29.5, 45.5, 23, 3),
         conic(ProjectionKind::kEquidistantConic, -18, -36, -27, 12),

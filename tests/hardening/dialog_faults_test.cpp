@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -28,8 +30,9 @@ namespace fs = std::filesystem;
 
 enum class Fault { kReadOnlyFolder, kFullDisk };
 
-// Runs the dialog as a user would and returns the messages shown, one per line.
-std::string edit_and_press_done() {
+// Runs the dialog as a user would and returns the messages shown, one per line. `after_load`
+// runs once the dialog has started.
+std::string edit_and_press_done(const std::function<void()>& after_load = {}) {
     int argc = 1;
     char name[] = "hardening_tests";
     char* argv[] = {name, nullptr};
@@ -43,6 +46,9 @@ std::string edit_and_press_done() {
         Form_projections form;
         form.Form_Load();
         form.show();
+        if (after_load) {
+            after_load();
+        }
         // The first entry after "None", picked with the arrow key.
         QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
         QApplication::sendEvent(form.findChild<QComboBox*>("Combo_transform"), &down);
@@ -74,7 +80,8 @@ TEST_P(DialogOnUnwritableFiles, TellsTheUserAndKeepsBothFiles) {
     } else {
         limits.file_size = 16;
     }
-    const testing::ChildOutcome outcome = testing::run_in_child(edit_and_press_done, limits);
+    const testing::ChildOutcome outcome =
+        testing::run_in_child([] { return edit_and_press_done(); }, limits);
 
     ASSERT_TRUE(outcome.completed) << "signal " << outcome.signal << ": " << outcome.report;
     const std::string datum_path = sandbox_.path("datum.csv");
@@ -93,6 +100,29 @@ INSTANTIATE_TEST_SUITE_P(Faults, DialogOnUnwritableFiles,
                              return info.param == Fault::kReadOnlyFolder ? "read_only_folder"
                                                                          : "full_disk";
                          });
+
+// A list that became unreadable after the dialog loaded it is never written over: "Done" with an
+// edited entry tells the user and leaves it. The child owns the files, as a user does.
+TEST(DialogOnAListThatBecameUnreadable, TellsTheUserAndLeavesIt) {
+    testing::Sandbox sandbox;
+    ASSERT_TRUE(testing::store_mga_zone55());
+    const std::string datum_file = sandbox.path("datum.csv");
+    DatumList(datum_file).load_datum_list();
+    const std::string before = testing::read_file(datum_file);
+    for (const fs::path& path : {fs::path(sandbox.folder().toStdString()), fs::path(datum_file),
+                                 fs::path(datum_file).parent_path() / "Halvern",
+                                 fs::path(sandbox.settings_file().toStdString())}) {
+        ASSERT_TRUE(geteuid() != 0 || chown(path.c_str(), 65534, 65534) == 0) << path;  // nobody
+    }
+    testing::ChildLimits limits;
+    limits.unprivileged = true;
+    const testing::ChildOutcome outcome = testing::run_in_child(
+        [&] { return edit_and_press_done([&] { chmod(datum_file.c_str(), 0200); }); }, limits);
+    ASSERT_TRUE(outcome.completed) << "signal " << outcome.signal << ": " << outcome.report;
+    EXPECT_EQ(outcome.report.find('"' + datum_file + "\" can no longer be read"), 0u);
+    ASSERT_EQ(chmod(datum_file.c_str(), 0644), 0);
+    EXPECT_EQ(testing::read_file(datum_file), before);
+}
 
 }  // namespace
 }  // namespace korv

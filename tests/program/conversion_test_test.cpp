@@ -81,7 +81,8 @@ TEST(ConversionTest, AZone55PointProjectsAndComesBack) {
 }
 
 TEST(ConversionTest, ASideThatCannotConvertSaysSoAndNamesTheSide) {
-    const CoordSystem local_grid;  // element 0 of the constants is 0
+    CoordSystem local_grid;  // element 0 of the constants is 0
+    local_grid.defined = kTrue;
     const GeographicPoint point{147, -37};
     EXPECT_EQ(refusal(geographic_to_grid(point, local_grid, Side::kSource)),
               "The point cannot be converted with the coordinate system of the source data");

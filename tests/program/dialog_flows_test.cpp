@@ -14,6 +14,7 @@
 #include "angle_text.h"
 #include "datum_list.h"
 #include "datum_shift_frame.h"
+#include "file_dialog.h"
 #include "form_projections.h"
 #include "settings_store.h"
 #include "source_settings.h"
@@ -571,8 +572,7 @@ private slots:
             click("Command_geo_to_grid" + suffix);
             QCOMPARE(text("Text_east" + suffix), QStringLiteral("273741.3"));
             QCOMPARE(text("Text_north" + suffix), QStringLiteral("5796489.8"));
-            type("Text_east" + suffix, "273741.2966");
-            type("Text_north" + suffix, "5796489.7769");
+            // Back through the boxes as shown: they stand for the point to its last digit.
             click("Command_grid_to_geo" + suffix);
             QCOMPARE(text("Text_lon" + suffix), QStringLiteral("144 25 29.5244"));
             QCOMPARE(text("Text_lat" + suffix), QStringLiteral("-37 57 3.7203"));
@@ -650,6 +650,37 @@ private slots:
         QCOMPARE(text("Text_elevation0"), QStringLiteral("100.0"));
     }
 
+    // Two copies of the program on one "datum.csv", the second started before the first pressed
+    // "Done", edit one entry: each value either changed reaches the file, and where both changed
+    // one, the later wins and says so.
+    void two_copies_edit_one_entry() {
+        store_zone55();
+        start();
+        std::unique_ptr<Form_projections> started_first = std::move(form_);
+        start();
+        select_shift(2);
+        type_keys("Text_dx", "-100");
+        type_keys("Text_dz", "140");
+        click("Command_done0");
+        form_ = std::move(started_first);
+        form_->activateWindow();
+        select_shift(2);
+        type_keys("Text_dy", "-50");
+        type_keys("Text_dz", "141");
+        click("Command_done0");
+        QCOMPARE(
+            messages_->messages(),
+            QStringList{"\"AGD66 to GDA 94\" was changed in \"" + QString(datum_file().c_str()) +
+                        "\" by another program while it was edited here. For DZ the value "
+                        "entered here replaced the one saved there; every other value saved "
+                        "there was kept."});
+        QCOMPARE(QString::fromStdString(testing::read_file(datum_file())),
+                 QString::fromStdString(kBuiltInFile)
+                     .replace("-117.8080,-51.5360,137.7840", "-100.0000,-50.0000,141.0000"));
+    }
+
+    // With the transform name cleared "Test Transform" takes no copy for the map side: its
+    // buttons and "Convert File..." to the map grid say so, and change nothing.
     void a_side_that_cannot_convert_says_so_and_keeps_its_boxes() {
         store_zone55();
         start();
@@ -658,10 +689,22 @@ private slots:
         type("Text_lon1", "147");
         type("Text_lat1", "-37");
         click("Command_geo_to_grid1");
-        QCOMPARE(
-            messages_->messages(),
-            QStringList{"The point cannot be converted with the coordinate system of the map"});
+        set_file_dialog([this](const FileDialogRequest&) {
+            return QString::fromStdString(sandbox_->path("out.txt"));
+        });
+        QTimer::singleShot(0, [] {  // to the map grid, in the dialog of the two points
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return}) {
+                QTest::keyClick(QApplication::activeModalWidget()->focusWidget(), key);
+            }
+        });
+        click("Command_convert_file");
+        set_file_dialog({});
+        QCOMPARE(messages_->messages().size(), 2);
+        for (const QString& message : messages_->messages()) {
+            QVERIFY(message.startsWith("The map coordinates have no coordinate system yet: "));
+        }
         QCOMPARE(text("Text_east1"), QStringLiteral("0"));
+        QVERIFY(!QFile::exists(QString::fromStdString(sandbox_->path("out.txt"))));
         messages_->clear();
         type("Text_east0", "x");
         click("Command_grid_to_geo0");

@@ -18,7 +18,7 @@ ProjectionEntries passing(int32_t projection) {
     entries.false_east = "500000";
     entries.false_north = "10000000";
     entries.scale_factor = "0.9996";
-    entries.longitude_origin = "134 0 0.00";
+    entries.longitude_origin = is_zoned(projection) ? "-177 0 0.00" : "134 0 0.00";
     entries.latitude_origin = "0 0 0.00";
     entries.standard_parallel_1 = "-18 0 0.00";
     entries.standard_parallel_2 = "-36 0 0.00";
@@ -81,13 +81,17 @@ INSTANTIATE_TEST_SUITE_P(
                   kAmg,
                   {{&E::zone_number, "x"}, {&E::false_east, "x"}},
                   "Zone number must be numeric"},
-        CheckCase{"origins_in_any_range_and_parallels_not_checked",
+        CheckCase{"latitude_origin_at_the_pole_and_parallels_unchecked",
                   kUtm,
                   {{&E::standard_parallel_1, "abc"},
                    {&E::standard_parallel_2, "abc"},
-                   {&E::longitude_origin, "999 0 0"},
-                   {&E::latitude_origin, "95 0 0"}},
+                   {&E::latitude_origin, "90 0 0"}},
                   ""},
+        CheckCase{"zone_55_of_20_degree_zones",
+                  kUtm,
+                  {{&E::zone_width, "20 0 0.00"}},
+                  "The zone number and zone width put the central meridian of the zone outside "
+                  "-360 to 360 degrees"},
         CheckCase{"origins_in_other_notations",
                   kAmg,
                   {{&E::longitude_origin, "-177\u00b0"}, {&E::latitude_origin, "10\u00b030'S"}},
@@ -205,7 +209,8 @@ INSTANTIATE_TEST_SUITE_P(
                   kLocalGrid,
                   {{&E::zone_number, "99999999999"}},
                   "Zone number is out of range"},
-        CheckCase{"zone_width_89", kAmg, {{&E::zone_width, "89 0 0.00"}}, ""},
+        CheckCase{
+            "zone_width_89", kAmg, {{&E::zone_width, "89 0 0.00"}, {&E::zone_number, "1"}}, ""},
         CheckCase{
             "zone_width_0", kAmg, {{&E::zone_width, "0 0 0.00"}}, "The zone width is invalid"},
         CheckCase{"zone_width_beyond_89",
