@@ -68,14 +68,8 @@ appstream_report=$(appstreamcli validate --no-net /usr/share/metainfo/*.metainfo
 ! grep -E '^[IWE]: ' <<<"$appstream_report" || fail "appstreamcli: $appstream_report"
 
 # The installed programs, on the stored definition "MGA zone 55" and no datum shift.
-mkdir -p "$work/home/config/Halvern" "$work/home/runtime"
-chmod 700 "$work/home/runtime"
-cat > "$work/home/config/Halvern/Quarrtool.conf" <<'SETTINGS'
-[Projection]
-Name=MGA zone 55
-Parameters1=" 12; 2; 2;-177; 0; 0; 0"
-Parameters2=" 500000; 10000000; 0.9996; 6; 55"
-SETTINGS
+source "$(dirname "$0")/user_home.sh"
+make_user_home "$work/home"
 printf 'P1 320000 5810000 12.5\nP2 321000.25 5811000.75\n' > "$work/points.txt"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
        XDG_RUNTIME_DIR="$work/home/runtime"
@@ -118,8 +112,7 @@ QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a bash -c '
 diff "$work/expected.txt" "$work/converted.txt" || fail "the dialog converted otherwise"
 
 # A program built against the development package.
-log cmake -S "$source/examples/point_transform_host" -B "$work/host" -G Ninja \
-    -DCMAKE_BUILD_TYPE=Release
+log cmake -S "$source/examples/point_transform_host" -B "$work/host" -G Ninja
 log cmake --build "$work/host"
 output=$(QT_QPA_PLATFORM=offscreen "$work/host/point_transform_host" --check 2>&1) ||
     fail "the host could not create the control: $output"
