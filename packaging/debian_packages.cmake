@@ -90,8 +90,10 @@ korv_package_description(programs
     "quarrow-convert converts files of points with the same definition on the"
     "command line.")
 
-# The libraries' packages. Each one's shlibs file tells dpkg-shlibdeps which package a program
-# linked with the library needs; the trigger lets ldconfig update its cache once per install.
+# The libraries' packages, described by their target names (a library renamed in
+# KORV_PUBLIC_LIBRARIES is renamed here too). Each one's shlibs file tells dpkg-shlibdeps which
+# package a program linked with the library needs; the trigger lets ldconfig update its cache
+# once per install.
 set(korv_summary_korv_platform "Quarrow platform library: numbers in text, files, settings")
 set(korv_description_korv_platform
     "Numeric text and its fixed formats, the settings store, files and file"
@@ -124,6 +126,10 @@ set(korv_shlibs_local ${CMAKE_CURRENT_BINARY_DIR}/debian/shlibs.local)
 set(korv_shlibs_lines)
 set(korv_library_packages)
 foreach(library IN LISTS KORV_PUBLIC_LIBRARIES)
+    if(NOT korv_summary_${library} OR NOT korv_description_${library})
+        message(FATAL_ERROR "The library ${library} has no package description: set "
+                            "korv_summary_${library} and korv_description_${library} above")
+    endif()
     korv_library_package(${library} package shlibs)
     string(TOUPPER ${library} upper)
     korv_debian_package(${library} ${package} libs)
@@ -147,6 +153,8 @@ set(korv_geodesy_depends "${korv_package_of_Korvutil32} (>= ${korv_package_versi
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_DEPENDS
     "${korv_geodesy_depends}, ${korv_package_of_KorvProjection} (>= ${korv_package_version})")
 set(CPACK_DEBIAN_KORVPROJECTION_PACKAGE_DEPENDS "${korv_geodesy_depends}")
+# quarrow-convert's help and manual page check its numbers with PROJ's cct and cs2cs.
+set(CPACK_DEBIAN_PROGRAMS_PACKAGE_SUGGESTS proj-bin)
 
 korv_debian_package(development libquarrow-dev libdevel)
 korv_package_description(development
