@@ -170,6 +170,16 @@ list(TRANSFORM korv_library_packages APPEND " (= ${korv_package_version})"
 list(APPEND korv_development_depends qt6-base-dev)
 list(JOIN korv_development_depends ", " CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS)
 
+# Every install rule belongs to a package: a rule without one of these components would be left
+# out of all of them.
+get_cmake_property(korv_installed_components COMPONENTS)
+list(REMOVE_ITEM korv_installed_components ${korv_debian_components})
+if(korv_installed_components)
+    list(JOIN korv_debian_components ", " korv_components_named)
+    message(FATAL_ERROR "Install rules of components no Debian package holds: "
+                        "${korv_installed_components}. Give them one of: ${korv_components_named}")
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quarrow)
 set(CPACK_PACKAGE_VENDOR "Halvern")
