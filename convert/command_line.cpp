@@ -11,21 +11,21 @@ namespace {
 
 constexpr std::string_view kHelp =
     R"(Usage: quarrow-convert --from POINT --to POINT [options] [INPUT [OUTPUT]]
-       quarrow-convert --show proj --from POINT --to POINT [options]
-       quarrow-convert --show wkt [--system "P1|P2"] [--zone N]
+  or:  quarrow-convert --show proj --from POINT --to POINT [options]
+  or:  quarrow-convert --show wkt [--system "P1|P2"] [--zone N]
 
 Converts files of points with the source coordinate system and the datum shift that Quarrow's
 dialog "Define Source Datum Definitions" defines, along the path of its conversion test panel:
 source grid -> source geographic -> (datum shift) -> map geographic -> map grid.
 Every point gives the numbers the test panel shows for it.
 
-POINT is one of
+POINT is one of:
   source-grid          easting and northing in the source coordinate system, metres
   source-geographic    longitude and latitude on the source datum
   map-geographic       longitude and latitude on the map datum
   map-grid             easting and northing on the map datum, same projection as the source
 
-Options
+Options:
   --from POINT, --to POINT
                        the points read and the points written
   --system "P1|P2"     the source coordinate system as the dialog stores it: the lists
@@ -45,20 +45,21 @@ Options
   --map-spheroid CODE  the spheroid of the map datum, a code of the dialog's spheroid list
                        (1 Australian National, 12 GRS80, 20 WGS84, ...)
   --labels             every line starts with a label (needed for labels that are numbers)
-  --format decimal|dms angles written in decimal degrees (default) or in degrees, minutes and
-                       seconds as the dialog shows them
+  --format decimal|dms
+                       angles written in decimal degrees (default) or in degrees, minutes
+                       and seconds as the dialog shows them
   --show proj          print the whole conversion as one PROJ pipeline and exit
   --show wkt           print the source coordinate system as WKT2 and exit
   -h, --help           print this text and exit
 
-The map spheroid
+The map spheroid:
   Without --map-spheroid the map side uses the source's spheroid, exactly as the test panel
   does: the datum shift returns points on the source spheroid and the map grid is computed on
   it. For "AGD66 to GDA 94" from the Australian National spheroid the map points then lie
   about 0.6 m in latitude and 23 m in height away from GDA 94 on GRS80. Give --map-spheroid 12
   to get GDA 94 coordinates on GRS80.
 
-Input
+Input:
   INPUT (or standard input, also for "-"): one point a line, two or three values separated by
   blanks, a tab, a comma or a semicolon, optionally led by a label: easting northing [height]
   or longitude latitude [height]. A line of three fields starts with a label when its first
@@ -66,7 +67,7 @@ Input
   "144 25 29.5244" (then separate the values by a comma, semicolon or tab). Empty lines and
   lines starting with "#" pass unchanged.
 
-Output
+Output:
   OUTPUT (or standard output, also for "-"): one line for each input line, in the same order,
   labels and separators kept; grid values with 4 decimals, degrees with 9, heights with 4
   (a line without a height gets none). A line that cannot be read or converted keeps its label
@@ -75,7 +76,7 @@ Output
 
 Exit status: 0 all lines converted, 1 some lines refused, 2 bad options or an unreadable input.
 
-Examples
+Examples:
   quarrow-convert --system " 1; 1; 2;-177; 0; 0; 0| 500000; 10000000; 0.9996; 6; 55" \
       --from source-grid --to map-geographic --shift "AGD66 to GDA 94" --map-spheroid 12 \
       amg66.txt gda94.txt

@@ -4,9 +4,13 @@
 #include <QDir>
 #include <QLibrary>
 
-// The library folder of an installed program, relative to the program's own folder.
+// The library folder of an installed program, and the folder of the libraries only the program
+// loads, relative to the program's own folder.
 #ifndef KORV_RELATIVE_LIBRARY_FOLDER
 #define KORV_RELATIVE_LIBRARY_FOLDER "../lib"
+#endif
+#ifndef KORV_RELATIVE_PRIVATE_LIBRARY_FOLDER
+#define KORV_RELATIVE_PRIVATE_LIBRARY_FOLDER "../lib/quarrow"
 #endif
 // The interface version of the system's libraries, the last part of their file names.
 #ifndef KORV_LIBRARY_VERSION
@@ -40,6 +44,8 @@ QStringList library_candidates(const QString& library_name) {
     if (QCoreApplication::instance() != nullptr) {
         const QDir application(QCoreApplication::applicationDirPath());
         places << application.filePath(library_name)
+               << application.filePath(QStringLiteral(KORV_RELATIVE_PRIVATE_LIBRARY_FOLDER "/") +
+                                       library_name)
                << application.filePath(QStringLiteral(KORV_RELATIVE_LIBRARY_FOLDER "/") +
                                        library_name);
     }

@@ -14,8 +14,9 @@ namespace korv {
 KORV_PLATFORM_EXPORT QString program_folder();
 
 // Where a library the program binds by name at run time may be, most likely first: beside the
-// program, in the library folder of an installed program, in Qt's plugin paths (where hosts find
-// the control libraries), and last the name alone, for the system's own search.
+// program (in the build), in the installed program's own folder under the library folder (the
+// file conversion engine), in the library folder (the public libraries), in Qt's plugin paths
+// (where hosts find the control libraries), and last the name alone, for the system's own search.
 KORV_PLATFORM_EXPORT QStringList library_candidates(const QString& library_name);
 
 // Loads into `library` the library named `library_name` (no prefix, no suffix) from the first of

@@ -12,14 +12,8 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "installed_program: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "install failed"
-mkdir -p "$work/home/config/Halvern" "$work/home/data" "$work/home/runtime"
-cat > "$work/home/config/Halvern/Quarrtool.conf" <<'SETTINGS'
-[Projection]
-Name=MGA zone 55
-Parameters1=" 12; 2; 2;-177; 0; 0; 0"
-Parameters2=" 500000; 10000000; 0.9996; 6; 55"
-SETTINGS
-chmod 700 "$work/home/runtime"
+source "$(dirname "$0")/user_home.sh"
+make_user_home "$work/home"
 
 # The program's folder belongs to someone else: as root, the program runs as "nobody".
 run_as=()
