@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   ""},
         LinesCase{"RefusedLinesKeepTheirLabel", kGridToGeographic,
-                  "P1 320000 5810000\nP2 abc 5810000\nP3 1 2 3 4\nP4 2e7 5e6\n",
+                  "P1 320000 5810000\nP2 abc 5810000\nP3\nP4 2e7 5e6\n",
                   "P1 144.954388661 -37.839557195\nP2 * *\nP3 * *\nP4 * *\n", 1,
                   "line 2: the easting is not a number\nline 3: the line does not hold two or "
                   "three values, optionally led by a label\nline 4: the point cannot be "
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                   1,
                   "line 2: the latitude lies outside -89..89"},
         LinesCase{"BadOption", kGridToGeographic + QStringList{"--to", "map"}, "1 2\n", "", 2,
-                  "--to takes"},
+                  "--to \"map\": it takes"},
         LinesCase{"UnreadableInput", kGridToGeographic + QStringList{"/no/such/file"}, "", "", 2,
                   "cannot read /no/such/file"},
         LinesCase{"LocalGridRefusedAtOnce",
