@@ -13,8 +13,8 @@ std::string text_of(const QString& value) {
     return value.toStdString();
 }
 
-std::string quoted(const QString& value) {
-    return "\"" + text_of(value) + "\"";
+std::string named(const QString& value) {
+    return quoted_text(text_of(value));
 }
 
 // Takes the value of the option `name` into `line`.
@@ -23,7 +23,7 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
     if (name == "from" || name == "to") {
         const std::optional<PointKind> kind = point_kind(text_of(value));
         if (!kind) {
-            return Error{option + " " + quoted(value) +
+            return Error{option + " " + named(value) +
                          ": it takes source-grid, source-geographic, map-geographic or map-grid"};
         }
         (name == "from" ? line.from : line.to) = kind;
@@ -39,7 +39,7 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
             return zone.error();
         }
         if (*zone < 1) {
-            return Error{option + " " + quoted(value) + " is not a zone number of 1 or more"};
+            return Error{option + " " + named(value) + " is not a zone number of 1 or more"};
         }
         line.zone = *zone;
     } else if (name == "shift") {
@@ -53,18 +53,18 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
     } else if (name == "map-spheroid") {
         const Result<int32_t> code = whole_number_option(text_of(value), option);
         if (!code || !find_spheroid(*code)) {
-            return Error{option + " " + quoted(value) +
+            return Error{option + " " + named(value) +
                          ": it takes a spheroid code of the dialog's list, 1 to 22"};
         }
         line.map_spheroid = *code;
     } else if (name == "format") {
         if (value != "decimal" && value != "dms") {
-            return Error{option + " " + quoted(value) + ": it takes decimal or dms"};
+            return Error{option + " " + named(value) + ": it takes decimal or dms"};
         }
         line.format.dialog_angles = value == "dms";
     } else if (name == "show") {
         if (value != "proj" && value != "wkt") {
-            return Error{option + " " + quoted(value) + ": it takes proj or wkt"};
+            return Error{option + " " + named(value) + ": it takes proj or wkt"};
         }
         line.show = value == "proj" ? CommandLine::Show::kProj : CommandLine::Show::kWkt;
     }

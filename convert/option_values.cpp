@@ -36,10 +36,6 @@ std::optional<Error> error_of(const Result<T>& result) {
     return result ? std::nullopt : std::optional<Error>(result.error());
 }
 
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(trimmed(text, kBlanksAndTabs)) + "\"";
-}
-
 // Checks one stored list, its values separated by ";".
 std::optional<Error> check_list(std::string_view list, std::string_view list_name,
                                 std::span<const StoredValue> values) {
@@ -66,9 +62,13 @@ std::optional<Error> check_list(std::string_view list, std::string_view list_nam
 
 }  // namespace
 
+std::string quoted_text(std::string_view text) {
+    return "\"" + std::string(trimmed(text, kBlanksAndTabs)) + "\"";
+}
+
 Result<double> number_option(std::string_view text, std::string_view what) {
     if (!is_numeric(text)) {
-        return Error{std::string(what) + " " + quoted(text) + " is not a number"};
+        return Error{std::string(what) + " " + quoted_text(text) + " is not a number"};
     }
     return leading_number(text);
 }
@@ -79,10 +79,10 @@ Result<int32_t> whole_number_option(std::string_view text, std::string_view what
         return number.error();
     }
     if (*number != std::trunc(*number)) {
-        return Error{std::string(what) + " " + quoted(text) + " is not a whole number"};
+        return Error{std::string(what) + " " + quoted_text(text) + " is not a whole number"};
     }
     if (std::fabs(*number) > std::numeric_limits<int32_t>::max()) {
-        return Error{std::string(what) + " " + quoted(text) + " is out of range"};
+        return Error{std::string(what) + " " + quoted_text(text) + " is out of range"};
     }
     return static_cast<int32_t>(*number);
 }
@@ -90,7 +90,8 @@ Result<int32_t> whole_number_option(std::string_view text, std::string_view what
 Result<std::string> checked_system_lists(std::string_view lists) {
     const std::size_t bar = lists.find('|');
     if (bar == std::string_view::npos) {
-        return Error{"--system " + quoted(lists) + " is not the two stored lists joined by \"|\""};
+        return Error{"--system " + quoted_text(lists) +
+                     " is not the two stored lists joined by \"|\""};
     }
     if (std::optional<Error> wrong =
             check_list(lists.substr(0, bar), "Parameters1", kParameters1)) {
@@ -119,7 +120,7 @@ Result<DatumShift> shift_parameters(std::string_view text) {
         at = end + 1;
     }
     if (count != kShiftValues) {
-        return Error{"--shift-parameters " + quoted(text) + " holds " + std::to_string(count) +
+        return Error{"--shift-parameters " + quoted_text(text) + " holds " + std::to_string(count) +
                      " values, not the seven numbers DX,DY,DZ,RX,RY,RZ,SC"};
     }
     return DatumShift{std::string(text), values[0], values[1], values[2],

@@ -12,6 +12,10 @@
 
 namespace korv::convert {
 
+// The text as an option's value is named in messages: in quotes, blanks and tabs around it left
+// out.
+std::string quoted_text(std::string_view text);
+
 // The number the whole text spells, or an error naming `what` and the text.
 Result<double> number_option(std::string_view text, std::string_view what);
 // The whole 32-bit number the whole text spells, or an error naming `what` and the text.
