@@ -1,5 +1,6 @@
 #include "block_reader.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "line_breaks.h"
@@ -34,12 +35,16 @@ Result<bool> BlockReader::fill(LineBlock& block) {
     block.header_possible = header_open_;
     std::string& input = block.input;
     std::size_t line_end = 0;  // just past the last line counted
+    std::size_t scanned = 0;   // no line end lies between line_end and this
     line_count_ = 0;
     LineBreaks breaks(input, 0);
     while (true) {
         while (line_count_ < line_limit_) {
-            const LineBreaks::Line line = breaks.line_at(line_end);
+            // Searched from where the last search stopped, so that a line read in many small
+            // reads is not searched again and again.
+            const LineBreaks::Line line = breaks.line_at(std::max(line_end, scanned));
             if (breaks.open(line)) {
+                scanned = line.end;  // a carriage return at the end is searched again
                 break;
             }
             count_line(block, line_end, line.end);
@@ -61,16 +66,17 @@ Result<bool> BlockReader::fill(LineBlock& block) {
             break;
         }
         // The line so far, without a carriage return that may end it.
-        const std::size_t pending =
-            input.size() - line_end - (input.size() > line_end && input.back() == '\r' ? 1 : 0);
-        if (pending > kLongestLine) {
-            // Refused unread: the rest of it is skipped as it comes.
-            input.resize(line_end);
+        if (scanned - line_end > kLongestLine) {
+            // Refused unread: the rest of it is skipped as it comes, a byte order mark before it
+            // kept.
+            const bool marked = at_start_ && std::string_view(input).starts_with(kByteOrderMark);
+            input.resize(line_end + (marked ? kByteOrderMark.size() : 0));
+            scanned = line_end;
             skipping_ = stand_in_ = true;
         } else if (std::optional<Error> error = read_more(input)) {
             return *error;
         }
-        breaks = LineBreaks(input, line_end);
+        breaks = LineBreaks(input, std::max(line_end, scanned));
     }
     carry_.assign(input, line_end);
     input.resize(line_end);
@@ -81,13 +87,14 @@ std::optional<Error> BlockReader::read_more(std::string& input) {
     const std::size_t old_size = input.size();
     // Up to a block's worth; a line longer than a block is read on in small steps.
     const std::size_t wanted = old_size < byte_limit_ ? byte_limit_ - old_size : kSmallestRead;
-    input.resize(old_size + wanted);
-    const Result<std::size_t> got = source_.read(input.data() + old_size, wanted);
+    // Read into a buffer of its own, so that reads that bring a few bytes each (a pipe, a
+    // terminal) do not clear a block's worth of the input each time.
+    read_buffer_.resize(std::max(wanted, read_buffer_.size()));
+    const Result<std::size_t> got = source_.read(read_buffer_.data(), wanted);
     if (!got) {
-        input.resize(old_size);
         return got.error();
     }
-    input.resize(old_size + *got);
+    input.append(read_buffer_.data(), *got);
     at_end_ = *got == 0;
     if (skipping_) {
         // The rest of an overlong line goes, up to its line end, which stays.

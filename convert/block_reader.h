@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "line_block.h"
 #include "result.h"
@@ -36,6 +37,7 @@ private:
     const std::size_t byte_limit_;
     const std::size_t line_limit_;
     std::string carry_;  // read beyond the last block's lines
+    std::vector<char> read_buffer_;
     std::size_t line_count_ = 0;
     bool at_end_ = false;
     bool at_start_ = true;   // no line was counted yet: the input may start with a byte order mark

@@ -12,6 +12,7 @@
 
 #include "command_line.h"
 #include "fuzz_check.h"
+#include "trim.h"
 
 namespace {
 
@@ -21,16 +22,9 @@ constexpr const char* kOptions[] = {
     "--shift=",  "--header", "--no-header",         "--labels", "--format=", "--"};
 constexpr std::size_t kOptionCount = sizeof kOptions / sizeof *kOptions;
 
-std::string_view without_blanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    return first == std::string_view::npos
-               ? std::string_view()
-               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // True when the whole text, blanks around it aside, is one finite number.
 bool whole_number_text(std::string_view text) {
-    text = without_blanks(text);
+    text = korv::trimmed(text, korv::kBlanksAndTabs);
     if (text.starts_with('+')) {
         text.remove_prefix(1);
     }
@@ -66,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const std::string_view quoted = named.substr(0, named.rfind('"'));
             KORV_FUZZ_REQUIRE(std::any_of(zone_texts.begin(), zone_texts.end(),
                                           [&](const std::string& text) {
-                                              return without_blanks(text) == quoted;
+                                              return korv::trimmed(text, korv::kBlanksAndTabs) ==
+                                                     quoted;
                                           }),
                               "a refused zone is named as typed");
         }

@@ -87,8 +87,7 @@ std::string built_lines(std::string_view bytes, bool labelled, Parts& parts) {
     std::string text;
     for (std::size_t i = 0; i + 3 < bytes.size(); i += 4) {
         const auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[i + k]); };
-        std::string label = kLabels[at(0) % 5];
-        label = labelled && label.empty() ? "L" : label;
+        const std::string label = labelled && at(0) % 5 == 0 ? "L" : kLabels[at(0) % 5];
         const std::string separator = kSeparators[at(1) % 7];
         std::string line = label + (label.empty() ? "" : separator) +
                            std::to_string(300000 + at(2) * 997) + separator +
@@ -96,9 +95,8 @@ std::string built_lines(std::string_view bytes, bool labelled, Parts& parts) {
         line += at(0) & 8 ? separator + std::to_string(at(1) - 100) : "";
         const std::string comment =
             at(0) & 16 ? std::string(" # from ") + static_cast<char>('a' + at(3) % 26) : "";
-        const std::string end = kEnds[at(2) % 3];
         parts.push_back({label, comment});
-        text += line + comment + end;
+        text += line + comment + kEnds[at(2) % 3];
     }
     return text;
 }
@@ -119,9 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Parts parts;
     std::string input =
         built ? built_lines(bytes, options.format.labels, parts) : std::string(bytes);
-    if (built && (data[1] & 0x80) != 0) {
-        input.insert(0, "\xEF\xBB\xBF");
-    }
+    input.insert(0, built && (data[1] & 0x80) != 0 ? "\xEF\xBB\xBF" : "");
 
     Reads source(input, 1 + data[1] * 37);
     Text sink;
