@@ -66,8 +66,10 @@ Input
   fields; whatever comes before them is the point's label, blanks and all
   ("Trig Station A 320000 5810000 12.5"). The last three fields are the values when the first of
   them reads as a value, else the last two; a line of three fields starts with a label only when
-  its first field is not a value, so labels that are numbers need --labels. Empty fields at the
-  end of a line (an empty height column) hold no value.
+  its first field is not a value, so labels that are numbers need --labels. Blanks cannot tell a
+  label's last word from a value: "Station 7 320000 5810000" reads 7, 320000 and 5810000; separate
+  such lines by commas, semicolons or tabs. Empty fields at the end of a line (an empty height
+  column) hold no value.
   Angles in decimal degrees or any notation the dialog reads, such as "144 25 29.5244" (then
   separate the values by a comma, semicolon or tab) or "144:25:29.5244".
   A "#" that begins a field starts a comment, which runs to the line's end and is kept. Empty
