@@ -1,7 +1,5 @@
 #include "stream_conversion.h"
 
-#include "block_reader.h"
-
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -9,6 +7,8 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+
+#include "block_reader.h"
 
 namespace korv::convert {
 namespace {
