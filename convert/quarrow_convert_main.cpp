@@ -126,7 +126,10 @@ int convert(const CommandLine& line, const Conversion& conversion) {
     options.cancel = &interrupted();
     options.progress = [&](const Progress& p) { progress.show(p); };
     options.refusals = [&](std::span<const RefusedLine> refused) {
-        progress.message(listing.list(refused));
+        // Once a screenful is listed, the status line stays and the rest is only counted.
+        if (const std::string listed = listing.list(refused); !listed.empty()) {
+            progress.message(listed);
+        }
     };
     const Result<Summary> summary = convert_stream(conversion, *source, sink, options);
     if (interrupted()) {
