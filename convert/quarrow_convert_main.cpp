@@ -135,8 +135,9 @@ int convert(const CommandLine& line, const Conversion& conversion) {
     if (interrupted()) {
         // The file written beside OUTPUT goes with `output_file`.
         progress.message("quarrow-convert: interrupted" +
-                         (output_file->replaces() ? "; " + line.output + " left as it was\n"
-                                                  : std::string("\n")));
+                         (output_file && output_file->replaces()
+                              ? "; " + line.output + " left as it was\n"
+                              : std::string("\n")));
         return kFailed;
     }
     if (!summary) {
