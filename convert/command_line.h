@@ -1,15 +1,15 @@
 #pragma once
 // The options of quarrow-convert and its help text.
 
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "conversion.h"
 #include "datum_shift.h"
-#include "line_block.h"
+#include "point_line.h"
 #include "result.h"
 
 namespace korv::convert {
@@ -19,20 +19,22 @@ struct CommandLine {
 
     std::optional<PointKind> from;
     std::optional<PointKind> to;
-    std::optional<std::string> system_lists;  // "P1|P2"
+    std::optional<std::string> system_lists;  // "P1|P2", every value a number
     std::optional<int32_t> zone;
     std::optional<std::string> shift_name;
     std::optional<DatumShift> shift_values;
     std::optional<int32_t> map_spheroid;
     LineFormat format;
     Show show = Show::kNothing;
+    bool verbose = false;  // every refused line listed, however many
     bool help = false;
     std::string input = "-";   // "-" for standard input
     std::string output = "-";  // "-" for standard output
 };
 
-// The options of `arguments` (without the program's name), or an error saying which is wrong.
-Result<CommandLine> parse_command_line(const std::vector<std::string_view>& arguments);
+// The options of `arguments` (without the program's name), or an error saying which is wrong,
+// with the text as typed.
+Result<CommandLine> parse_command_line(const QStringList& arguments);
 
 // The text --help prints.
 std::string_view help_text();

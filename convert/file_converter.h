@@ -44,9 +44,10 @@ public:
 
     // Converts every line of the input file into the output file, as quarrow-convert does, on
     // the calling thread; progress is reported on that thread. Setting `cancel`, from any thread,
-    // stops the conversion: the output file is then not written. An error when the conversion
-    // cannot be made, the input cannot be read or the output cannot be written; the output file
-    // then keeps what it held.
+    // stops the conversion: the output file is then not written. Nor is it when no point was
+    // converted. An error when the output is the input (however named), the conversion cannot be
+    // made, the input cannot be read or the output cannot be written; the output file then keeps
+    // what it held.
     virtual Result<FileConversionReport> convert_file(const FileConversionJob& job,
                                                       const FileConversionProgress& progress,
                                                       const std::atomic<bool>& cancel) = 0;

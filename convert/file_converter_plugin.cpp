@@ -1,6 +1,7 @@
 #include "file_converter_plugin.h"
 
 #include "conversion.h"
+#include "file_output.h"
 #include "file_streams.h"
 
 namespace korv::convert {
@@ -8,6 +9,10 @@ namespace korv::convert {
 Result<FileConversionReport> FileConverterPlugin::convert_file(
     const FileConversionJob& job, const FileConversionProgress& progress,
     const std::atomic<bool>& cancel) {
+    if (is_same_file(job.input, job.output)) {
+        return Error{"the file to write, " + job.output + ", is the file of points, " + job.input +
+                     "; choose another file to write"};
+    }
     const Result<Conversion> conversion = Conversion::create(job.setup);
     if (!conversion) {
         return conversion.error();
@@ -17,7 +22,7 @@ Result<FileConversionReport> FileConverterPlugin::convert_file(
         return source.error();
     }
     // Dropped uncommitted on every way out but success: the target keeps what it held.
-    Result<std::unique_ptr<OutputFile>> output = OutputFile::create(job.output);
+    Result<std::unique_ptr<FileOutput>> output = FileOutput::create(job.output);
     if (!output) {
         return output.error();
     }
@@ -38,12 +43,13 @@ Result<FileConversionReport> FileConverterPlugin::convert_file(
     FileConversionReport report;
     report.points = summary->points;
     report.refused = summary->refused;
-    report.cancelled = summary->cancelled;
+    // A cancel that comes after the last lines were written still writes nothing.
+    report.cancelled = summary->cancelled || cancel;
     for (const RefusedLine& refused : summary->first_refusals) {
         report.first_refusals.push_back({refused.line, std::string(describe(refused.reason))});
     }
-    if (report.cancelled) {
-        return report;
+    if (report.cancelled || report.points == report.refused) {
+        return report;  // an earlier file keeps what it held
     }
     if (const Status committed = (*output)->commit(); !committed) {
         return committed.error();

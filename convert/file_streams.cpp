@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 namespace korv::convert {
@@ -76,81 +75,6 @@ Status StandardOutput::write(std::string_view bytes) {
 Status StandardOutput::flush() {
     if (std::fflush(stdout) != 0) {
         return system_error("writing to standard output failed");
-    }
-    return kSuccess;
-}
-
-Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& target) {
-    std::error_code error;
-    if (fs::is_directory(target, error)) {
-        return Error{"cannot write " + target + ": it is a folder"};
-    }
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string written = target + "." + std::to_string(random() % 1000000) + ".part";
-        // "x": never opens a file that is already there.
-        std::FILE* file = std::fopen(written.c_str(), "wbx");
-        if (file != nullptr) {
-            return std::unique_ptr<OutputFile>(new OutputFile(file, target, written));
-        }
-        if (errno != EEXIST) {
-            return system_error("cannot write beside " + target);
-        }
-    }
-    return Error{"cannot write beside " + target + ": no free name for the file"};
-}
-
-OutputFile::~OutputFile() {
-    discard();
-}
-
-void OutputFile::discard() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
-        std::error_code ignored;
-        fs::remove(written_, ignored);
-    }
-}
-
-Status OutputFile::write(std::string_view bytes) {
-    if (file_ == nullptr) {
-        return Error{"the file " + target_ + " is closed"};
-    }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        return system_error("cannot write " + written_);
-    }
-    return kSuccess;
-}
-
-Status OutputFile::commit() {
-    if (file_ == nullptr) {
-        return Error{"the file " + target_ + " is closed"};
-    }
-    // A write error may show only when the last of the buffer goes out.
-    const bool closed = std::fflush(file_) == 0 && !std::ferror(file_);
-    std::optional<Error> failure;
-    if (!closed) {
-        failure = system_error("cannot write " + written_);
-    }
-    if (std::fclose(file_) != 0 && !failure) {
-        failure = system_error("cannot write " + written_);
-    }
-    file_ = nullptr;
-    std::error_code error;
-    if (!failure) {
-        const fs::file_status target = fs::status(target_, error);
-        if (fs::exists(target)) {
-            fs::permissions(written_, target.permissions(), error);
-        }
-        fs::rename(written_, target_, error);
-        if (error) {
-            failure = Error{"cannot replace " + target_ + ": " + error.message()};
-        }
-    }
-    if (failure) {
-        fs::remove(written_, error);
-        return *failure;
     }
     return kSuccess;
 }

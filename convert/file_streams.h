@@ -1,10 +1,11 @@
 #pragma once
-// The conversion's ends on files: reading a named file or standard input, writing standard output
-// or a file that takes its target's place only when it is complete.
+// The conversion's ends on the standard streams and on the file it reads; file_output.h writes
+// files.
 
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "stream_conversion.h"
 
@@ -38,31 +39,6 @@ class StandardOutput : public ByteSink {
 public:
     Status write(std::string_view bytes) override;
     Status flush() override;
-};
-
-// A file written beside its target ("<target>.<number>.part") and renamed over it by `commit`
-// only when complete. Until then the target keeps what it held (or stays absent); an output file
-// that is dropped uncommitted is removed, and one killed midway leaves only the ".part" file.
-class OutputFile : public ByteSink {
-public:
-    static Result<std::unique_ptr<OutputFile>> create(const std::string& target);
-    ~OutputFile() override;
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-
-    Status write(std::string_view bytes) override;
-    // Closes the file and puts it in the target's place, with the target's permissions when it
-    // existed. After an error the target is unchanged and the written file removed.
-    Status commit();
-
-private:
-    OutputFile(std::FILE* file, std::string target, std::string written)
-        : file_(file), target_(std::move(target)), written_(std::move(written)) {}
-    void discard();
-
-    std::FILE* file_;
-    std::string target_;
-    std::string written_;
 };
 
 }  // namespace korv::convert

@@ -1,16 +1,20 @@
 // quarrow-convert: converts files of points with the source coordinate system and datum shift
 // that the dialog defines, along the path of its conversion test panel.
 #include <QCoreApplication>
-#include <atomic>
-#include <csignal>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <span>
 #include <string>
 
 #include "command_line.h"
 #include "conversion.h"
 #include "datum_list.h"
 #include "datum_list_place.h"
+#include "file_output.h"
 #include "file_streams.h"
+#include "interruption.h"
+#include "refusal_listing.h"
 #include "source_settings.h"
 #include "system_wkt.h"
 #include "terminal_progress.h"
@@ -24,17 +28,6 @@ using namespace korv::convert;
 constexpr int kAllConverted = 0;
 constexpr int kSomeRefused = 1;
 constexpr int kFailed = 2;
-
-// Set by SIGINT or SIGTERM while an output file is written, so that the file written beside its
-// target is removed before the program ends by that signal.
-static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free);
-std::atomic<bool> interrupted{false};
-std::atomic<int> interrupting_signal{0};
-
-extern "C" void on_interrupt(int signal) {
-    interrupting_signal = signal;
-    interrupted = true;
-}
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "quarrow-convert: %s\n", message.c_str());
@@ -84,7 +77,31 @@ Result<std::optional<DatumShift>> shift_of(const CommandLine& line) {
     return std::optional<DatumShift>(*listed);
 }
 
+// What an output file, or standard output, is called in messages.
+std::string name_of(const std::string& file, const char* standard) {
+    return file == "-" ? standard : file;
+}
+
+// Tells that no point was converted: an existing OUTPUT file is worth more than a file of
+// refused lines, and is left as it was.
+int nothing_converted(const CommandLine& line, const FileOutput* output, TerminalProgress& out) {
+    std::string message = "quarrow-convert: no point converted";
+    if (output != nullptr && output->replaces()) {
+        std::error_code ignored;
+        message +=
+            "; " + line.output +
+            (std::filesystem::exists(line.output, ignored) ? " left as it was" : " not written");
+    }
+    out.message(message + "\n");
+    return kSomeRefused;
+}
+
 int convert(const CommandLine& line, const Conversion& conversion) {
+    if (is_same_file(line.input, line.output)) {
+        return fail("the output " + name_of(line.output, "(standard output)") + " is the input " +
+                    name_of(line.input, "(standard input)") +
+                    "; write the converted points to another file");
+    }
     std::unique_ptr<FileSource> source;
     if (line.input == "-") {
         source = FileSource::standard_input(is_terminal(stdin));
@@ -96,30 +113,44 @@ int convert(const CommandLine& line, const Conversion& conversion) {
         source = std::move(opened).value();
     }
     StandardOutput standard_output;
-    std::unique_ptr<OutputFile> output_file;
+    std::unique_ptr<FileOutput> output_file;
     if (line.output != "-") {
-        Result<std::unique_ptr<OutputFile>> created = OutputFile::create(line.output);
+        Result<std::unique_ptr<FileOutput>> created = FileOutput::create(line.output);
         if (!created) {
             return fail(created.message());
         }
         output_file = std::move(created).value();
-        std::signal(SIGINT, on_interrupt);
-        std::signal(SIGTERM, on_interrupt);
+        watch_interruptions();
     }
     ByteSink& sink = output_file ? static_cast<ByteSink&>(*output_file) : standard_output;
 
     TerminalProgress progress(is_terminal(stderr));
+    RefusalListing listing(line.verbose ? SIZE_MAX : RefusalListing::kScreenful);
     StreamOptions options;
     options.format = line.format;
-    options.cancel = &interrupted;
+    options.cancel = &interrupted();
     options.progress = [&](const Progress& p) { progress.show(p); };
-    options.refusals = [&](std::string_view text) { progress.message(text); };
+    options.refusals = [&](std::span<const RefusedLine> refused) {
+        // Once a screenful is listed, the status line stays and the rest is only counted.
+        if (const std::string listed = listing.list(refused); !listed.empty()) {
+            progress.message(listed);
+        }
+    };
     const Result<Summary> summary = convert_stream(conversion, *source, sink, options);
+    if (interrupted()) {
+        // The file written beside OUTPUT goes with `output_file`.
+        progress.message("quarrow-convert: interrupted" +
+                         (output_file && output_file->replaces()
+                              ? "; " + line.output + " left as it was\n"
+                              : std::string("\n")));
+        return kFailed;
+    }
     if (!summary) {
         return fail(summary.message());
     }
-    if (summary->cancelled) {
-        return kFailed;  // the file written beside the target goes with `output_file`
+    progress.message(listing.rest());
+    if (summary->points == summary->refused) {
+        return nothing_converted(line, output_file.get(), progress);
     }
     if (const Status finished = output_file ? output_file->commit() : sink.flush(); !finished) {
         return fail(finished.message());
@@ -176,7 +207,10 @@ int run(const CommandLine& line) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
     const Result<CommandLine> line = parse_command_line(arguments);
     if (!line) {
         return fail(line.message() + "; see quarrow-convert --help");
@@ -195,10 +229,7 @@ int main(int argc, char* argv[]) {
     } catch (const std::exception& exception) {
         status = fail(exception.what());
     }
-    if (const int signal = interrupting_signal.load(); signal != 0) {
-        // Ends as the signal would have ended it, now that nothing is left half written.
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
-    }
+    // Now that nothing is left half written.
+    end_as_interrupted();
     return status;
 }

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
-#include <cstring>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <thread>
+
+#include "block_reader.h"
 
 namespace korv::convert {
 namespace {
@@ -24,99 +25,6 @@ constexpr std::size_t kMostBlockLines = 8192;
 struct Slot {
     LineBlock block;
     bool done = false;
-};
-
-// Cuts the input into blocks of whole lines: at most `line_limit` lines and, unless a single
-// line is longer, about `byte_limit` bytes.
-class BlockReader {
-public:
-    BlockReader(ByteSource& source, std::size_t byte_limit, std::size_t line_limit)
-        : source_(source), byte_limit_(byte_limit), line_limit_(line_limit) {}
-
-    // Fills the block with the next lines; false when the input has none left.
-    Result<bool> fill(LineBlock& block) {
-        block.clear();
-        block.input.swap(carry_);
-        std::string& input = block.input;
-        std::size_t scanned = 0;   // newlines before this are counted
-        std::size_t line_end = 0;  // just past the last newline counted
-        std::size_t lines = 0;
-        while (true) {
-            while (lines < line_limit_) {
-                const void* newline =
-                    std::memchr(input.data() + scanned, '\n', input.size() - scanned);
-                if (newline == nullptr) {
-                    scanned = input.size();
-                    break;
-                }
-                scanned = line_end = static_cast<const char*>(newline) - input.data() + 1;
-                ++lines;
-            }
-            const bool enough =
-                lines == line_limit_ || input.size() >= byte_limit_ || source_.interactive();
-            if (lines > 0 && enough) {
-                break;
-            }
-            if (at_end_) {
-                if (input.size() > line_end) {
-                    line_end = input.size();  // the last line, without a newline
-                    ++lines;
-                }
-                break;
-            }
-            if (input.size() - line_end > kLongestLine) {
-                // Refused unread: an empty line stands in for it, the rest of it is skipped.
-                input.resize(line_end);
-                block.overlong_lines.push_back(static_cast<std::uint32_t>(lines));
-                input += '\n';
-                scanned = line_end = input.size();
-                ++lines;
-                skipping_ = true;
-                continue;
-            }
-            if (std::optional<Error> error = read_more(input)) {
-                return *error;
-            }
-        }
-        carry_.assign(input, line_end);
-        input.resize(line_end);
-        line_count_ = lines;
-        return lines > 0;
-    }
-
-    // Lines in the block filled last.
-    std::size_t line_count() const { return line_count_; }
-
-private:
-    std::optional<Error> read_more(std::string& input) {
-        const std::size_t old_size = input.size();
-        // Up to a block's worth; a line longer than a block is read on in small steps.
-        const std::size_t wanted =
-            old_size < byte_limit_ ? byte_limit_ - old_size : kSmallestBlockBytes;
-        input.resize(old_size + wanted);
-        const Result<std::size_t> got = source_.read(input.data() + old_size, wanted);
-        if (!got) {
-            input.resize(old_size);
-            return got.error();
-        }
-        input.resize(old_size + *got);
-        at_end_ = *got == 0;
-        if (skipping_) {
-            // The rest of an overlong line goes, up to and with its newline.
-            const std::size_t newline = input.find('\n', old_size);
-            skipping_ = newline == std::string::npos;
-            input.erase(old_size, skipping_ ? std::string::npos : newline + 1 - old_size);
-        }
-        return std::nullopt;
-    }
-
-    ByteSource& source_;
-    const std::size_t byte_limit_;
-    const std::size_t line_limit_;
-    std::string carry_;  // read beyond the last block's lines
-    std::size_t line_count_ = 0;
-    bool at_end_ = false;
-    bool skipping_ = false;
 };
 
 // The worker threads and the blocks between them and the thread that reads and writes.
@@ -277,14 +185,15 @@ Result<Summary> convert_stream(const Conversion& conversion, ByteSource& source,
         }
         summary.lines += block.line_count;
         summary.points += block.point_count;
-        summary.refused += block.refused_count;
-        for (const RefusedLine& refused : block.first_refusals) {
-            if (summary.first_refusals.size() < LineBlock::kKeptRefusals) {
-                summary.first_refusals.push_back(refused);
+        summary.refused += block.refusals.size();
+        for (const RefusedLine& refused : block.refusals) {
+            if (summary.first_refusals.size() == Summary::kKeptRefusals) {
+                break;
             }
+            summary.first_refusals.push_back(refused);
         }
-        if (options.refusals && !block.messages.empty()) {
-            options.refusals(block.messages);
+        if (options.refusals && !block.refusals.empty()) {
+            options.refusals(block.refusals);
         }
         if (options.progress) {
             progress.lines = summary.lines;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -52,7 +53,8 @@ struct Summary {
     std::uint64_t lines = 0;
     std::uint64_t points = 0;  // lines that hold a point, converted or refused
     std::uint64_t refused = 0;
-    std::vector<RefusedLine> first_refusals;  // at most LineBlock::kKeptRefusals
+    static constexpr std::size_t kKeptRefusals = 10;
+    std::vector<RefusedLine> first_refusals;  // at most kKeptRefusals
     bool cancelled = false;
 };
 
@@ -60,9 +62,9 @@ struct StreamOptions {
     LineFormat format;
     // Called after each block is written, on the thread that runs the conversion.
     std::function<void(const Progress&)> progress;
-    // Given the "line N: reason" lines of the refused lines of each block, in input order, on
-    // the thread that runs the conversion.
-    std::function<void(std::string_view)> refusals;
+    // Given the refused lines of each block, in input order, on the thread that runs the
+    // conversion.
+    std::function<void(std::span<const RefusedLine>)> refusals;
     // Set from any thread, or a signal handler, to stop: the conversion then ends without
     // writing more, its summary marked cancelled.
     const std::atomic<bool>* cancel = nullptr;

@@ -1,8 +1,15 @@
 #include "file_dialog.h"
 
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLocale>
+#include <QScreen>
 #include <QStringList>
+#include <QTreeView>
 
 namespace korv {
 namespace {
@@ -12,8 +19,39 @@ FileDialogFunction& dialog_override() {
     return dialog;
 }
 
+// Wide enough for the names, sizes and dates of the files listed, within the screen.
+constexpr QSize kDialogSize(960, 600);
+constexpr double kLargestShareOfScreen = 0.9;
+
+// The list's columns wide enough for a file's size, type and date, the name taking the rest; a
+// dialog of the desktop's own has no such list and sizes its columns itself.
+void widen_columns(const QFileDialog& dialog) {
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (list == nullptr) {
+        return;
+    }
+    constexpr int kMargin = 24;  // pixels around a column's text
+    const QString widest[] = {
+        QLocale::system().formattedDataSize(1023 * 1024 + 1000),
+        QStringLiteral("plain text document"),
+        QLocale::system().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59, 59)),
+                                   QLocale::ShortFormat)};
+    const QFontMetrics metrics(list->font());
+    QHeaderView* header = list->header();
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column <= 3; ++column) {
+        header->resizeSection(column, metrics.horizontalAdvance(widest[column - 1]) + kMargin);
+    }
+}
+
 std::optional<QString> run_file_dialog(const FileDialogRequest& request) {
     QFileDialog dialog(nullptr, request.title, QString(), request.filter);
+    dialog.setViewMode(QFileDialog::Detail);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    dialog.resize(screen == nullptr
+                      ? kDialogSize
+                      : kDialogSize.boundedTo(screen->availableSize() * kLargestShareOfScreen));
+    widen_columns(dialog);
     const bool saving = request.kind == FileDialogRequest::Kind::kSave;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -135,9 +135,12 @@ void FileConversion::finish() {
 
 QString FileConversion::summary(const convert::FileConversionReport& report,
                                 const QString& output) {
-    QString text =
-        tr("Points converted: %1 of %2\nWritten to \"%3\"")
-            .arg(grouped(report.points - report.refused), grouped(report.points), output);
+    const std::uint64_t converted = report.points - report.refused;
+    // With no point converted the output is not written: an earlier file is worth more.
+    QString text = converted == 0 ? tr("Points converted: 0 of %1\nNothing was written to \"%2\"")
+                                        .arg(grouped(report.points), output)
+                                  : tr("Points converted: %1 of %2\nWritten to \"%3\"")
+                                        .arg(grouped(converted), grouped(report.points), output);
     if (report.refused == 0) {
         return text;
     }

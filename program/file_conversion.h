@@ -2,8 +2,8 @@
 // A file of points converted from the test panel: the engine works on a thread of its own while
 // a progress dialog shows how far it is and can cancel it, so the dialog stays responsive. At the
 // end the user is told how many points were converted and why the first refused lines were
-// refused; a cancelled conversion writes nothing and leaves an earlier file of the output's name
-// as it was.
+// refused; a cancelled conversion, or one that converts no point, writes nothing and leaves an
+// earlier file of the output's name as it was.
 
 #include <QObject>
 #include <QPointer>

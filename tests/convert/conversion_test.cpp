@@ -235,20 +235,38 @@ TEST(FixedText, WritesTheDigitsToCharsWritesTiesAndAll) {
     }
 }
 
-TEST(StreamConversion, CancelledBeforeItStartsWritesNothing) {
+// Cancelled before the conversion starts, or once the input's end was read but before its last
+// block was written: nothing is written and the summary says cancelled.
+class EndCancels : public TextSource {
+public:
+    EndCancels(std::string text, std::atomic<bool>& cancel)
+        : TextSource(std::move(text)), cancel_(cancel) {}
+    Result<std::size_t> read(char* buffer, std::size_t size) override {
+        Result<std::size_t> got = TextSource::read(buffer, size);
+        cancel_ = cancel_ || (got && *got == 0);
+        return got;
+    }
+
+private:
+    std::atomic<bool>& cancel_;
+};
+
+TEST(StreamConversion, CancelledWritesNothing) {
     ConversionSetup setup{amg55(1), amg55(1), kAgd66, PointKind::kSourceGrid,
                           PointKind::kMapGeographic};
     const Result<Conversion> conversion = Conversion::create(setup);
     ASSERT_TRUE(conversion);
-    TextSource source("320000 5810000\n");
-    TextSink sink;
-    const std::atomic<bool> cancel{true};
-    StreamOptions options;
-    options.cancel = &cancel;
-    const Result<Summary> summary = convert_stream(*conversion, source, sink, options);
-    ASSERT_TRUE(summary);
-    EXPECT_TRUE(summary->cancelled);
-    EXPECT_EQ(sink.text, "");
+    for (const bool at_once : {true, false}) {
+        std::atomic<bool> cancel{at_once};
+        EndCancels source("320000 5810000\n", cancel);
+        TextSink sink;
+        StreamOptions options;
+        options.cancel = &cancel;
+        const Result<Summary> summary = convert_stream(*conversion, source, sink, options);
+        ASSERT_TRUE(summary);
+        EXPECT_TRUE(summary->cancelled);
+        EXPECT_EQ(sink.text, "");
+    }
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// quarrow-convert as a user runs it: lines with their labels, separators and line endings kept,
-// refused lines and the exit status, the stored definition and datum list, an output file that a
-// killed or interrupted run never leaves half written, and agreement with PROJ's cct running the
-// pipeline the program prints.
+// quarrow-convert as a user runs it: lines with their labels, separators, comments and line
+// endings kept, headers, refused lines and the exit status, strict options, the stored definition
+// and datum list, outputs that are never harmed (the input under another name, a device, a link,
+// a read-only file) and never left half written by a killed or interrupted run, and agreement with
+// PROJ's cct running the pipeline the program prints.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "test_records.h"
@@ -96,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   ""},
         LinesCase{"RefusedLinesKeepTheirLabel", kGridToGeographic,
-                  "P1 320000 5810000\nP2 abc 5810000\nP3 1 2 3 4\nP4 2e7 5e6\n",
+                  "P1 320000 5810000\nP2 abc 5810000\nP3\nP4 2e7 5e6\n",
                   "P1 144.954388661 -37.839557195\nP2 * *\nP3 * *\nP4 * *\n", 1,
                   "line 2: the easting is not a number\nline 3: the line does not hold two or "
                   "three values, optionally led by a label\nline 4: the point cannot be "
@@ -111,9 +114,39 @@ INSTANTIATE_TEST_SUITE_P(
                   1,
                   "line 2: the latitude lies outside -89..89"},
         LinesCase{"BadOption", kGridToGeographic + QStringList{"--to", "map"}, "1 2\n", "", 2,
-                  "--to takes"},
+                  "--to \"map\": it takes"},
         LinesCase{"UnreadableInput", kGridToGeographic + QStringList{"/no/such/file"}, "", "", 2,
                   "cannot read /no/such/file"},
+        LinesCase{"SpreadsheetFileWithByteOrderMarkHeaderAndCommaTab", kGridToGeographic,
+                  "\xEF\xBB\xBFName,Easting,Northing\r\nP1,\t320000,\t5810000\r\n",
+                  "\xEF\xBB\xBFName,Easting,Northing\r\nP1,\t144.954388661,\t-37.839557195\r\n", 0,
+                  ""},
+        LinesCase{"CarriageReturnsEndLines", kGridToGeographic, "E N\r320000 5810000\r\r",
+                  "E N\r144.954388661 -37.839557195\r\r", 0, ""},
+        LinesCase{"LabelsWithBlanksAndCommentsKept", kGridToGeographic,
+                  "Trig A 320000 5810000 1 # 1978\nTrig B x 5810000 # bad\n  # indented\n",
+                  "Trig A 144.954388661 -37.839557195 1.0000 # 1978\nTrig B * * # bad\n"
+                  "  # indented\n",
+                  1, "line 2: the easting is not a number"},
+        LinesCase{"AScreenfulOfRefusalsThenTheirCount", kGridToGeographic,
+                  QByteArray("x 1\n").repeated(25).toStdString() + "320000 5810000\n",
+                  QByteArray("* *\n").repeated(25).toStdString() + "144.954388661 -37.839557195\n",
+                  1, "line 20: the easting is not a number\nquarrow-convert: 5 more lines refused"},
+        LinesCase{"DashForInputAndOutput", kGridToGeographic + QStringList{"-", "-"},
+                  "320000 5810000\n", "144.954388661 -37.839557195\n", 0, ""},
+        LinesCase{
+            "OneShiftOnly",
+            kGridToGeographic + QStringList{"--shift", "None", "--shift-parameters", kAgd66Values},
+            "1 2\n", "", 2, "give either --shift or --shift-parameters"},
+        LinesCase{"TypoInStoredList",
+                  {"--system", " 1; 1; 2;-177; 0; 0; 0| 5OOOOO; 1E7; 0.9996; 6; 55", "--from",
+                   "source-grid", "--to", "map-grid"},
+                  "1 2\n",
+                  "",
+                  2,
+                  "the false easting \"5OOOOO\" is not a number"},
+        LinesCase{"ZoneOutOfRange", kGridToGeographic + QStringList{"--zone", "9999999999"},
+                  "1 2\n", "", 2, "--zone \"9999999999\" is out of range"},
         LinesCase{"LocalGridRefusedAtOnce",
                   {"--system", " 1; 0; 2; 0; 0; 0; 0| 0; 0; 1; 6; 55", "--from", "source-grid",
                    "--to", "source-geographic"},
@@ -155,6 +188,103 @@ TEST(QuarrowConvertInputs, StoredDefinitionAndListedShiftAsGivenOnTheCommandLine
               2);
 }
 
+TEST(QuarrowConvertFormats, DialogAnglesReadBackToThePrintedPrecision) {
+    const QStringList there = {
+        "--system",       kAmg55,     "--from", "source-grid",        "--to",
+        "map-geographic", "--format", "dms",    "--shift-parameters", kAgd66Values};
+    const QStringList back = {"--system",           kAmg55,      "--from",
+                              "map-geographic",     "--to",      "source-grid",
+                              "--shift-parameters", kAgd66Values};
+    const std::string points = "P1 320000.1234 5810000.5678 12.5\nP2 700000 6200000 -3\n";
+    const Outcome dms = run(there, points);
+    ASSERT_EQ(dms.status, 0) << dms.err;
+    const Outcome returned = run(back, dms.out);
+    EXPECT_EQ(returned.status, 0) << returned.err;
+    // 1e-5 seconds of arc is 0.3 mm on the ground.
+    std::istringstream got(returned.out), given(points);
+    std::string label;
+    for (double x, y, h, x0, y0, h0;
+         got >> label >> x >> y >> h && given >> label >> x0 >> y0 >> h0;) {
+        EXPECT_LT(std::hypot(x - x0, y - y0, h - h0), 1e-3) << returned.out;
+    }
+    EXPECT_EQ(std::count(returned.out.begin(), returned.out.end(), '\n'), 2);
+}
+
+// OUTPUT as a user may name it, beside the input "in.txt": what a run does to either.
+struct OutputCase {
+    const char* name;
+    std::string input;
+    std::function<QString(const QDir&)> output;  // makes what OUTPUT names, gives OUTPUT
+    int status;
+    const char* error_part;
+    std::function<bool(const QDir&)> holds;
+};
+
+class Outputs : public ::testing::TestWithParam<OutputCase> {};
+
+TEST_P(Outputs, AreNeverHarmed) {
+    const OutputCase& c = GetParam();
+    const QTemporaryDir folder;
+    const QDir dir(folder.path());
+    write_file(dir.filePath("in.txt").toStdString(), c.input);
+    const Outcome result =
+        run(kGridToGeographic + QStringList{dir.filePath("in.txt"), c.output(dir)});
+    EXPECT_EQ(result.status, c.status) << result.err;
+    EXPECT_NE(result.err.find(c.error_part), std::string::npos) << result.err;
+    EXPECT_TRUE(c.holds(dir));
+}
+
+namespace fs = std::filesystem;
+const std::string kPoint = "320000 5810000\n";
+constexpr auto kOwnerAndGroup = static_cast<fs::perms>(0640);
+QString old_file(const QDir& dir, const char* name, fs::perms permissions) {
+    write_file(dir.filePath(name).toStdString(), "old\n");
+    fs::permissions(dir.filePath(name).toStdString(), permissions);
+    return dir.filePath(name);
+}
+auto holding(const char* name, const std::string& content) {
+    return [=](const QDir& dir) { return read_file(dir.filePath(name).toStdString()) == content; };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QuarrowConvert, Outputs,
+    ::testing::Values(
+        OutputCase{"HardLinkToTheInput", kPoint,
+                   [](const QDir& dir) {
+                       fs::create_hard_link(dir.filePath("in.txt").toStdString(),
+                                            dir.filePath("b.txt").toStdString());
+                       return dir.filePath("b.txt");
+                   },
+                   2, "b.txt is the input", holding("in.txt", kPoint)},
+        OutputCase{"SymbolicLinkToTheInputAndDot", kPoint,
+                   [](const QDir& dir) {
+                       QFile::link("in.txt", dir.filePath("s.txt"));
+                       return dir.path() + "/./s.txt";
+                   },
+                   2, "is the input", holding("in.txt", kPoint)},
+        OutputCase{"DeviceWrittenIntoDirectly", kPoint, [](const QDir&) { return "/dev/null"; }, 0,
+                   "", [](const QDir&) { return fs::is_character_file("/dev/null"); }},
+        OutputCase{"SymbolicLinkStaysAndTheFileKeepsItsPermissions", kPoint,
+                   [](const QDir& dir) {
+                       old_file(dir, "t.txt", kOwnerAndGroup);
+                       QFile::link("t.txt", dir.filePath("l.txt"));
+                       return dir.filePath("l.txt");
+                   },
+                   0, "",
+                   [](const QDir& dir) {
+                       return fs::is_symlink(dir.filePath("l.txt").toStdString()) &&
+                              holding("t.txt", "144.954388661 -37.839557195\n")(dir) &&
+                              fs::status(dir.filePath("t.txt").toStdString()).permissions() ==
+                                  kOwnerAndGroup;
+                   }},
+        OutputCase{"ReadOnlyFileRefused", kPoint,
+                   [](const QDir& dir) { return old_file(dir, "r.txt", fs::perms::owner_read); }, 2,
+                   "r.txt: it is read-only", holding("r.txt", "old\n")},
+        OutputCase{"NothingConvertedLeavesTheFile", "x y\n",
+                   [](const QDir& dir) { return old_file(dir, "o.txt", fs::perms::owner_all); }, 1,
+                   "no point converted; ", holding("o.txt", "old\n")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The program killed or interrupted while it writes: the target keeps its old content.
 class Stopped : public ::testing::TestWithParam<int> {};
 
@@ -186,13 +316,14 @@ TEST_P(Stopped, RunLeavesTheTargetAsItWas) {
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
     EXPECT_EQ(read_file(target.toStdString()), "old\n");
-    if (GetParam() == SIGINT) {
-        // An interrupted run removes what it wrote; a killed one cannot.
+    if (GetParam() != SIGKILL) {
+        // An interrupted run removes what it wrote and says so; a killed one cannot.
         EXPECT_TRUE(QDir(folder.path()).entryList({"out.txt.*.part"}).isEmpty());
+        EXPECT_TRUE(process.readAllStandardError().contains("interrupted; "));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(QuarrowConvert, Stopped, ::testing::Values(SIGKILL, SIGINT));
+INSTANTIATE_TEST_SUITE_P(QuarrowConvert, Stopped, ::testing::Values(SIGKILL, SIGINT, SIGHUP));
 
 // PROJ's cct, running the pipeline --show proj prints, gives every point within 1e-9 degrees
 // or 0.1 mm (the program's own output is rounded to 9 and 4 decimals).

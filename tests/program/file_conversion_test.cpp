@@ -1,5 +1,6 @@
 // "Convert File..." on the conversion test panel: a converted file gives for every point what the
-// panel's own buttons show for it, a cancelled conversion leaves an earlier file as it was, and a
+// panel's own buttons show for it, a cancelled conversion, one that converts no point and one
+// whose output is its input leave the files as they were, the summary groups its digits, and a
 // user gets from the button to the summary with answered file dialogs and the keyboard.
 
 #include <fcntl.h>
@@ -221,6 +222,54 @@ private slots:
         QCOMPARE(testing::read_file(output), std::string("earlier\n"));
         QCOMPARE(QDir(sandbox_->folder()).entryList({"out.txt.*"}), QStringList{});
         QVERIFY(messages_->messages().isEmpty());
+    }
+
+    // Outputs that must not be harmed: the input under another name, and an earlier file when
+    // no point converts, named in the message as {in} and {out}.
+    void an_output_is_never_harmed_data() {
+        QTest::addColumn<bool>("hard_link");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the input under another name")
+            << true
+            << "The file could not be converted: the file to write, {out}, is the file of points, "
+               "{in}; choose another file to write";
+        QTest::newRow("no point converted")
+            << false
+            << "Points converted: 0 of 1\nNothing was written to \"{out}\"\n\nLines refused: 1\n"
+               "line 1: the easting is not a number";
+    }
+    void an_output_is_never_harmed() {
+        QFETCH(bool, hard_link);
+        QFETCH(QString, message);
+        start(0, false);
+        const std::string input = sandbox_->path("in.txt"), output = sandbox_->path("out.txt");
+        testing::write_file(input, "x 5810000\n");
+        if (hard_link) {
+            QCOMPARE(link(input.c_str(), output.c_str()), 0);
+        } else {
+            testing::write_file(output, "earlier\n");
+        }
+        press_on_points_dialog({Qt::Key_Return});
+        convert_file(QString::fromStdString(input), QString::fromStdString(output));
+        message.replace("{out}", QString::fromStdString(output));
+        QTRY_COMPARE(messages_->messages(),
+                     QStringList{message.replace("{in}", QString::fromStdString(input))});
+        QCOMPARE(testing::read_file(input), std::string("x 5810000\n"));
+        QCOMPARE(testing::read_file(output), hard_link ? "x 5810000\n" : "earlier\n");
+    }
+
+    void the_summary_groups_digits_data() {
+        QTest::addColumn<quint64>("points");
+        QTest::addColumn<QString>("counts");
+        QTest::newRow("hundreds") << quint64{123} << "123 of 123";
+        QTest::newRow("millions") << quint64{1234567}
+                                  << "1\u00A0234\u00A0567 of 1\u00A0234\u00A0567";
+    }
+    void the_summary_groups_digits() {
+        QFETCH(quint64, points);
+        QFETCH(QString, counts);
+        QCOMPARE(FileConversion::summary({points, 0, {}, false}, "out.txt"),
+                 "Points converted: " + counts + "\nWritten to \"out.txt\"");
     }
 
     void convert_file_with_the_keyboard_data() {

@@ -1,0 +1,204 @@
+#include "point_line.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "angle_text.h"
+#include "line_breaks.h"
+
+namespace korv::convert {
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool holds_digit(std::string_view text) {
+    return text.find_first_of("0123456789") != std::string_view::npos;
+}
+
+// The separator of a line and where its comment starts. The separator is a semicolon when the
+// text before the comment holds one, else a comma, else a tab, else blanks.
+struct Shape {
+    char separator = ' ';
+    std::size_t comment = 0;  // the text's size when there is none
+};
+
+Shape shape_of(std::string_view text) {
+    Shape shape{' ', text.size()};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '#' &&
+            (i == 0 || is_blank(text[i - 1]) || text[i - 1] == ',' || text[i - 1] == ';')) {
+            shape.comment = i;
+            break;
+        }
+        if (c == ';') {
+            shape.separator = ';';
+        } else if (c == ',' && shape.separator != ';') {
+            shape.separator = ',';
+        } else if (c == '\t' && shape.separator == ' ') {
+            shape.separator = '\t';
+        }
+    }
+    return shape;
+}
+
+// How many fields the text holds, and the last three of them (the last in last[2]).
+struct Fields {
+    std::size_t count = 0;
+    FieldSpan last[3];
+
+    void add(std::size_t begin, std::size_t end) {
+        last[0] = last[1];
+        last[1] = last[2];
+        last[2] = {static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end)};
+        ++count;
+    }
+};
+
+// Blanks separate as a run; any other separator ends a field at each occurrence, and blanks and
+// tabs around it go.
+Fields split(std::string_view text, char separator) {
+    Fields fields;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    if (separator == ' ') {
+        while (true) {
+            while (i < n && text[i] == ' ') {
+                ++i;
+            }
+            if (i == n) {
+                return fields;
+            }
+            const std::size_t start = i;
+            while (i < n && text[i] != ' ') {
+                ++i;
+            }
+            fields.add(start, i);
+        }
+    }
+    while (true) {
+        std::size_t stop = text.find(separator, i);
+        const bool last = stop == std::string_view::npos;
+        stop = last ? n : stop;
+        std::size_t start = i, end = stop;
+        while (start < end && is_blank(text[start])) {
+            ++start;
+        }
+        while (end > start && is_blank(text[end - 1])) {
+            --end;
+        }
+        fields.add(start, end);
+        if (last) {
+            return fields;
+        }
+        i = stop + 1;
+    }
+}
+
+// A plain decimal number, "." as the decimal point whatever the locale, an exponent allowed.
+bool read_number(std::string_view text, double& value) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+' && last - first > 1 && first[1] != '-') {
+        ++first;
+    }
+    const auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc{} && end == last && std::isfinite(value);
+}
+
+// An angle in decimal degrees, or in any notation the dialog reads; `kind` 1 for a longitude,
+// -1 for a latitude. Decimal degrees take the fast path.
+bool read_angle(std::string_view text, double& value, int32_t kind) {
+    if (read_number(text, value)) {
+        return true;
+    }
+    const std::optional<double> angle = angle_from_text(text, kind);
+    if (angle) {
+        value = *angle;
+    }
+    return angle.has_value();
+}
+
+bool read_value(std::string_view text, double& value, PointKind kind, int position) {
+    if (position == 2 || !is_geographic(kind)) {
+        return read_number(text, value);
+    }
+    return read_angle(text, value, position == 0 ? 1 : -1);
+}
+
+Refusal unreadable(PointKind kind, int position) {
+    if (position == 2) {
+        return Refusal::kHeightUnreadable;
+    }
+    if (is_geographic(kind)) {
+        return position == 0 ? Refusal::kLongitudeUnreadable : Refusal::kLatitudeUnreadable;
+    }
+    return position == 0 ? Refusal::kEastingUnreadable : Refusal::kNorthingUnreadable;
+}
+
+std::string_view field(std::string_view text, FieldSpan span) {
+    return text.substr(span.begin, span.end - span.begin);
+}
+
+}  // namespace
+
+PointLine read_point_line(std::string_view text, PointKind from, const LineFormat& format,
+                          bool first, double (&read)[3]) {
+    PointLine line;
+    if (passes_unchanged(text)) {
+        return line;
+    }
+    if (first && format.header == HeaderReading::kFirstLine) {
+        line.kind = PointLine::Kind::kHeader;
+        return line;
+    }
+    line.kind = PointLine::Kind::kPoint;
+    const Shape shape = shape_of(text);
+    line.separator = shape.separator;
+    std::string_view content = text.substr(0, shape.comment);
+    if (shape.separator != ' ') {
+        // Empty fields at the end (a spreadsheet's empty height column) hold no value.
+        const char around[] = {' ', '\t', shape.separator};
+        const std::size_t last = content.find_last_not_of(std::string_view(around, 3));
+        content = content.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    }
+    const Fields fields = split(content, shape.separator);
+    line.fields_end = fields.count > 0 ? fields.last[2].end : 0;
+    const bool header_possible = first && format.header == HeaderReading::kAuto;
+
+    // Three values when the field before the last two reads as the first value; a line of three
+    // fields led by a label, or any line with --labels, has its label there instead.
+    read[2] = 0;
+    const bool three = fields.count >= 3 && !(format.labels && fields.count == 3) &&
+                       read_value(field(text, fields.last[0]), read[0], from, 0);
+    if (fields.count < 2 || (fields.count == 2 && format.labels)) {
+        if (header_possible && !holds_digit(content)) {
+            line.kind = PointLine::Kind::kHeader;
+        }
+        line.refusal = Refusal::kFieldCount;
+        return line;
+    }
+    line.value_count = three ? 3 : 2;
+    const FieldSpan* values = fields.last + (three ? 0 : 1);
+    bool digits = false;
+    for (int v = 0; v < line.value_count; ++v) {
+        line.values[v] = values[v];
+        digits = digits || holds_digit(field(text, values[v]));
+    }
+    if (header_possible && !digits) {
+        line.kind = PointLine::Kind::kHeader;
+        return line;
+    }
+    for (int v = three ? 1 : 0; v < line.value_count; ++v) {
+        if (!read_value(field(text, values[v]), read[v], from, v)) {
+            line.refusal = unreadable(from, v);
+            break;
+        }
+    }
+    return line;
+}
+
+}  // namespace korv::convert
