@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "coord_system.h"
+#include "coordinate_system_definition.h"
 #include "fuzz_check.h"
 #include "source_settings.h"
 
