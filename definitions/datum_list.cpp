@@ -1,5 +1,7 @@
 #include "datum_list.h"
 
+#include <QDir>
+#include <QString>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -186,7 +188,7 @@ Result<bool> DatumList::define_datum_shift(const DatumShift& shift) {
     }
     if (target == nullptr) {
         if (count() >= kMaxEntries) {
-            return Error{kListFull};
+            return list_full();
         }
         target = &datum_shifts_.emplace_back();
     }
@@ -224,7 +226,7 @@ Result<DatumEntryEditOutcome> DatumList::edit_entry(const DatumEntryEdit& edit) 
     }
     entry = apply(edit, entry, outcome);
     if (entry == nullptr) {
-        return Error{kListFull};
+        return list_full();
     }
     outcome.entry = *entry;
     const Status written = write_file();
@@ -256,6 +258,14 @@ DatumShift* DatumList::apply(const DatumEntryEdit& edit, DatumShift* entry,
     return entry;
 }
 
+Error DatumList::list_full() {
+    return Error{ErrorCode::kDatumListFull, {std::to_string(kMaxEntries)}};
+}
+
+Error DatumList::not_saved(ErrorCode code) const {
+    return Error{code, {QDir::toNativeSeparators(QString::fromStdString(path_)).toStdString()}};
+}
+
 Status DatumList::save_datum_list() {
     read_changed_file();
     return write_file();
@@ -266,11 +276,12 @@ Status DatumList::write_file() {
         return kSuccess;
     }
     if (!may_write_) {
-        return Error{unreadable_ ? kUnreadable : kNotSaved};
+        return not_saved(unreadable_ ? ErrorCode::kDatumListUnreadable
+                                     : ErrorCode::kDatumListNotSaved);
     }
     const std::unique_ptr<OutputFile> file = OutputFile::create(path_);
     if (file == nullptr) {
-        return Error{kNotSaved};
+        return not_saved(ErrorCode::kDatumListNotSaved);
     }
     // The fingerprint of what is written, not of what the file holds afterwards, so that a
     // change another program makes right after this one is still found.
@@ -285,7 +296,7 @@ Status DatumList::write_file() {
         whole = whole && write(format_datum_line(shift));
     }
     if (!file->commit() || !whole) {
-        return Error{kNotSaved};
+        return not_saved(ErrorCode::kDatumListNotSaved);
     }
     fingerprint_ = written;
     return kSuccess;

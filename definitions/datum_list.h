@@ -5,7 +5,6 @@
 // copies of the program may keep the same file: a change is applied to the file as it is when the
 // change is made, so that neither copy loses what the other saved.
 
-#include <QtGlobal>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -42,22 +41,6 @@ public:
     // damaged file of long lines cannot fill the memory (real lists hold far less).
     static constexpr size_t kMaxNameCharacters = 16 * 1024 * 1024;
 
-    // Why a change did not reach the file: the messages the dialog shows, %1 being the file's
-    // path or the most entries the list holds, %2 the entry's name. kUnreadable is for a file that
-    // is there but can no longer be read, which is never written over.
-    static constexpr const char* kNotSaved = QT_TRANSLATE_NOOP(
-        "korv::Form_projections",
-        "The datum shift list could not be written to \"%1\". \"%2\" is used for this session "
-        "only.");
-    static constexpr const char* kUnreadable = QT_TRANSLATE_NOOP(
-        "korv::Form_projections",
-        "\"%1\" can no longer be read, so the datum shift list was not written over it. \"%2\" "
-        "is used for this session only.");
-    static constexpr const char* kListFull = QT_TRANSLATE_NOOP(
-        "korv::Form_projections",
-        "The datum shift list is full (%1 entries). \"%2\" is used for this session only and not "
-        "added to the list.");
-
     // `path` is the file the list is kept in.
     explicit DatumList(std::string path);
 
@@ -76,8 +59,10 @@ public:
     // changed since this list last read or wrote it; then the shift is added, or the first entry
     // of that name replaced when any value differs by more than 0.001 (false when it does not);
     // the name is stored as given; then the file is written and the result is true. A shift
-    // without a name changes nothing. An error (kNotSaved) when the file could not be written:
-    // the list holds the change for the run; and (kListFull) when a new entry would not fit.
+    // without a name changes nothing. An error (kDatumListNotSaved, naming the file) when the file
+    // could not be written: the list holds the change for the run; and (kDatumListFull, naming
+    // the most entries) when a new entry would not fit. The words of both name the entry as their
+    // second value, which the caller adds.
     Result<bool> define_datum_shift(const DatumShift& shift);
 
     // Applies the values `edit` changed, and only those, to the entry the user picked as the file
@@ -90,10 +75,10 @@ public:
     Result<DatumEntryEditOutcome> edit_entry(const DatumEntryEdit& edit);
 
     // Reads the file again if it changed since this list last read or wrote it, then writes the
-    // whole list; a list without entries leaves the file alone. An error (kNotSaved) when the
-    // file could not be written whole (it then keeps its earlier content), or held more entries
-    // or name characters than the list takes; and (kUnreadable) for a file that is there but
-    // could not be read whole: writing it would lose what the list did not read.
+    // whole list; a list without entries leaves the file alone. An error (kDatumListNotSaved)
+    // when the file could not be written whole (it then keeps its earlier content), or held more
+    // entries or name characters than the list takes; and (kDatumListUnreadable) for a file that
+    // is there but could not be read whole: writing it would lose what the list did not read.
     Status save_datum_list();
 
     // Entries numbered 1 to count, as the drop-down shows them after "None". Reading the file
@@ -110,6 +95,9 @@ public:
 
 private:
     enum class FileState { kUsable, kUnusable, kUnreadable };
+    static Error list_full();
+    // Why the file was not written (kDatumListNotSaved or kDatumListUnreadable), naming it.
+    Error not_saved(ErrorCode code) const;
     FileState read_file();
     bool keep_backup();
     void use_built_in_entries();

@@ -121,7 +121,7 @@ bool load_source_system(const SettingsStore& store, StoredSourceSystem& system) 
 Result<StoredSourceSystem> stored_source_system() {
     StoredSourceSystem system;
     if (!load_source_system(SettingsStore(kSettingsApplication), system)) {
-        return Error{"no source coordinate system is stored"};
+        return Error{ErrorCode::kNoStoredSourceSystem};
     }
     return system;
 }
@@ -129,7 +129,7 @@ Result<StoredSourceSystem> stored_source_system() {
 Result<CoordinateSystemDefinition> source_system_from_lists(std::string_view lists) {
     const size_t bar = lists.find('|');
     if (bar == std::string_view::npos) {
-        return Error{"the coordinate system must be given as the two stored lists joined by \"|\""};
+        return Error{ErrorCode::kSystemListsWithoutBar};
     }
     CoordinateSystemDefinition definition;
     read_parameters1(lists.substr(0, bar), definition);
@@ -144,12 +144,7 @@ Status save_source_system(SettingsStore& store, const StoredSourceSystem& system
               QString::fromStdString(parameters1_text(system.definition)));
     store.set(kSettingsSection, QStringLiteral("Parameters2"),
               QString::fromStdString(parameters2_text(system.definition)));
-    // The store says what went wrong as a text, empty when nothing did.
-    const QString failure = store.commit();
-    if (!failure.isEmpty()) {
-        return Error{failure.toStdString()};
-    }
-    return kSuccess;
+    return store.commit();
 }
 
 }  // namespace korv

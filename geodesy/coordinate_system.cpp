@@ -80,23 +80,21 @@ ProjDefinition projection_of(const CoordinateSystemDefinition& d, const Spheroid
 // + (zone - 1) * zone width, worked out in doubles so no zone number can overflow.
 Result<double> central_meridian_of(const CoordinateSystemDefinition& d) {
     if (!within(d.longitude_origin, kMaxLongitude)) {
-        return Error{"the longitude of origin " + number_text(d.longitude_origin) +
-                     " lies outside -360..360"};
+        return Error{ErrorCode::kLongitudeOriginOutside, {number_text(d.longitude_origin)}};
     }
     if (!is_zoned(d.projection)) {
         return d.longitude_origin;
     }
     if (d.zone_number < 1) {
-        return Error{"the zone number " + std::to_string(d.zone_number) + " is not positive"};
+        return Error{ErrorCode::kZoneNotPositive, {std::to_string(d.zone_number)}};
     }
     if (!within(d.zone_width, kMaxLongitude)) {
-        return Error{"the zone width " + number_text(d.zone_width) + " lies outside -360..360"};
+        return Error{ErrorCode::kZoneWidthOutside, {number_text(d.zone_width)}};
     }
     const double meridian =
         d.longitude_origin + (static_cast<double>(d.zone_number) - 1.0) * d.zone_width;
     if (!within(meridian, kMaxLongitude)) {
-        return Error{"the central meridian of zone " + std::to_string(d.zone_number) +
-                     " lies outside -360..360"};
+        return Error{ErrorCode::kZoneMeridianOutside, {std::to_string(d.zone_number)}};
     }
     return meridian;
 }
@@ -104,18 +102,17 @@ Result<double> central_meridian_of(const CoordinateSystemDefinition& d) {
 // The first parameter of a definition that cannot be used, if any.
 std::optional<Error> parameter_problem(const CoordinateSystemDefinition& d) {
     if (!within(d.latitude_origin, kMaxLatitude)) {
-        return Error{"the latitude of origin " + number_text(d.latitude_origin) +
-                     " lies outside -90..90"};
+        return Error{ErrorCode::kLatitudeOriginOutside, {number_text(d.latitude_origin)}};
     }
     if (!within(d.false_east, kMaxGridOffset) || !within(d.false_north, kMaxGridOffset)) {
-        return Error{"the false easting or northing lies beyond 1e9 metres"};
+        return Error{ErrorCode::kFalseOriginTooFar};
     }
     if (is_zoned(d.projection) && !(d.scale_factor > 0.0 && d.scale_factor <= kMaxScaleFactor)) {
-        return Error{"the scale factor " + number_text(d.scale_factor) + " lies outside 0..10"};
+        return Error{ErrorCode::kScaleFactorOutside, {number_text(d.scale_factor)}};
     }
     if (is_conic(d.projection) && (!within(d.standard_parallel_1, kMaxLatitude) ||
                                    !within(d.standard_parallel_2, kMaxLatitude))) {
-        return Error{"a standard parallel lies outside -90..90"};
+        return Error{ErrorCode::kStandardParallelOutside};
     }
     return std::nullopt;
 }
@@ -125,12 +122,11 @@ std::optional<Error> parameter_problem(const CoordinateSystemDefinition& d) {
 Result<CoordinateSystem> CoordinateSystem::create(const CoordinateSystemDefinition& definition) {
     if (definition.projection == ProjectionKind::kLocalGrid ||
         !projection_kind(projection_number(definition.projection))) {
-        return Error{"a local grid has no projection to convert points with"};
+        return Error{ErrorCode::kLocalGridNotConvertible};
     }
     const std::optional<Spheroid> spheroid = find_spheroid(definition.spheroid);
     if (!spheroid) {
-        return Error{"the spheroid code " + std::to_string(definition.spheroid) +
-                     " is not one of the spheroid table"};
+        return Error{ErrorCode::kSpheroidNotInTable, {std::to_string(definition.spheroid)}};
     }
     if (std::optional<Error> problem = parameter_problem(definition)) {
         return *problem;
@@ -152,7 +148,7 @@ Result<CoordinateSystem> CoordinateSystem::create(const CoordinateSystemDefiniti
         const std::optional<PJ_COORD> equator =
             system.operation_.transform(PJ_FWD, proj_coord(0, 0, 0, 0));
         if (!equator) {
-            return Error{"the projection cannot place the equator"};
+            return Error{ErrorCode::kEquatorNotPlaced};
         }
         system.equator_north_ = equator->xy.y;
     }
@@ -170,24 +166,24 @@ bool CoordinateSystem::inverse_trusted(GridPoint point, double latitude_radians)
 
 Result<GridPoint> CoordinateSystem::to_grid(GeographicPoint point) const {
     if (!within(point.longitude, kMaxLongitude) || !within(point.latitude, kMaxLatitude)) {
-        return Error{"the point lies outside longitudes -360..360 or latitudes -90..90"};
+        return Error{ErrorCode::kGeographicPointOutside};
     }
     PJ_COORD coordinate = proj_coord(point.longitude, point.latitude, 0, 0);
     to_grid_all({&coordinate, 1});
     if (!std::isfinite(coordinate.xy.x)) {
-        return Error{"the projection cannot take the point"};
+        return Error{ErrorCode::kPointNotProjectable};
     }
     return GridPoint{coordinate.xy.x, coordinate.xy.y};
 }
 
 Result<GeographicPoint> CoordinateSystem::to_geographic(GridPoint point) const {
     if (!std::isfinite(point.east) || !std::isfinite(point.north)) {
-        return Error{"the grid point is not a finite number"};
+        return Error{ErrorCode::kGridPointNotFinite};
     }
     PJ_COORD coordinate = proj_coord(point.east, point.north, 0, 0);
     to_geographic_all({&coordinate, 1});
     if (!std::isfinite(coordinate.v[0])) {
-        return Error{"no geographic point maps to the grid point"};
+        return Error{ErrorCode::kGridPointNotMapped};
     }
     return GeographicPoint{coordinate.v[0], coordinate.v[1]};
 }

@@ -26,15 +26,13 @@ bool within(double value, double limit) {
 std::optional<Error> shift_problem(const DatumShift& s) {
     if (!within(s.dx, kMaxTranslation) || !within(s.dy, kMaxTranslation) ||
         !within(s.dz, kMaxTranslation)) {
-        return Error{"a translation of the datum shift is not a number within 10 000 km"};
+        return Error{ErrorCode::kShiftTranslationUnreal};
     }
     if (!within(s.rx, kMaxRotation) || !within(s.ry, kMaxRotation) || !within(s.rz, kMaxRotation)) {
-        return Error{"a rotation of the datum shift is not a number within two radians"};
+        return Error{ErrorCode::kShiftRotationUnreal};
     }
     if (!(s.sc >= kMinScaleChange && s.sc <= kMaxScaleChange)) {
-        return Error{
-            "the scale change of the datum shift is not a number within "
-            "-500000..1000000 ppm"};
+        return Error{ErrorCode::kShiftScaleUnreal};
     }
     return std::nullopt;
 }
@@ -98,13 +96,11 @@ Result<GeodeticPoint> run(const ProjOperation& operation, const GeodeticPoint& p
     PJ_COORD coordinate =
         proj_coord(point.position.longitude, point.position.latitude, point.height, 0);
     if (!within_limits(coordinate)) {
-        return Error{
-            "the point lies outside longitudes -360..360, latitudes -90..90 or "
-            "heights of 10 000 km"};
+        return Error{ErrorCode::kGeodeticPointOutside};
     }
     run_all(operation, {&coordinate, 1});
     if (!std::isfinite(coordinate.v[0])) {
-        return Error{"the datum shift cannot move the point"};
+        return Error{ErrorCode::kShiftCannotMovePoint};
     }
     return GeodeticPoint{{coordinate.v[0], coordinate.v[1]}, coordinate.v[2]};
 }

@@ -96,8 +96,7 @@ Result<ProjOperation> ProjOperation::create(std::string definition) {
     auto shared = std::make_shared<const Shared>(Shared{std::move(definition), hash, ++last_id});
     ProjOperation operation(std::move(shared));
     if (operation.object() == nullptr) {
-        return Error{"the projection engine refuses the definition \"" + operation.definition() +
-                     "\""};
+        return Error{ErrorCode::kEngineRefusesDefinition, {operation.definition()}};
     }
     return operation;
 }

@@ -80,21 +80,18 @@ void SettingsStore::set(const QString& section, const QString& key, const QStrin
     settings_->setValue(section + "/" + key, value);
 }
 
-QString SettingsStore::commit() {
+Status SettingsStore::commit() {
     settings_->sync();
+    const std::string file = QDir::toNativeSeparators(settings_->fileName()).toStdString();
     switch (settings_->status()) {
         case QSettings::NoError:
-            return {};
+            return kSuccess;
         case QSettings::AccessError:
-            return QCoreApplication::translate("korv::SettingsStore",
-                                               "the settings file %1 cannot be written")
-                .arg(QDir::toNativeSeparators(settings_->fileName()));
+            return Error{ErrorCode::kSettingsNotWritable, {file}};
         case QSettings::FormatError:
-            return QCoreApplication::translate("korv::SettingsStore",
-                                               "the settings file %1 is damaged")
-                .arg(QDir::toNativeSeparators(settings_->fileName()));
+            return Error{ErrorCode::kSettingsDamaged, {file}};
     }
-    return QCoreApplication::translate("korv::SettingsStore", "unknown error");
+    return Error{ErrorCode::kSettingsNotWritable, {file}};
 }
 
 }  // namespace korv

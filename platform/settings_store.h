@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform_export.h"
+#include "result.h"
 
 class QSettings;
 
@@ -29,8 +30,8 @@ public:
     void set(const QString& section, const QString& key, const QString& value);
 
     // Writes the queued values to the store as one file replaced whole, so a failure leaves the
-    // earlier values in place. Returns an empty text on success, else what went wrong.
-    QString commit();
+    // earlier values in place: kSettingsNotWritable or kSettingsDamaged, naming the file.
+    Status commit();
 
 private:
     std::unique_ptr<QSettings> settings_;

@@ -14,6 +14,7 @@
 #include "conversion_test_panel.h"
 #include "datum_list_place.h"
 #include "datum_shift_frame.h"
+#include "error_message.h"
 #include "message_box.h"
 #include "projection_binding.h"
 #include "settings_store.h"
@@ -25,15 +26,14 @@ namespace {
 
 // Tells the user when a change to the datum list did not reach "datum.csv"; true when it did not.
 template <typename T>
-bool report_unsaved(const Result<T>& result, const DatumList& list, const std::string& name) {
+bool report_unsaved(const Result<T>& result, const std::string& name) {
     if (result) {
         return false;
     }
-    const QString text = Form_projections::tr(result.message().c_str());
-    const QString first = result.message() == DatumList::kListFull
-                              ? QString::number(DatumList::kMaxEntries)
-                              : QDir::toNativeSeparators(QString::fromStdString(list.path()));
-    show_message(text.arg(first, QString::fromStdString(name)));
+    // The words name the entry after what the list names (the file or the most entries).
+    Error error = result.error();
+    error.values.push_back(name);
+    show_message(error_message(error));
     return true;
 }
 
@@ -189,7 +189,7 @@ void Form_projections::take_datum_shift(int Index) {
     if (Index == 0 && list_entry && datum_list_ != nullptr) {
         const Status saved = datum_list_->save_datum_list();
         if (!reported) {
-            report_unsaved(saved, *datum_list_, current.name);
+            report_unsaved(saved, current.name);
         }
     }
 }
@@ -198,10 +198,10 @@ bool Form_projections::store_list_entry() {
     const DatumShift typed = Frame_datum_shift->typed_shift();
     const std::optional<DatumEntryEdit> edit = Frame_datum_shift->entry_edit();
     if (!edit) {
-        return report_unsaved(datum_list_->define_datum_shift(typed), *datum_list_, typed.name);
+        return report_unsaved(datum_list_->define_datum_shift(typed), typed.name);
     }
     const Result<DatumEntryEditOutcome> outcome = datum_list_->edit_entry(*edit);
-    if (report_unsaved(outcome, *datum_list_, typed.name)) {
+    if (report_unsaved(outcome, typed.name)) {
         return true;
     }
     if (outcome->written) {
@@ -253,7 +253,7 @@ void Form_projections::Form_Unload() {
     const Status saved = save_source_system(store, {source.name, as_definition(source)});
     if (!saved) {
         show_message(tr("The source coordinate system could not be saved: %1.")
-                         .arg(QString::fromStdString(saved.message())));
+                         .arg(error_message(saved.error())));
     }
 }
 

@@ -1,16 +1,15 @@
 #pragma once
-// The outcome of an operation that can fail: its value, or an error with a message that says
-// specifically what was wrong. The one way the core reports failure.
+// The outcome of an operation that can fail: its value, or an error whose code says
+// specifically what was wrong (error.h). The one way the core reports failure.
 
 #include <string>
 #include <utility>
 #include <variant>
 
-namespace korv {
+#include "error.h"
+#include "error_text.h"
 
-struct Error {
-    std::string message;
-};
+namespace korv {
 
 template <typename T>
 class [[nodiscard]] Result {
@@ -31,8 +30,9 @@ public:
     T value_or(T fallback) const { return ok() ? value() : std::move(fallback); }
 
     // What went wrong; only when !ok().
-    const std::string& message() const { return std::get<1>(outcome_).message; }
     const Error& error() const { return std::get<1>(outcome_); }
+    // The same in English words.
+    std::string message() const { return english_message(error()); }
 
 private:
     std::variant<T, Error> outcome_;

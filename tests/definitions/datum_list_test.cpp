@@ -15,7 +15,7 @@ namespace {
 // What a change to the list came to.
 std::string outcome(const Result<bool>& result) {
     if (!result) {
-        return result.message() == DatumList::kListFull ? "list full" : "not saved";
+        return result.error().code == ErrorCode::kDatumListFull ? "list full" : "not saved";
     }
     return *result ? "saved" : "unchanged";
 }

@@ -118,7 +118,7 @@ TEST(SourceSettings, NoNameMeansNoSettingsAndNeitherListIsRead) {
         SettingsStore store(kSettingsApplication);
         store.set(kSettingsSection, "Name", kNoValue);
         store.set(kSettingsSection, "Parameters1", " 12; 2; 2; 0; 0; 0; 0");
-        ASSERT_TRUE(store.commit().isEmpty());
+        ASSERT_TRUE(store.commit().ok());
     }
     StoredSourceSystem read;
     load_source_system(SettingsStore(kSettingsApplication), read);
@@ -130,7 +130,7 @@ TEST(SourceSettings, AStoredNameWithBlanksIsReadAsStored) {
     {
         SettingsStore store(kSettingsApplication);
         store.set(kSettingsSection, "Name", "  Local  ");
-        ASSERT_TRUE(store.commit().isEmpty());
+        ASSERT_TRUE(store.commit().ok());
     }
     StoredSourceSystem read;
     load_source_system(SettingsStore(kSettingsApplication), read);

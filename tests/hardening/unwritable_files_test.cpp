@@ -37,7 +37,7 @@ struct WriteTarget {
 
 std::string datum_report(const Result<bool>& result) {
     if (!result) {
-        return result.message() == DatumList::kListFull ? "list full" : "not saved";
+        return result.error().code == ErrorCode::kDatumListFull ? "list full" : "not saved";
     }
     return *result ? "saved" : "unchanged";
 }

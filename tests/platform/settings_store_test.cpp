@@ -27,7 +27,7 @@ TEST(SettingsStore, ValuesComeBackAsWrittenWithLeadingBlanksAndSemicolons) {
         {
             SettingsStore store(kApplication);
             store.set(kSection, "Key", value);
-            ASSERT_TRUE(store.commit().isEmpty());
+            ASSERT_TRUE(store.commit().ok());
         }
         const SettingsStore reopened(kApplication);
         EXPECT_EQ(reopened.get(kSection, "Key", "<no value>"), value);
@@ -44,7 +44,7 @@ TEST(SettingsStore, WriteToAReadOnlyFolderIsReportedAndKeepsTheOldValues) {
     {
         SettingsStore store(kApplication);
         store.set(kSection, "Name", "first");
-        ASSERT_TRUE(store.commit().isEmpty());
+        ASSERT_TRUE(store.commit().ok());
     }
     const std::filesystem::path folder =
         std::filesystem::path(sandbox.folder().toStdString()) / "Halvern";
@@ -52,7 +52,7 @@ TEST(SettingsStore, WriteToAReadOnlyFolderIsReportedAndKeepsTheOldValues) {
         folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     SettingsStore store(kApplication);
     store.set(kSection, "Name", "second");
-    EXPECT_FALSE(store.commit().isEmpty());
+    EXPECT_FALSE(store.commit().ok());
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     EXPECT_EQ(SettingsStore(kApplication).get(kSection, "Name", ""), "first");
 }
@@ -64,7 +64,7 @@ TEST(SettingsStore, AStoreThatIsAFolderIsReportedOnWrite) {
     SettingsStore store(kApplication);
     EXPECT_EQ(store.get(kSection, "Name", "<no value>"), "<no value>");
     store.set(kSection, "Name", "x");
-    EXPECT_FALSE(store.commit().isEmpty());
+    EXPECT_FALSE(store.commit().ok());
 }
 
 TEST(SettingsStore, AnOversizedStoreIsKeptAsBackupAndStartsEmpty) {
@@ -77,7 +77,7 @@ TEST(SettingsStore, AnOversizedStoreIsKeptAsBackupAndStartsEmpty) {
     EXPECT_EQ(store.get(kSection, "Name", "<no value>"), "<no value>");
     EXPECT_EQ(testing::read_file(sandbox.settings_file().toStdString() + ".bak"), damaged);
     store.set(kSection, "Name", "fresh");
-    EXPECT_TRUE(store.commit().isEmpty());
+    EXPECT_TRUE(store.commit().ok());
     EXPECT_EQ(SettingsStore(kApplication).get(kSection, "Name", ""), "fresh");
 }
 

@@ -478,7 +478,7 @@ private slots:
             SettingsStore settings(kSettingsApplication);
             settings.set(kSettingsSection, "Name", "edited by hand");
             settings.set(kSettingsSection, "Parameters1", " 12; 7; 2;-177; 0; 0; 0");
-            QVERIFY(settings.commit().isEmpty());
+            QVERIFY(settings.commit().ok());
         }
         start();
         QCOMPARE(form_->windowTitle(), QStringLiteral("Define Source Datum Definitions"));

@@ -26,7 +26,7 @@ private:
         settings.set(kSettingsSection, "Name", name);
         settings.set(kSettingsSection, "Parameters1", parameters1);
         settings.set(kSettingsSection, "Parameters2", parameters2);
-        QVERIFY(settings.commit().isEmpty());
+        QVERIFY(settings.commit().ok());
     }
 
     static void close_with(Form_projections& form, const QString& how) {

@@ -25,7 +25,7 @@ bool store_mga_zone55() {
     settings.set(section, "Name", "MGA zone 55");
     settings.set(section, "Parameters1", " 12; 2; 2;-177; 0; 0; 0");
     settings.set(section, "Parameters2", " 500000; 10000000; 0.9996; 6; 55");
-    return settings.commit().isEmpty();
+    return settings.commit().ok();
 }
 
 }  // namespace korv::testing

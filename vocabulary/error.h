@@ -1,0 +1,26 @@
+#pragma once
+// Why an operation failed: the kind of failure and the values its words name. Compared by code,
+// never by text; error_text.h holds the words.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "error_code.h"
+
+namespace korv {
+
+struct Error {
+    Error(ErrorCode code, std::vector<std::string> values = {})
+        : code(code), values(std::move(values)) {}
+    // A failure still worded where it happens, until it has a code of its own.
+    Error(std::string words) : code(ErrorCode::kUnconverted), values{std::move(words)} {}
+    Error(const char* words) : Error(std::string(words)) {}
+
+    ErrorCode code;
+    std::vector<std::string> values;  // in the order its words name them: %1, %2, ...
+
+    friend bool operator==(const Error&, const Error&) = default;
+};
+
+}  // namespace korv

@@ -1,0 +1,115 @@
+#pragma once
+// Every kind of failure the system reports, by name. A failure carries its code and the values
+// its message names (error.h); the words are kept apart (error_text.h), so the core never words
+// a failure for the user: the widgets show a code's text in the user's language, the command line
+// in English.
+
+#include <cstdint>
+
+namespace korv {
+
+enum class ErrorCode : uint16_t {
+    // Coordinate systems (geodesy/).
+    kLocalGridNotConvertible,
+    kSpheroidNotInTable,      // %1 the code
+    kLongitudeOriginOutside,  // %1 the longitude of origin, degrees
+    kZoneNotPositive,         // %1 the zone
+    kZoneWidthOutside,        // %1 the zone width, degrees
+    kZoneMeridianOutside,     // %1 the zone
+    kLatitudeOriginOutside,   // %1 the latitude of origin, degrees
+    kFalseOriginTooFar,
+    kScaleFactorOutside,  // %1 the scale factor
+    kStandardParallelOutside,
+    kEquatorNotPlaced,
+    kEngineRefusesDefinition,  // %1 the engine's definition
+    kGeographicPointOutside,
+    kPointNotProjectable,
+    kGridPointNotFinite,
+    kGridPointNotMapped,
+    // Datum shifts (geodesy/).
+    kShiftTranslationUnreal,
+    kShiftRotationUnreal,
+    kShiftScaleUnreal,
+    kGeodeticPointOutside,
+    kShiftCannotMovePoint,
+
+    // What the dialog keeps (definitions/, platform/).
+    kNoStoredSourceSystem,
+    kSystemListsWithoutBar,
+    kSettingsNotWritable,  // %1 the settings file
+    kSettingsDamaged,      // %1 the settings file
+    kDatumListNotSaved,    // %1 the file, %2 the entry
+    kDatumListUnreadable,  // %1 the file, %2 the entry
+    kDatumListFull,        // %1 the most entries, %2 the entry
+
+    // The EPSG catalogue (epsg/); %1 is the code written "EPSG:28355" where one is named.
+    kEpsgDatabaseUnreadable,  // %1 the database file, %2 why
+    kEpsgDatabaseMissing,
+    kEpsgDatabaseQueryFailed,  // %1 the database's own words
+    kEpsgSystemUnknown,
+    kEpsgShiftUnknown,
+    kEpsgProjectionNotDefined,  // %2 the projection's name
+    kEpsgSpheroidNotListed,     // %1 the spheroid's name
+    kEpsgUnitNotDefined,        // %2 the unit
+    kEpsgAxesNotDefined,        // %2 the axes
+    kEpsgParameterUnreadable,
+    kEpsgParallelsTooClose,
+    kEpsgFinerThanField,  // %2 the parameter, %3 its value, %4 how the field keeps it
+
+    // The Projection control's entries (projection_control/).
+    kProjectionNotKnown,  // %1 the projection's number
+    kZoneNumberNotNumeric,
+    kZoneNumberOutOfRange,
+    kZoneNumberNotPositive,
+    kLongitudeOriginInvalid,
+    kLatitudeOriginInvalid,
+    kStandardParallel1Invalid,
+    kStandardParallel2Invalid,
+    kStandardParallelsNotDistinct,
+    kFalseEastingNotNumeric,
+    kFalseNorthNotNumeric,
+    kScaleFactorNotNumeric,
+    kScaleFactorNotPositive,
+    kZoneWidthInvalid,
+    kZoneMeridianInvalid,
+
+    // The PointTransform control's fields, arithmetic and coordinate files
+    // (point_transform_control/).
+    kRotationNotNumeric,
+    kGridXOriginNotNumeric,
+    kGridYOriginNotNumeric,
+    kNewXOriginNotNumeric,
+    kNewYOriginNotNumeric,
+    kXScaleNotNumeric,
+    kXScaleZero,
+    kYScaleNotNumeric,
+    kYScaleZero,
+    kElevationShiftNotNumeric,
+    kElevationScaleNotNumeric,
+    kElevationScaleZero,
+    kOriginalX1NotNumeric,
+    kOriginalY1NotNumeric,
+    kNewX1NotNumeric,
+    kNewY1NotNumeric,
+    kOriginalX2NotNumeric,
+    kOriginalY2NotNumeric,
+    kNewX2NotNumeric,
+    kNewY2NotNumeric,
+    kOriginalPointsNotDistinct,
+    kNewPointsNotDistinct,
+    kPointsUnusable,
+    kTransformParametersOverflow,
+    kTransformOverflow,
+    kGridPointsIdentical,
+    kMapPointsIdentical,
+    kCoordinateFileNotOpened,   // %1 the file, quoted
+    kCoordinateFileNotRead,     // %1 the file, quoted
+    kCoordinateFileTooLarge,    // %1 the file, quoted
+    kCoordinateFileNotWritten,  // %1 the file, quoted
+    kCoordinateValuesNotFinite,
+
+    // Failures not yet given a code of their own: %1 holds their words.
+    kUnconverted,
+};
+
+}  // namespace korv

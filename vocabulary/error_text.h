@@ -1,0 +1,277 @@
+#pragma once
+// The words of every failure, in English with the values as %1, %2, ...: the command line shows
+// them as they are, the widgets translate them in the context "korv::Errors" (platform's
+// error_message.h). Texts users have always seen are kept exactly, typos included.
+
+#include <string>
+#include <string_view>
+
+#include "error.h"
+#include "translatable.h"
+
+namespace korv {
+
+constexpr std::string_view error_text(ErrorCode code) {
+    using enum ErrorCode;
+    switch (code) {
+        case kLocalGridNotConvertible:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "a local grid has no projection to convert points with");
+        case kSpheroidNotInTable:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the spheroid code %1 is not one of the spheroid table");
+        case kLongitudeOriginOutside:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the longitude of origin %1 lies outside -360..360");
+        case kZoneNotPositive:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the zone number %1 is not positive");
+        case kZoneWidthOutside:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the zone width %1 lies outside -360..360");
+        case kZoneMeridianOutside:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the central meridian of zone %1 lies outside -360..360");
+        case kLatitudeOriginOutside:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the latitude of origin %1 lies outside -90..90");
+        case kFalseOriginTooFar:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the false easting or northing lies beyond 1e9 metres");
+        case kScaleFactorOutside:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the scale factor %1 lies outside 0..10");
+        case kStandardParallelOutside:
+            return QT_TRANSLATE_NOOP("korv::Errors", "a standard parallel lies outside -90..90");
+        case kEquatorNotPlaced:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the projection cannot place the equator");
+        case kEngineRefusesDefinition:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the projection engine refuses the definition \"%1\"");
+        case kGeographicPointOutside:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors", "the point lies outside longitudes -360..360 or latitudes -90..90");
+        case kPointNotProjectable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the projection cannot take the point");
+        case kGridPointNotFinite:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the grid point is not a finite number");
+        case kGridPointNotMapped:
+            return QT_TRANSLATE_NOOP("korv::Errors", "no geographic point maps to the grid point");
+        case kShiftTranslationUnreal:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "a translation of the datum shift is not a number within 10 000 km");
+        case kShiftRotationUnreal:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors", "a rotation of the datum shift is not a number within two radians");
+        case kShiftScaleUnreal:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the scale change of the datum shift is not a number within "
+                                     "-500000..1000000 ppm");
+        case kGeodeticPointOutside:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the point lies outside longitudes -360..360, latitudes "
+                                     "-90..90 or heights of 10 000 km");
+        case kShiftCannotMovePoint:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the datum shift cannot move the point");
+
+        case kNoStoredSourceSystem:
+            return QT_TRANSLATE_NOOP("korv::Errors", "no source coordinate system is stored");
+        case kSystemListsWithoutBar:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "the coordinate system must be given as the two stored lists joined by \"|\"");
+        case kSettingsNotWritable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the settings file %1 cannot be written");
+        case kSettingsDamaged:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the settings file %1 is damaged");
+        case kDatumListNotSaved:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The datum shift list could not be written to \"%1\". \"%2\" "
+                                     "is used for this session only.");
+        case kDatumListUnreadable:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "\"%1\" can no longer be read, so the datum shift list was not "
+                "written over it. \"%2\" is used for this session only.");
+        case kDatumListFull:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The datum shift list is full (%1 entries). \"%2\" is used for "
+                "this session only and not added to the list.");
+
+        case kEpsgDatabaseUnreadable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the EPSG dataset \"%1\" cannot be read: %2");
+        case kEpsgDatabaseMissing:
+            return QT_TRANSLATE_NOOP("korv::Errors", "PROJ finds no such database");
+        case kEpsgDatabaseQueryFailed:
+            return QT_TRANSLATE_NOOP("korv::Errors", "%1");
+        case kEpsgSystemUnknown:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "%1 is not a projected coordinate system of the EPSG dataset");
+        case kEpsgShiftUnknown:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "%1 is not a Helmert datum shift of the EPSG dataset");
+        case kEpsgProjectionNotDefined:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors", "%1 uses the %2 projection, which this dialog does not define");
+        case kEpsgSpheroidNotListed:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the spheroid %1 is not in the list");
+        case kEpsgUnitNotDefined:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "%1 gives its coordinates in %2, which this dialog does not define");
+        case kEpsgAxesNotDefined:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "%1 has the axes %2, which this dialog does not define");
+        case kEpsgParameterUnreadable:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "%1 gives a parameter in a unit the catalogue cannot read");
+        case kEpsgParallelsTooClose:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "%1 has standard parallels less than 0.1 degrees apart, which "
+                                     "this dialog does not accept");
+        case kEpsgFinerThanField:
+            return QT_TRANSLATE_NOOP("korv::Errors", "%1 has %2 %3, which this dialog keeps %4");
+
+        case kProjectionNotKnown:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The projection %1 is not one of the projections this control knows");
+        case kZoneNumberNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Zone number must be numeric");
+        case kZoneNumberOutOfRange:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Zone number is out of range");
+        case kZoneNumberNotPositive:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Zone number must be positive");
+        case kLongitudeOriginInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Longitude origin is invalid");
+        case kLatitudeOriginInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Latitude origin is invalid");
+        case kStandardParallel1Invalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Standard parallel 1 is invalid");
+        case kStandardParallel2Invalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Standard parallel 2 is invalid");
+        case kStandardParallelsNotDistinct:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The standard parallels must be distinct");
+        case kFalseEastingNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The false easting must be numeric");
+        case kFalseNorthNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The false north must be numeric");
+        case kScaleFactorNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The scale factor must be numeric");
+        case kScaleFactorNotPositive:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The scale factor must be positive");
+        case kZoneWidthInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The zone width is invalid");
+        case kZoneMeridianInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The zone number and zone width put the central meridian of "
+                                     "the zone outside -360 to 360 degrees");
+
+        case kRotationNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Rotation angle must be numeric");
+        case kGridXOriginNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Grid x origin must be numeric");
+        case kGridYOriginNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Grid y origin must be numeric");
+        case kNewXOriginNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "New x origin must be numeric");
+        case kNewYOriginNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "New y origin must be numeric");
+        case kXScaleNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Scale for current x axis must be numeric");
+        case kXScaleZero:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Scale for current x axis must be non-zero");
+        case kYScaleNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Scale for current y axis must be numeric");
+        case kYScaleZero:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Scale for current y axis must be non-zero");
+        case kElevationShiftNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Elevation shift must be numeric");
+        case kElevationScaleNotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Elevation scale must be numeric");
+        case kElevationScaleZero:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Elevation scale must be non-zero");
+        case kOriginalX1NotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Original X1 must be numeric");
+        case kOriginalY1NotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Original Y1 must be numeric");
+        case kNewX1NotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "New X1 must be numeric");
+        case kNewY1NotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "New Y1 must be numeric");
+        case kOriginalX2NotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Original X2 must be numeric");
+        case kOriginalY2NotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Original Y2 must be numeric");
+        case kNewX2NotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "New X2 must be numeric");
+        case kNewY2NotNumeric:
+            return QT_TRANSLATE_NOOP("korv::Errors", "New Y2 must be numeric");
+        case kOriginalPointsNotDistinct:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "First and second original points must be distinct");
+        case kNewPointsNotDistinct:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "First and second new points must be distinct");
+        case kPointsUnusable:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The specified points cannot be used to define a meaningful transform");
+        case kTransformParametersOverflow:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "An error occurred while calculating the transform parameters: Overflow");
+        case kTransformOverflow:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "An error orrurred while calculating the transform: Overflow");
+        case kGridPointsIdentical:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The start and end grid coordinates cannot be identical");
+        case kMapPointsIdentical:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The start and end map coordinates cannot be identical");
+        case kCoordinateFileNotOpened:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The coordinate file %1 could not be opened.");
+        case kCoordinateFileNotRead:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The coordinate file %1 could not be read.");
+        case kCoordinateFileTooLarge:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The coordinate file %1 holds a number too large to use.");
+        case kCoordinateFileNotWritten:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The coordinate file %1 could not be written; a file of that "
+                                     "name that was there before is unchanged.");
+        case kCoordinateValuesNotFinite:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The transform holds a value that is not a finite number and cannot be saved.");
+
+        case kUnconverted:
+            return "%1";
+    }
+    return "%1";
+}
+
+// `text` with %1 to %9 replaced by the values, all in one pass, so a value that holds "%2" stays
+// as it is; a number without a value stays as written.
+inline std::string fill_in(std::string_view text, const std::vector<std::string>& values) {
+    std::string filled;
+    filled.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const size_t index = static_cast<size_t>(next - '1');
+        if (text[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+            filled += values[index];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+// The failure in English, as the command line tells it.
+inline std::string english_message(const Error& error) {
+    return fill_in(error_text(error.code), error.values);
+}
+
+}  // namespace korv
