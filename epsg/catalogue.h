@@ -35,8 +35,9 @@ public:
     virtual Result<PublishedSystem> system(int32_t code) const = 0;
 
     // The system of a code as the Projection control defines it, or an error saying why it cannot
-    // be: its projection, spheroid, units or axes are not among the control's, or a parameter
-    // holds more precision than the control's fields keep.
+    // be: its projection, spheroid, units or axes are not among the control's, or its standard
+    // parallels lie too close together. The control keeps every value to its last digit, however
+    // its fields round what they show.
     virtual Result<CoordinateSystemDefinition> system_definition(int32_t code) const = 0;
 
     // Every published system whose projection, spheroid and parameters are those of

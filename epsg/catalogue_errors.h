@@ -20,8 +20,5 @@ Error unit_not_defined(int32_t code, std::string_view unit);
 Error axes_not_defined(int32_t code, std::string_view axes);
 Error parameter_unreadable(int32_t code);
 Error parallels_too_close(int32_t code);
-// `what` is the parameter ("the scale factor"), `kept` how the control's field keeps it ("to
-// four decimals").
-Error finer_than_field(int32_t code, std::string_view what, double value, std::string_view kept);
 
 }  // namespace korv::epsg

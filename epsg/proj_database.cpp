@@ -173,7 +173,7 @@ std::string ProjDatabase::installed_path() {
 
 Result<ProjDatabase> ProjDatabase::open(const std::string& path) {
     if (path.empty()) {
-        return Error{"PROJ finds no such database"};
+        return Error{ErrorCode::kEpsgDatabaseMissing};
     }
     Result<SqliteDatabase> database = SqliteDatabase::open(path);
     if (!database) {

@@ -26,7 +26,8 @@ Result<SqliteDatabase> SqliteDatabase::open(const std::string& path) {
     const int status = sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
     SqliteDatabase database(handle);  // closes the handle, also after a failure
     if (status != SQLITE_OK) {
-        return Error{handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(status)};
+        return Error{ErrorCode::kEpsgDatabaseQueryFailed,
+                     {handle != nullptr ? sqlite3_errmsg(handle) : sqlite3_errstr(status)}};
     }
     return database;
 }
@@ -36,7 +37,7 @@ Status SqliteDatabase::each_row(std::string_view sql,
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(handle_.get(), sql.data(), static_cast<int>(sql.size()), &raw,
                            nullptr) != SQLITE_OK) {
-        return Error{sqlite3_errmsg(handle_.get())};
+        return Error{ErrorCode::kEpsgDatabaseQueryFailed, {sqlite3_errmsg(handle_.get())}};
     }
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
     int status;
@@ -44,7 +45,7 @@ Status SqliteDatabase::each_row(std::string_view sql,
         row(SqliteRow(raw));
     }
     if (status != SQLITE_DONE) {
-        return Error{sqlite3_errmsg(handle_.get())};
+        return Error{ErrorCode::kEpsgDatabaseQueryFailed, {sqlite3_errmsg(handle_.get())}};
     }
     return kSuccess;
 }

@@ -31,12 +31,10 @@ constexpr double kSouthernFalseNorthing = 10000000;
 
 // What the control's fields keep: the scale factor to four decimals, false easting and northing
 // in whole metres. The control's standard parallels must lie 0.1° apart.
-constexpr double kScaleFactorSteps = 1e4;
 constexpr double kLeastParallelSpacing = 0.1;
 
-bool whole(double value, double steps = 1) {
-    const double scaled = value * steps;
-    return std::fabs(scaled - std::round(scaled)) <= 1e-9 * std::fmax(1, std::fabs(scaled));
+bool whole(double value) {
+    return std::fabs(value - std::round(value)) <= 1e-9 * std::fmax(1, std::fabs(value));
 }
 
 // The projection as a refusal names it: its method, in the conversion's own spelling where that
@@ -169,18 +167,6 @@ Result<CoordinateSystemDefinition> system_definition(const SystemRecord& record)
         return parameter_unreadable(code);
     }
     definition->spheroid = *spheroid;
-    if (!whole(definition->scale_factor, kScaleFactorSteps)) {
-        return finer_than_field(code, "the scale factor", definition->scale_factor,
-                                "to four decimals");
-    }
-    if (!whole(definition->false_east)) {
-        return finer_than_field(code, "the false easting", definition->false_east,
-                                "in whole metres");
-    }
-    if (!whole(definition->false_north)) {
-        return finer_than_field(code, "the false northing", definition->false_north,
-                                "in whole metres");
-    }
     if (is_conic(definition->projection) &&
         std::fabs(definition->standard_parallel_1 - definition->standard_parallel_2) <
             kLeastParallelSpacing) {

@@ -54,7 +54,6 @@ enum class ErrorCode : uint16_t {
     kEpsgAxesNotDefined,        // %2 the axes
     kEpsgParameterUnreadable,
     kEpsgParallelsTooClose,
-    kEpsgFinerThanField,  // %2 the parameter, %3 its value, %4 how the field keeps it
 
     // The Projection control's entries (projection_control/).
     kProjectionNotKnown,  // %1 the projection's number

@@ -128,9 +128,6 @@ constexpr std::string_view error_text(ErrorCode code) {
             return QT_TRANSLATE_NOOP("korv::Errors",
                                      "%1 has standard parallels less than 0.1 degrees apart, which "
                                      "this dialog does not accept");
-        case kEpsgFinerThanField:
-            return QT_TRANSLATE_NOOP("korv::Errors", "%1 has %2 %3, which this dialog keeps %4");
-
         case kProjectionNotKnown:
             return QT_TRANSLATE_NOOP(
                 "korv::Errors",
