@@ -1,9 +1,10 @@
 #pragma once
 // The conversion engine as the dialog reaches it: a Qt plugin that the library "QuarrowConvert"
-// holds, bound by name on first use. Every conversion the dialog makes goes through it: whole
-// files of points, the test panel's single points, and the EPSG catalogue of the projection
-// engine's database. The dialog links neither the conversion engine nor the projection engine
-// behind it, so starting it loads neither. Only the shared vocabulary crosses between the two.
+// holds, bound by name on first use. Every conversion the dialog makes goes through it, whole
+// files of points and the test panel's single points alike, and it holds the EPSG catalogue of
+// the projection engine's database. The dialog links neither the conversion engine nor the
+// projection engine behind it, so starting it loads neither. Only the shared vocabulary crosses
+// between the two.
 
 #include <QtPlugin>
 #include <atomic>
