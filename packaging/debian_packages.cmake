@@ -146,13 +146,10 @@ endforeach()
 list(JOIN korv_shlibs_lines "\n" korv_shlibs_lines)
 file(CONFIGURE OUTPUT ${korv_shlibs_local} CONTENT "${korv_shlibs_lines}\n")
 
-# What is loaded by name at run time, which no binary records as needed: the program binds the
-# geodesy library and creates the Projection control by class name, and the Projection control
-# binds the geodesy library.
-set(korv_geodesy_depends "${korv_package_of_Korvutil32} (>= ${korv_package_version})")
+# What is loaded by name at run time, which no binary records as needed: the program creates the
+# Projection control by class name. (The conversion engine it binds is in its own package.)
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_DEPENDS
-    "${korv_geodesy_depends}, ${korv_package_of_KorvProjection} (>= ${korv_package_version})")
-set(CPACK_DEBIAN_KORVPROJECTION_PACKAGE_DEPENDS "${korv_geodesy_depends}")
+    "${korv_package_of_KorvProjection} (>= ${korv_package_version})")
 # quarrow-convert's help and manual page check its numbers with PROJ's cct and cs2cs.
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_SUGGESTS proj-bin)
 

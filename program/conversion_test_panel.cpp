@@ -13,8 +13,8 @@
 #include <utility>
 
 #include "angle_text.h"
+#include "conversion_engine_binding.h"
 #include "file_conversion.h"
-#include "file_converter_binding.h"
 #include "file_dialog.h"
 #include "message_box.h"
 #include "numeric_text.h"
@@ -71,20 +71,20 @@ ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* par
         make_button(QStringLiteral("Command_transform0"), tr("Convert Source Data to Map"), this);
     Command_transform_[1] =
         make_button(QStringLiteral("Command_transform1"), tr("Convert Map to Source Data"), this);
-    Command_done_test = make_button(QStringLiteral("Command_done_test"), tr("Done"), this);
-    Command_done_test->setAccessibleName(tr("Done testing"));  // not the dialog's "Done"
-    Command_convert_file =
+    Command_done_test_ = make_button(QStringLiteral("Command_done_test"), tr("Done"), this);
+    Command_done_test_->setAccessibleName(tr("Done testing"));  // not the dialog's "Done"
+    Command_convert_file_ =
         make_button(QStringLiteral("Command_convert_file"), tr("Convert File..."), this);
-    Command_convert_file->setAccessibleName(tr("Convert a file of points"));
-    Command_convert_file->setToolTip(
+    Command_convert_file_->setAccessibleName(tr("Convert a file of points"));
+    Command_convert_file_->setToolTip(
         tr("Convert a whole file of points with these coordinate systems and datum shift"));
     for (int index : {0, 1}) {
         connect(Command_transform_[static_cast<size_t>(index)], &QPushButton::clicked, this,
                 [this, index] { Command_transform_Click(index); });
     }
-    connect(Command_done_test, &QPushButton::clicked, this,
+    connect(Command_done_test_, &QPushButton::clicked, this,
             &ConversionTestPanel::Command_done_test_Click);
-    connect(Command_convert_file, &QPushButton::clicked, this,
+    connect(Command_convert_file_, &QPushButton::clicked, this,
             &ConversionTestPanel::Command_convert_file_Click);
 
     auto* between = new QHBoxLayout;
@@ -94,8 +94,8 @@ ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* par
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(Command_convert_file);
-    bottom->addWidget(Command_done_test);
+    bottom->addWidget(Command_convert_file_);
+    bottom->addWidget(Command_done_test_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(source);
@@ -108,8 +108,8 @@ ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* par
     QWidget::setTabOrder(sides_[0].Command_grid_to_geo, Command_transform_[0]);
     QWidget::setTabOrder(Command_transform_[0], Command_transform_[1]);
     QWidget::setTabOrder(Command_transform_[1], sides_[1].Text_lon);
-    QWidget::setTabOrder(sides_[1].Command_grid_to_geo, Command_convert_file);
-    QWidget::setTabOrder(Command_convert_file, Command_done_test);
+    QWidget::setTabOrder(sides_[1].Command_grid_to_geo, Command_convert_file_);
+    QWidget::setTabOrder(Command_convert_file_, Command_done_test_);
 }
 
 QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
@@ -171,10 +171,6 @@ void ConversionTestPanel::focus_first_field() {
     sides_[0].Text_lon->setFocus();
 }
 
-const CoordSystem& ConversionTestPanel::system_of(int index) const {
-    return index == 0 ? state_.source_coord_system : state_.committed_coord_system;
-}
-
 Result<GeographicPoint> ConversionTestPanel::read_point(int index) {
     const SideControls& side = sides_[static_cast<size_t>(index)];
     const Result<GeographicPoint> point = read_geographic_point(
@@ -196,7 +192,7 @@ void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
     if (!point) {
         return;
     }
-    const Result<GridPoint> grid = geographic_to_grid(*point, system_of(Index), Side{Index});
+    const Result<GridPoint> grid = geographic_to_grid(state_, Side{Index}, *point);
     if (const GridPoint* converted = value_or_report(grid)) {
         grid_point_ = *converted;
         shown_[static_cast<size_t>(Index)].grid = *converted;
@@ -216,8 +212,7 @@ void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
     const GridPoint& shown = shown_[static_cast<size_t>(Index)].grid;
     grid_point_ = {number_as_shown(east, shown.east, kDecimals),
                    number_as_shown(north, shown.north, kDecimals)};
-    const Result<GeographicPoint> point =
-        grid_to_geographic(grid_point_, system_of(Index), Side{Index});
+    const Result<GeographicPoint> point = grid_to_geographic(state_, Side{Index}, grid_point_);
     if (const GeographicPoint* converted = value_or_report(point)) {
         geographic_point_ = *converted;
         show_geographic(Index, *converted);
@@ -236,12 +231,12 @@ void ConversionTestPanel::Command_transform_Click(int Index) {
     }
     const double height =
         number_as_shown(typed_height, shown_[static_cast<size_t>(Index)].height, kDecimals);
-    const DatumShift& shift = state_.current_datum_shift;
     const Result<GeodeticPoint> moved =
-        convert_between_datums({*point, height}, Side{Index}, shift, state_.source_coord_system);
+        convert_between_datums(state_, Side{Index}, {*point, height});
     if (!moved) {
         show_message(tr(moved.message().c_str())
-                         .arg(QString::fromStdString(std::string(trimmed(shift.name)))));
+                         .arg(QString::fromStdString(
+                             std::string(trimmed(state_.current_datum_shift.name)))));
         return;
     }
     const auto other = static_cast<size_t>(1 - Index);
@@ -296,18 +291,18 @@ void ConversionTestPanel::Command_convert_file_Click() {
         show_message(FileConversion::tr(setup.message().c_str()));
         return;
     }
-    const Result<convert::FileConverter*> converter = file_converter();
-    if (!converter) {
+    const Result<convert::ConversionEngine*> engine = conversion_engine();
+    if (!engine) {
         show_message(FileConversion::tr("The file could not be converted: %1")
-                         .arg(QString::fromStdString(converter.message())));
+                         .arg(QString::fromStdString(engine.message())));
         return;
     }
     convert::FileConversionJob job{*setup, QFile::encodeName(*input).toStdString(),
                                    QFile::encodeName(*output).toStdString()};
-    auto* conversion = new FileConversion(**converter, std::move(job), window());
-    Command_convert_file->setEnabled(false);  // one conversion at a time
-    connect(conversion, &FileConversion::finished, Command_convert_file,
-            [button = Command_convert_file] { button->setEnabled(true); });
+    auto* conversion = new FileConversion(**engine, std::move(job), window());
+    Command_convert_file_->setEnabled(false);  // one conversion at a time
+    connect(conversion, &FileConversion::finished, Command_convert_file_,
+            [button = Command_convert_file_] { button->setEnabled(true); });
 }
 
 }  // namespace korv

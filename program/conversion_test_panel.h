@@ -8,7 +8,7 @@
 #include <QFrame>
 #include <array>
 
-#include "conversion_test.h"
+#include "panel_conversions.h"
 #include "point_pair_dialog.h"
 #include "program_state.h"
 
@@ -55,7 +55,6 @@ private:
     };
 
     QGroupBox* build_side(int index, const QString& caption);
-    const CoordSystem& system_of(int index) const;
     // The side's geographic point, also kept as the test point; refused after telling the user
     // why.
     Result<GeographicPoint> read_point(int index);
@@ -64,8 +63,8 @@ private:
     const ProgramState& state_;
     std::array<SideControls, 2> sides_;
     std::array<QPushButton*, 2> Command_transform_{};
-    QPushButton* Command_done_test = nullptr;
-    QPushButton* Command_convert_file = nullptr;
+    QPushButton* Command_done_test_ = nullptr;
+    QPushButton* Command_convert_file_ = nullptr;
     PointPairDialog::PointPair file_points_{convert::PointKind::kSourceGrid,
                                             convert::PointKind::kMapGeographic};
 

@@ -7,7 +7,6 @@
 #include <QThread>
 #include <QWidget>
 
-#include "conversion_test.h"
 #include "message_box.h"
 
 namespace korv {
@@ -33,31 +32,7 @@ QString path_text(const std::string& path) {
 
 }  // namespace
 
-Result<convert::ConversionSetup> panel_conversion_setup(const ProgramState& state,
-                                                        convert::PointKind from,
-                                                        convert::PointKind to) {
-    const std::optional<CoordinateSystemDefinition> source =
-        definition_of(state.source_coord_system);
-    const std::optional<CoordinateSystemDefinition> map =
-        definition_of(state.committed_coord_system);
-    if (!source || !map) {
-        return Error{QT_TRANSLATE_NOOP("korv::FileConversion",
-                                       "The coordinate system holds a projection that the list "
-                                       "does not know")};
-    }
-    convert::ConversionSetup setup;
-    setup.source = *source;
-    setup.map = *map;
-    if (!state.current_datum_shift.is_none()) {
-        setup.shift = state.current_datum_shift;
-    }
-    setup.from = from;
-    setup.to = to;
-    setup.shift_within_source_spheroid = true;
-    return setup;
-}
-
-FileConversion::FileConversion(convert::FileConverter& converter, convert::FileConversionJob job,
+FileConversion::FileConversion(convert::ConversionEngine& engine, convert::FileConversionJob job,
                                QWidget* window)
     : QObject(window),
       input_name_(QFileInfo(path_text(job.input)).fileName()),
@@ -74,7 +49,7 @@ FileConversion::FileConversion(convert::FileConverter& converter, convert::FileC
     progress_->setValue(0);
     connect(progress_, &QProgressDialog::canceled, this, [this] { cancel_ = true; });
 
-    thread_ = QThread::create([this, &converter, job = std::move(job)] {
+    thread_ = QThread::create([this, &engine, job = std::move(job)] {
         // Progress goes to the user-interface thread as queued calls, dropped if this object
         // is gone by then.
         const convert::FileConversionProgress progress = [this](std::uint64_t points, double done) {
@@ -82,7 +57,7 @@ FileConversion::FileConversion(convert::FileConverter& converter, convert::FileC
                 this, [this, points, done] { show_progress(points, done); }, Qt::QueuedConnection);
         };
         try {
-            result_ = converter.convert_file(job, progress, cancel_);
+            result_ = engine.convert_file(job, progress, cancel_);
         } catch (const std::exception& exception) {
             result_ = Error{exception.what()};
         }

@@ -10,21 +10,12 @@
 #include <atomic>
 #include <optional>
 
-#include "file_converter.h"
-#include "program_state.h"
+#include "conversion_engine.h"
 
 class QProgressDialog;
 class QThread;
 
 namespace korv {
-
-// What converting between two of the panel's points means with the panel's current state: the
-// source side on the source coordinate system, the map side on its committed copy, and the
-// current datum shift on the source's spheroid, none for a shift without a name or named "None".
-// An error when a record holds a projection the list does not know.
-Result<convert::ConversionSetup> panel_conversion_setup(const ProgramState& state,
-                                                        convert::PointKind from,
-                                                        convert::PointKind to);
 
 class FileConversion : public QObject {
     Q_OBJECT
@@ -32,7 +23,7 @@ class FileConversion : public QObject {
 public:
     // Starts converting at once; the progress dialog belongs to `window` and keeps the user from
     // it meanwhile.
-    FileConversion(convert::FileConverter& converter, convert::FileConversionJob job,
+    FileConversion(convert::ConversionEngine& engine, convert::FileConversionJob job,
                    QWidget* window);
     // Stops a conversion still running and waits for it to end.
     ~FileConversion() override;

@@ -78,55 +78,58 @@ Projection::Projection(QWidget* parent) : QWidget(parent) {
 Projection::~Projection() = default;
 
 void Projection::build_fields() {
-    Combo_projection = list(QStringLiteral("Combo_projection"), this);
+    Combo_projection_ = list(QStringLiteral("Combo_projection"), this);
     for (std::string_view name : kProjectionNames) {
-        Combo_projection->addItem(tr(name.data()));
+        Combo_projection_->addItem(tr(name.data()));
     }
-    Text_zone_number = text_box(QStringLiteral("Text_zone_number"), QStringLiteral("0"), this);
-    Spin1 = new SpinButton(this);
-    Spin1->setObjectName(QStringLiteral("Spin1"));
-    Spin1->step_with_keys_of(Text_zone_number);
-    Spin1->up_arrow()->setAccessibleName(tr("Next zone"));
-    Spin1->up_arrow()->setToolTip(tr("Next zone"));
-    Spin1->down_arrow()->setAccessibleName(tr("Previous zone"));
-    Spin1->down_arrow()->setToolTip(tr("Previous zone"));
-    Spin1->setFixedHeight(Text_zone_number->sizeHint().height());
+    Text_zone_number_ = text_box(QStringLiteral("Text_zone_number"), QStringLiteral("0"), this);
+    Spin1_ = new SpinButton(this);
+    Spin1_->setObjectName(QStringLiteral("Spin1"));
+    Spin1_->step_with_keys_of(Text_zone_number_);
+    Spin1_->up_arrow()->setAccessibleName(tr("Next zone"));
+    Spin1_->up_arrow()->setToolTip(tr("Next zone"));
+    Spin1_->down_arrow()->setAccessibleName(tr("Previous zone"));
+    Spin1_->down_arrow()->setToolTip(tr("Previous zone"));
+    Spin1_->setFixedHeight(Text_zone_number_->sizeHint().height());
 
-    Combo_spheroid = list(QStringLiteral("Combo_spheroid"), this);
+    Combo_spheroid_ = list(QStringLiteral("Combo_spheroid"), this);
     for (const Spheroid& spheroid : kSpheroids) {
-        Combo_spheroid->addItem(tr(spheroid.name.data()), spheroid.code);
+        Combo_spheroid_->addItem(tr(spheroid.name.data()), spheroid.code);
     }
-    Combo_hemisphere = list(QStringLiteral("Combo_hemisphere"), this);
+    Combo_hemisphere_ = list(QStringLiteral("Combo_hemisphere"), this);
     for (std::string_view name : kHemisphereNames) {
-        Combo_hemisphere->addItem(tr(name.data()));
+        Combo_hemisphere_->addItem(tr(name.data()));
     }
 
     const QString no_angle = QStringLiteral("000 0 0.00");
-    Text_false_east = text_box(QStringLiteral("Text_false_east"), QStringLiteral("0"), this);
-    Text_false_north = text_box(QStringLiteral("Text_false_north"), QStringLiteral("0"), this);
-    Text_scale_factor =
+    Text_false_east_ = text_box(QStringLiteral("Text_false_east"), QStringLiteral("0"), this);
+    Text_false_north_ = text_box(QStringLiteral("Text_false_north"), QStringLiteral("0"), this);
+    Text_scale_factor_ =
         text_box(QStringLiteral("Text_scale_factor"), QStringLiteral("0.9996"), this);
-    Text_longitude_origin = text_box(QStringLiteral("Text_longitude_origin"), no_angle, this);
-    Text_latitude_origin = text_box(QStringLiteral("Text_latitude_origin"), no_angle, this);
-    Text_zone_width = text_box(QStringLiteral("Text_zone_width"), QStringLiteral("6 0 0.00"), this);
-    Text_standard_parallel[1] = text_box(QStringLiteral("Text_standard_parallel1"), no_angle, this);
-    Text_standard_parallel[2] = text_box(QStringLiteral("Text_standard_parallel2"), no_angle, this);
+    Text_longitude_origin_ = text_box(QStringLiteral("Text_longitude_origin"), no_angle, this);
+    Text_latitude_origin_ = text_box(QStringLiteral("Text_latitude_origin"), no_angle, this);
+    Text_zone_width_ =
+        text_box(QStringLiteral("Text_zone_width"), QStringLiteral("6 0 0.00"), this);
+    Text_standard_parallel_[1] =
+        text_box(QStringLiteral("Text_standard_parallel1"), no_angle, this);
+    Text_standard_parallel_[2] =
+        text_box(QStringLiteral("Text_standard_parallel2"), no_angle, this);
 
-    Command_reset = new QPushButton(tr("Reset"), this);
-    Command_reset->setObjectName(QStringLiteral("Command_reset"));
-    Command_reset->setToolTip(tr("Restore the original projection defintions"));
-    press_with_enter(Command_reset);
+    Command_reset_ = new QPushButton(tr("Reset"), this);
+    Command_reset_->setObjectName(QStringLiteral("Command_reset"));
+    Command_reset_->setToolTip(tr("Restore the original projection defintions"));
+    press_with_enter(Command_reset_);
 
     text_boxes_ = {{
-        {&ProjectionEntries::zone_number, Text_zone_number},
-        {&ProjectionEntries::longitude_origin, Text_longitude_origin},
-        {&ProjectionEntries::latitude_origin, Text_latitude_origin},
-        {&ProjectionEntries::standard_parallel_1, Text_standard_parallel[1]},
-        {&ProjectionEntries::standard_parallel_2, Text_standard_parallel[2]},
-        {&ProjectionEntries::false_east, Text_false_east},
-        {&ProjectionEntries::false_north, Text_false_north},
-        {&ProjectionEntries::scale_factor, Text_scale_factor},
-        {&ProjectionEntries::zone_width, Text_zone_width},
+        {&ProjectionEntries::zone_number, Text_zone_number_},
+        {&ProjectionEntries::longitude_origin, Text_longitude_origin_},
+        {&ProjectionEntries::latitude_origin, Text_latitude_origin_},
+        {&ProjectionEntries::standard_parallel_1, Text_standard_parallel_[1]},
+        {&ProjectionEntries::standard_parallel_2, Text_standard_parallel_[2]},
+        {&ProjectionEntries::false_east, Text_false_east_},
+        {&ProjectionEntries::false_north, Text_false_north_},
+        {&ProjectionEntries::scale_factor, Text_scale_factor_},
+        {&ProjectionEntries::zone_width, Text_zone_width_},
     }};
 }
 
@@ -135,36 +138,36 @@ void Projection::lay_out_fields() {
     auto* zone_row = new QHBoxLayout(zone);
     zone_row->setContentsMargins(0, 0, 0, 0);
     zone_row->setSpacing(1);
-    zone_row->addWidget(Text_zone_number);
-    zone_row->addWidget(Spin1);
+    zone_row->addWidget(Text_zone_number_);
+    zone_row->addWidget(Spin1_);
 
     auto* grid = new QGridLayout(this);
     grid->setVerticalSpacing(2);
-    add_field(grid, 0, 0, tr("Projection"), Combo_projection, Combo_projection, 2);
-    add_field(grid, 0, 2, tr("Zone Number"), Text_zone_number, zone);
-    add_field(grid, 1, 0, tr("Spheroid"), Combo_spheroid, Combo_spheroid, 2);
-    add_field(grid, 1, 2, tr("Hemisphere"), Combo_hemisphere, Combo_hemisphere);
-    add_field(grid, 2, 0, tr("False Easting"), Text_false_east, Text_false_east);
-    add_field(grid, 2, 1, tr("False Northing"), Text_false_north, Text_false_north);
-    add_field(grid, 2, 2, tr("Scale Factor"), Text_scale_factor, Text_scale_factor);
-    add_field(grid, 3, 0, tr("Longitude Origin"), Text_longitude_origin, Text_longitude_origin);
-    add_field(grid, 3, 1, tr("Latitude Origin"), Text_latitude_origin, Text_latitude_origin);
-    add_field(grid, 3, 2, tr("Zone Width"), Text_zone_width, Text_zone_width);
-    add_field(grid, 4, 0, tr("Standard Parallel 1"), Text_standard_parallel[1],
-              Text_standard_parallel[1]);
-    add_field(grid, 4, 1, tr("Standard Parallel 2"), Text_standard_parallel[2],
-              Text_standard_parallel[2]);
-    grid->addWidget(Command_reset, field_row(4), 2);
+    add_field(grid, 0, 0, tr("Projection"), Combo_projection_, Combo_projection_, 2);
+    add_field(grid, 0, 2, tr("Zone Number"), Text_zone_number_, zone);
+    add_field(grid, 1, 0, tr("Spheroid"), Combo_spheroid_, Combo_spheroid_, 2);
+    add_field(grid, 1, 2, tr("Hemisphere"), Combo_hemisphere_, Combo_hemisphere_);
+    add_field(grid, 2, 0, tr("False Easting"), Text_false_east_, Text_false_east_);
+    add_field(grid, 2, 1, tr("False Northing"), Text_false_north_, Text_false_north_);
+    add_field(grid, 2, 2, tr("Scale Factor"), Text_scale_factor_, Text_scale_factor_);
+    add_field(grid, 3, 0, tr("Longitude Origin"), Text_longitude_origin_, Text_longitude_origin_);
+    add_field(grid, 3, 1, tr("Latitude Origin"), Text_latitude_origin_, Text_latitude_origin_);
+    add_field(grid, 3, 2, tr("Zone Width"), Text_zone_width_, Text_zone_width_);
+    add_field(grid, 4, 0, tr("Standard Parallel 1"), Text_standard_parallel_[1],
+              Text_standard_parallel_[1]);
+    add_field(grid, 4, 1, tr("Standard Parallel 2"), Text_standard_parallel_[2],
+              Text_standard_parallel_[2]);
+    grid->addWidget(Command_reset_, field_row(4), 2);
     for (int column = 0; column < 3; ++column) {
         grid->setColumnStretch(column, 1);
     }
 
     const QList<QWidget*> tab_order = {
-        Combo_projection,  Text_zone_number,          Combo_spheroid,
-        Combo_hemisphere,  Text_false_east,           Text_false_north,
-        Text_scale_factor, Text_longitude_origin,     Text_latitude_origin,
-        Text_zone_width,   Text_standard_parallel[1], Text_standard_parallel[2],
-        Command_reset,
+        Combo_projection_,  Text_zone_number_,          Combo_spheroid_,
+        Combo_hemisphere_,  Text_false_east_,           Text_false_north_,
+        Text_scale_factor_, Text_longitude_origin_,     Text_latitude_origin_,
+        Text_zone_width_,   Text_standard_parallel_[1], Text_standard_parallel_[2],
+        Command_reset_,
     };
     for (qsizetype i = 1; i < tab_order.size(); ++i) {
         setTabOrder(tab_order[i - 1], tab_order[i]);
@@ -174,14 +177,14 @@ void Projection::lay_out_fields() {
 void Projection::connect_handlers() {
     // The lists' defaults follow `activated`, which only the user's choice raises: showing a
     // record selects entries without overwriting its values.
-    connect(Combo_projection, &QComboBox::activated, this, &Projection::Combo_projection_Click);
-    connect(Combo_hemisphere, &QComboBox::activated, this, &Projection::Combo_hemisphere_Click);
-    connect(Spin1, &SpinButton::SpinDown, this, &Projection::Spin1_SpinDown);
-    connect(Spin1, &SpinButton::SpinUp, this, &Projection::Spin1_SpinUp);
-    connect(Command_reset, &QPushButton::clicked, this, &Projection::Command_reset_Click);
+    connect(Combo_projection_, &QComboBox::activated, this, &Projection::Combo_projection_Click);
+    connect(Combo_hemisphere_, &QComboBox::activated, this, &Projection::Combo_hemisphere_Click);
+    connect(Spin1_, &SpinButton::SpinDown, this, &Projection::Spin1_SpinDown);
+    connect(Spin1_, &SpinButton::SpinUp, this, &Projection::Spin1_SpinUp);
+    connect(Command_reset_, &QPushButton::clicked, this, &Projection::Command_reset_Click);
 
     // Connected after the handlers, so a host told of a list choice sees its defaults written.
-    for (QComboBox* combo : {Combo_projection, Combo_spheroid, Combo_hemisphere}) {
+    for (QComboBox* combo : {Combo_projection_, Combo_spheroid_, Combo_hemisphere_}) {
         connect(combo, &QComboBox::activated, this, &Projection::entriesEdited);
     }
     for (const TextBox& text_box : text_boxes_) {
@@ -209,8 +212,8 @@ bool Projection::show_stored_record() {
 }
 
 void Projection::Combo_projection_Click() {
-    const ProjectionDefaults defaults =
-        projection_defaults(Combo_projection->currentIndex(), Combo_hemisphere->currentIndex() + 1);
+    const ProjectionDefaults defaults = projection_defaults(Combo_projection_->currentIndex(),
+                                                            Combo_hemisphere_->currentIndex() + 1);
     if (defaults.select_northern_hemisphere) {
         select_hemisphere(kNorthernHemisphere);
     }
@@ -220,15 +223,15 @@ void Projection::Combo_projection_Click() {
 }
 
 void Projection::Combo_hemisphere_Click() {
-    if (const auto false_north = hemisphere_false_north(Combo_projection->currentIndex(),
-                                                        Combo_hemisphere->currentIndex() + 1)) {
+    if (const auto false_north = hemisphere_false_north(Combo_projection_->currentIndex(),
+                                                        Combo_hemisphere_->currentIndex() + 1)) {
         write_default(&ProjectionEntries::false_north, text_of(*false_north));
     }
 }
 
 // A choice made by the control runs the list's handler as the user's choice does.
 void Projection::select_hemisphere(int32_t hemisphere) {
-    Combo_hemisphere->setCurrentIndex(hemisphere - 1);
+    Combo_hemisphere_->setCurrentIndex(hemisphere - 1);
     Combo_hemisphere_Click();
 }
 
@@ -241,8 +244,8 @@ void Projection::Spin1_SpinUp() {
 }
 
 void Projection::step_zone_number(ZoneStep step) {
-    if (const auto zone = step_zone(Text_zone_number->text().toStdString(), step)) {
-        Text_zone_number->setText(QString::fromStdString(*zone));
+    if (const auto zone = step_zone(Text_zone_number_->text().toStdString(), step)) {
+        Text_zone_number_->setText(QString::fromStdString(*zone));
         emit entriesEdited();
     }
 }
@@ -258,10 +261,10 @@ void Projection::write_default(EntryText field, const QString& text) {
 
 ProjectionEntries Projection::entries() const {
     ProjectionEntries shown;
-    shown.projection = Combo_projection->currentIndex();
-    const QVariant code = Combo_spheroid->currentData();
+    shown.projection = Combo_projection_->currentIndex();
+    const QVariant code = Combo_spheroid_->currentData();
     shown.spheroid = code.isValid() ? code.toInt() : kFirstSpheroidCode;
-    shown.hemisphere = Combo_hemisphere->currentIndex() + 1;
+    shown.hemisphere = Combo_hemisphere_->currentIndex() + 1;
     for (const TextBox& text_box : text_boxes_) {
         shown.*(text_box.field) = text_box.box->text().toStdString();
     }
@@ -279,12 +282,12 @@ Status Projection::show_coord_system() {
                              .arg(record_.projection)
                              .toStdString()};
         }
-        Combo_projection->setCurrentIndex(record_.projection);
-        const int spheroid = Combo_spheroid->findData(record_.spheroid);
+        Combo_projection_->setCurrentIndex(record_.projection);
+        const int spheroid = Combo_spheroid_->findData(record_.spheroid);
         if (spheroid >= 0) {
-            Combo_spheroid->setCurrentIndex(spheroid);
+            Combo_spheroid_->setCurrentIndex(spheroid);
         }
-        Combo_hemisphere->setCurrentIndex(record_.hemisphere - 1);
+        Combo_hemisphere_->setCurrentIndex(record_.hemisphere - 1);
         const ProjectionEntries shown = entries_for(record_, utilities_);
         for (const TextBox& text_box : text_boxes_) {
             text_box.box->setText(QString::fromStdString(shown.*(text_box.field)));
@@ -303,7 +306,7 @@ Status Projection::assign(const CoordSystem& record) {
     record_ = record;
     Status shown = show_coord_system();
     if (record_ != before) {
-        emit coordinateSystemChanged();
+        emit coordinateSystemChanged(record_);
     }
     return shown;
 }
@@ -311,7 +314,7 @@ Status Projection::assign(const CoordSystem& record) {
 void Projection::store(const CoordSystem& record) {
     if (record != record_) {
         record_ = record;
-        emit coordinateSystemChanged();
+        emit coordinateSystemChanged(record_);
     }
 }
 
@@ -355,29 +358,6 @@ bool Projection::acceptEntries() {
                          .arg(QString::fromLocal8Bit(error.what())));
         return false;
     }
-}
-
-int32_t Projection::CoordinateSystem(CoordSystem& trValue) {
-    if (!acceptEntries()) {
-        return -1;
-    }
-    trValue = record_;
-    return 0;
-}
-
-int32_t Projection::CoordinateSystem(QVariant& trValue) {
-    return read_into_variant<korv::CoordSystem>(
-        trValue, [this](korv::CoordSystem& record) { return CoordinateSystem(record); });
-}
-
-QString Projection::setCoordinateSystem(const QVariant& trValue, int32_t /*ierr*/) {
-    const QString error =
-        type_mismatch<korv::CoordSystem>(trValue, QStringLiteral("CoordinateSystem"));
-    if (!error.isEmpty()) {
-        return error;
-    }
-    const Status shown = assign(trValue.value<korv::CoordSystem>());
-    return shown ? QString() : text_of(shown.message());
 }
 
 }  // namespace korv

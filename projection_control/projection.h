@@ -77,6 +77,8 @@ public:
     // they pass the checks. Shows nothing and changes nothing.
     Q_INVOKABLE QString entriesProblem() const;
 
+    // The members in the form outside callers have always used (projection_legacy_members.cpp).
+
     // Reading CoordinateSystem: acceptEntries, then a whole copy of the record into `trValue`
     // and 0; -1 with `trValue` untouched when the entries are not accepted.
     int32_t CoordinateSystem(CoordSystem& trValue);
@@ -90,8 +92,9 @@ public:
     Q_INVOKABLE QString setCoordinateSystem(const QVariant& trValue, int32_t ierr = 0);
 
 signals:
-    // The control's record changed: assigned, or accepted from the entries.
-    void coordinateSystemChanged();
+    // The control's record changed, carrying it: a different record assigned, or entries
+    // accepted with other values. Assigning or accepting the same values again is no change.
+    void coordinateSystemChanged(const korv::CoordSystem& record);
     // The user changed a field or a list entry (typing, a list choice, a zone step or Reset).
     // Never raised by an assignment.
     void entriesEdited();
@@ -114,10 +117,10 @@ private:
     // Shows the stored record in the fields, correcting it first; an error says why it cannot
     // be shown.
     Status show_coord_system();
-    // Takes `record` as the stored record and shows it; raises coordinateSystemChanged when the
+    // Takes `record` as the stored record and shows it; emits coordinateSystemChanged when the
     // stored record changed.
     Status assign(const CoordSystem& record);
-    // Takes `record` as the stored record; raises coordinateSystemChanged when it changed.
+    // Takes `record` as the stored record; emits coordinateSystemChanged when it changed.
     void store(const CoordSystem& record);
     // The shown choices and texts.
     ProjectionEntries entries() const;
@@ -127,21 +130,21 @@ private:
     // Writes a default into a field, which then no longer shows the record's value.
     void write_default(EntryText field, const QString& text);
 
-    QComboBox* Combo_projection = nullptr;
-    QLineEdit* Text_zone_number = nullptr;
-    SpinButton* Spin1 = nullptr;
-    QComboBox* Combo_spheroid = nullptr;
-    QComboBox* Combo_hemisphere = nullptr;
-    QLineEdit* Text_false_east = nullptr;
-    QLineEdit* Text_false_north = nullptr;
-    QLineEdit* Text_scale_factor = nullptr;
-    QLineEdit* Text_longitude_origin = nullptr;
-    QLineEdit* Text_latitude_origin = nullptr;
-    QLineEdit* Text_zone_width = nullptr;
+    QComboBox* Combo_projection_ = nullptr;
+    QLineEdit* Text_zone_number_ = nullptr;
+    SpinButton* Spin1_ = nullptr;
+    QComboBox* Combo_spheroid_ = nullptr;
+    QComboBox* Combo_hemisphere_ = nullptr;
+    QLineEdit* Text_false_east_ = nullptr;
+    QLineEdit* Text_false_north_ = nullptr;
+    QLineEdit* Text_scale_factor_ = nullptr;
+    QLineEdit* Text_longitude_origin_ = nullptr;
+    QLineEdit* Text_latitude_origin_ = nullptr;
+    QLineEdit* Text_zone_width_ = nullptr;
     // The two standard parallels: index 1 and 2 of one array of boxes, named
     // Text_standard_parallel1 and Text_standard_parallel2.
-    std::array<QLineEdit*, 3> Text_standard_parallel{};
-    QPushButton* Command_reset = nullptr;
+    std::array<QLineEdit*, 3> Text_standard_parallel_{};
+    QPushButton* Command_reset_ = nullptr;
 
     struct TextBox {
         EntryText field;

@@ -1,8 +1,15 @@
 #include "projection_constants.h"
 
-#include "geodesy_library.h"
+#include <optional>
+#include <string>
+
+#include "constants_block.h"
+#include "korvutil32_layout.h"
 
 namespace korv {
+
+static_assert(kDerivedConstantCount == korvutil32::kConstantsSize,
+              "a record holds the whole constants block");
 
 Result<CoordSystem> with_derived_constants(const CoordSystem& record) {
     CoordSystem computed = record;
@@ -10,11 +17,12 @@ Result<CoordSystem> with_derived_constants(const CoordSystem& record) {
         computed.derived[0] = 0;  // "no projection": conversions through the record refuse
         return computed;
     }
-    const Result<DerivedConstants> derived = derive_constants(record);
-    if (!derived) {
-        return derived.error();
+    const std::optional<CoordinateSystemDefinition> definition = definition_of(record);
+    if (!definition) {
+        return Error{"the projection " + std::to_string(record.projection) +
+                     " is not one of the projection list"};
     }
-    computed.derived = *derived;
+    korvutil32::write_constants(*definition, computed.derived.data());
     return computed;
 }
 

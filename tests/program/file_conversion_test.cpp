@@ -18,9 +18,9 @@
 #include <cmath>
 
 #include "angle_text.h"
+#include "conversion_engine_binding.h"
 #include "conversion_test_panel.h"
 #include "file_conversion.h"
-#include "file_converter_binding.h"
 #include "file_dialog.h"
 #include "form_projections.h"
 #include "test_records.h"
@@ -173,11 +173,11 @@ private slots:
         testing::write_file(input_path, input.toStdString());
         const Result<convert::ConversionSetup> setup = panel_conversion_setup(
             form_->state(), static_cast<PointKind>(from), static_cast<PointKind>(to));
-        const Result<convert::FileConverter*> converter = file_converter();
-        QVERIFY(setup.ok() && converter.ok());
+        const Result<convert::ConversionEngine*> engine = conversion_engine();
+        QVERIFY(setup.ok() && engine.ok());
         const std::atomic<bool> cancel{false};
         const Result<convert::FileConversionReport> report =
-            (*converter)->convert_file({*setup, input_path, output}, {}, cancel);
+            (*engine)->convert_file({*setup, input_path, output}, {}, cancel);
         QVERIFY(report.ok() && report->refused == 0);
 
         const QStringList lines = QString::fromStdString(testing::read_file(output)).split('\n');

@@ -682,6 +682,7 @@ private slots:
         QCOMPARE(control_->entriesProblem(), QString());
         QVERIFY(control_->acceptEntries());
         QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.at(1).at(0).value<CoordSystem>(), control_->coordinateSystem());
         QCOMPARE(control_->coordinateSystem().zone_number, 54);
         QCOMPARE(control_->coordinateSystem().defined, kTrue);
 

@@ -1,4 +1,4 @@
-#include "file_converter_binding.h"
+#include "conversion_engine_binding.h"
 
 #include <QJsonObject>
 #include <QPluginLoader>
@@ -10,18 +10,18 @@ namespace {
 
 const QString kLibraryName = QStringLiteral("QuarrowConvert");
 
-Result<convert::FileConverter*> bind() {
+Result<convert::ConversionEngine*> bind() {
     QString reason = QStringLiteral("the library %1 cannot be found").arg(kLibraryName);
     for (const QString& candidate : library_candidates(kLibraryName)) {
         // The loader's library stays loaded for the rest of the run.
         QPluginLoader loader(candidate);
         if (loader.fileName().isEmpty() ||
             loader.metaData().value(QStringLiteral("IID")).toString() !=
-                QStringLiteral(KORV_FILE_CONVERTER_IID)) {
+                QStringLiteral(KORV_CONVERSION_ENGINE_IID)) {
             continue;
         }
-        if (auto* converter = qobject_cast<convert::FileConverter*>(loader.instance())) {
-            return converter;
+        if (auto* engine = qobject_cast<convert::ConversionEngine*>(loader.instance())) {
+            return engine;
         }
         reason = QStringLiteral("the library %1 cannot be loaded: %2")
                      .arg(loader.fileName(), loader.errorString());
@@ -31,13 +31,13 @@ Result<convert::FileConverter*> bind() {
 
 }  // namespace
 
-Result<convert::FileConverter*> file_converter() {
+Result<convert::ConversionEngine*> conversion_engine() {
     // Bound once it succeeds; a failure is tried again at the next conversion.
-    static convert::FileConverter* bound = nullptr;
+    static convert::ConversionEngine* bound = nullptr;
     if (bound != nullptr) {
         return bound;
     }
-    const Result<convert::FileConverter*> found = bind();
+    const Result<convert::ConversionEngine*> found = bind();
     if (found) {
         bound = *found;
     }

@@ -1,22 +1,23 @@
-#include "conversion_test.h"
+#include "panel_conversions.h"
 
 #include <gtest/gtest.h>
 
 #include "angle_text.h"
+#include "conversion_engine_binding.h"
 #include "datum_file.h"
-#include "korvutil32.h"
 #include "test_records.h"
 
 namespace korv {
 namespace {
 
-CoordSystem zone55_grs80() {
-    CoordSystem system = testing::mga_zone55();
-    CRDPRM(&system.spheroid, &system.projection, &system.hemisphere, &system.longitude_origin,
-           &system.latitude_origin, &system.standard_parallel_1, &system.standard_parallel_2,
-           &system.false_east, &system.false_north, &system.scale_factor, &system.zone_width,
-           system.derived.data());
-    return system;
+// Both sides on MGA zone 55, as after "Test Transform" with `shift` named.
+ProgramState zone55_grs80(const DatumShift& shift = {}) {
+    ProgramState state;
+    state.source_coord_system = testing::mga_zone55();
+    state.source_coord_system.defined = kTrue;
+    state.committed_coord_system = state.source_coord_system;
+    state.current_datum_shift = shift;
+    return state;
 }
 
 template <typename T>
@@ -69,24 +70,25 @@ TEST(ConversionTest, GridBoxesMustBeNumericAsAWhole) {
 }
 
 TEST(ConversionTest, AZone55PointProjectsAndComesBack) {
-    const CoordSystem system = zone55_grs80();
+    const ProgramState state = zone55_grs80();
     const GeographicPoint flinders_peak =
         value(read_geographic_point("144 25 29.5244", "-37 57 3.7203"));
-    const GridPoint grid = value(geographic_to_grid(flinders_peak, system, Side::kSource));
+    const GridPoint grid = value(geographic_to_grid(state, Side::kSource, flinders_peak));
     EXPECT_NEAR(grid.east, 273741.2966, 0.0001);
     EXPECT_NEAR(grid.north, 5796489.7769, 0.0001);
-    const GeographicPoint back = value(grid_to_geographic(grid, system, Side::kSource));
+    const GeographicPoint back = value(grid_to_geographic(state, Side::kMap, grid));
     EXPECT_EQ(angle_to_text(back.longitude), "144 25 29.5244");
     EXPECT_EQ(angle_to_text(back.latitude), "-37 57 3.7203");
 }
 
 TEST(ConversionTest, ASideThatCannotConvertSaysSoAndNamesTheSide) {
-    CoordSystem local_grid;  // element 0 of the constants is 0
-    local_grid.defined = kTrue;
+    ProgramState local_grid;
+    local_grid.source_coord_system.defined = kTrue;
+    local_grid.committed_coord_system.defined = kTrue;
     const GeographicPoint point{147, -37};
-    EXPECT_EQ(refusal(geographic_to_grid(point, local_grid, Side::kSource)),
+    EXPECT_EQ(refusal(geographic_to_grid(local_grid, Side::kSource, point)),
               "The point cannot be converted with the coordinate system of the source data");
-    EXPECT_EQ(refusal(grid_to_geographic(GridPoint{500000, 5000000}, local_grid, Side::kMap)),
+    EXPECT_EQ(refusal(grid_to_geographic(local_grid, Side::kMap, GridPoint{500000, 5000000})),
               "The point cannot be converted with the coordinate system of the map");
 }
 
@@ -96,7 +98,7 @@ TEST(ConversionTest, NoShiftPassesThePointUnchanged) {
         DatumShift shift = built_in_datum_shifts()[0];
         shift.name = name;
         const GeodeticPoint moved =
-            value(convert_between_datums(point, Side::kSource, shift, zone55_grs80()));
+            value(convert_between_datums(zone55_grs80(shift), Side::kSource, point));
         EXPECT_EQ(moved.position.longitude, 144.5) << name;
         EXPECT_EQ(moved.position.latitude, -37.25) << name;
         EXPECT_EQ(moved.height, 12.5) << name;
@@ -104,17 +106,25 @@ TEST(ConversionTest, NoShiftPassesThePointUnchanged) {
 }
 
 TEST(ConversionTest, AShiftMovesThePointAndTheOtherDirectionBringsItBack) {
-    const CoordSystem system = zone55_grs80();
-    const DatumShift& agd66 = built_in_datum_shifts()[1];
+    const ProgramState state = zone55_grs80(built_in_datum_shifts()[1]);
     const GeodeticPoint start{{144.5, -37.25}, 100};
-    const GeodeticPoint there = value(convert_between_datums(start, Side::kSource, agd66, system));
+    const GeodeticPoint there = value(convert_between_datums(state, Side::kSource, start));
     // Moving from AGD66 to GDA94 shifts a point in Victoria by roughly 200 m to the north-east.
     EXPECT_GT(there.position.latitude - start.position.latitude, 0.001);
     EXPECT_GT(there.position.longitude - start.position.longitude, 0.0008);
-    const GeodeticPoint back = value(convert_between_datums(there, Side::kMap, agd66, system));
+    const GeodeticPoint back = value(convert_between_datums(state, Side::kMap, there));
     EXPECT_NEAR(back.position.longitude, 144.5, 1e-9);
     EXPECT_NEAR(back.position.latitude, -37.25, 1e-9);
     EXPECT_NEAR(back.height, 100, 1e-3);
+}
+
+// The engine the panel converts with also holds the EPSG catalogue, for the dialog to reach.
+TEST(ConversionTest, TheEngineHoldsTheEpsgCatalogue) {
+    const Result<convert::ConversionEngine*> engine = conversion_engine();
+    ASSERT_TRUE(engine) << engine.message();
+    const Result<epsg::PublishedSystem> mga55 = (*engine)->catalogue().system(28355);
+    ASSERT_TRUE(mga55) << mga55.message();
+    EXPECT_EQ(mga55->name, "GDA94 / MGA zone 55");
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #pragma once
-// The file conversion as the dialog reaches it: a Qt plugin that the library "QuarrowConvert"
-// holds, bound by name on the first "Convert File...". The dialog links neither the conversion
-// engine nor the projection engine behind it, so starting it loads neither. Only the shared
-// vocabulary crosses between the two.
+// The conversion engine as the dialog reaches it: a Qt plugin that the library "QuarrowConvert"
+// holds, bound by name on first use. Every conversion the dialog makes goes through it, whole
+// files of points and the test panel's single points alike, and it holds the EPSG catalogue of
+// the projection engine's database. The dialog links neither the conversion engine nor the
+// projection engine behind it, so starting it loads neither. Only the shared vocabulary crosses
+// between the two.
 
 #include <QtPlugin>
 #include <atomic>
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "conversion_setup.h"
 #include "result.h"
 
@@ -38,9 +41,20 @@ struct FileConversionReport {
 // done (0 to 1), or a negative share when the input's size is unknown.
 using FileConversionProgress = std::function<void(std::uint64_t points, double done)>;
 
-class FileConverter {
+// A point of the kind a conversion names: east and north in metres for the grid kinds,
+// longitude and latitude in decimal degrees for the geographic ones; the height in metres (0 when
+// none was given).
+struct PathPoint {
+    double x = 0;
+    double y = 0;
+    double height = 0;
+
+    friend bool operator==(const PathPoint&, const PathPoint&) = default;
+};
+
+class ConversionEngine {
 public:
-    virtual ~FileConverter() = default;
+    virtual ~ConversionEngine() = default;
 
     // Converts every line of the input file into the output file, as quarrow-convert does, on
     // the calling thread; progress is reported on that thread. Setting `cancel`, from any thread,
@@ -51,9 +65,21 @@ public:
     virtual Result<FileConversionReport> convert_file(const FileConversionJob& job,
                                                       const FileConversionProgress& progress,
                                                       const std::atomic<bool>& cancel) = 0;
+
+    // Converts one point from `setup.from` to `setup.to` with the numbers a file conversion
+    // gives it. An error when the conversion cannot be made (a coordinate system or the shift the
+    // path needs is refused, or from equals to) or the point is refused on the way; its message
+    // says why, in words marked for translation in the context "korv::FileConversion" for a
+    // refused point. Any thread.
+    virtual Result<PathPoint> convert_point(const ConversionSetup& setup,
+                                            const PathPoint& point) const = 0;
+
+    // The published coordinate systems and datum shifts of the projection engine's database,
+    // read on the first call that needs them; it lives as long as the engine.
+    virtual const epsg::Catalogue& catalogue() const = 0;
 };
 
 }  // namespace korv::convert
 
-#define KORV_FILE_CONVERTER_IID "org.halvern.Quarrow.FileConverter/1.0"
-Q_DECLARE_INTERFACE(korv::convert::FileConverter, KORV_FILE_CONVERTER_IID)
+#define KORV_CONVERSION_ENGINE_IID "org.halvern.Quarrow.ConversionEngine/1.0"
+Q_DECLARE_INTERFACE(korv::convert::ConversionEngine, KORV_CONVERSION_ENGINE_IID)

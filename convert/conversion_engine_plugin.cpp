@@ -1,12 +1,26 @@
-#include "file_converter_plugin.h"
+#include "conversion_engine_plugin.h"
 
 #include "conversion.h"
 #include "file_output.h"
 #include "file_streams.h"
 
 namespace korv::convert {
+namespace {
 
-Result<FileConversionReport> FileConverterPlugin::convert_file(
+// One point through the conversion, as a block of a file's points goes through it.
+Result<PathPoint> convert_one(const Conversion& conversion, const PathPoint& point) {
+    PJ_COORD coordinate = proj_coord(point.x, point.y, point.height, 0);
+    Refusal refusal = Refusal::kNone;
+    conversion.convert_all({&coordinate, 1}, {&refusal, 1});
+    if (refusal != Refusal::kNone) {
+        return Error{std::string(describe(refusal))};
+    }
+    return PathPoint{coordinate.v[0], coordinate.v[1], coordinate.v[2]};
+}
+
+}  // namespace
+
+Result<FileConversionReport> ConversionEnginePlugin::convert_file(
     const FileConversionJob& job, const FileConversionProgress& progress,
     const std::atomic<bool>& cancel) {
     if (is_same_file(job.input, job.output)) {
@@ -55,6 +69,15 @@ Result<FileConversionReport> FileConverterPlugin::convert_file(
         return committed.error();
     }
     return report;
+}
+
+Result<PathPoint> ConversionEnginePlugin::convert_point(const ConversionSetup& setup,
+                                                        const PathPoint& point) const {
+    const Result<Conversion> conversion = Conversion::create(setup);
+    if (!conversion) {
+        return conversion.error();
+    }
+    return convert_one(*conversion, point);
 }
 
 }  // namespace korv::convert
