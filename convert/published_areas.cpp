@@ -1,6 +1,6 @@
 #include "published_areas.h"
 
-#include "catalogue_lines.h"
+#include <algorithm>
 
 namespace korv::convert {
 namespace {
@@ -9,9 +9,19 @@ bool on_source_side(PointKind kind) {
     return kind == PointKind::kSourceGrid || kind == PointKind::kSourceGeographic;
 }
 
-template <typename Published>
-std::string named_with_area(const Published& published, const std::string& name) {
-    return published.area.name.empty() ? name : name + " (" + published.area.name + ")";
+// "EPSG:5551 or EPSG:28355 (Papua New Guinea - 144°E to 150°E; Australia - 144°E to 150°E)": the
+// systems a definition matches often share their area.
+std::string named_systems(const std::vector<epsg::PublishedSystem>& systems) {
+    std::string codes, areas;
+    std::vector<std::string> named;
+    for (const epsg::PublishedSystem& system : systems) {
+        codes += (codes.empty() ? "EPSG:" : " or EPSG:") + std::to_string(system.code);
+        if (std::ranges::find(named, system.area.name) == named.end()) {
+            areas += (named.empty() ? "" : "; ") + system.area.name;
+            named.push_back(system.area.name);
+        }
+    }
+    return codes + " (" + areas + ")";
 }
 
 }  // namespace
@@ -20,24 +30,23 @@ std::vector<CheckedArea> published_areas(const ConversionSetup& setup,
                                          const epsg::Catalogue& catalogue) {
     std::vector<CheckedArea> areas;
     if (!is_geographic(setup.from) || !is_geographic(setup.to)) {
-        CheckedArea systems{{}, {}, Refusal::kOutsideSystemArea};
-        for (const epsg::PublishedSystem& system : catalogue.matching_systems(setup.source)) {
-            systems.published += (systems.boxes.empty() ? "" : " or ") +
-                                 named_with_area(system, system_line(system));
-            systems.boxes.push_back(system.area);
-        }
-        if (!systems.boxes.empty()) {
-            areas.push_back(std::move(systems));
+        const std::vector<epsg::PublishedSystem> systems = catalogue.matching_systems(setup.source);
+        if (!systems.empty()) {
+            CheckedArea area{named_systems(systems), {}, Refusal::kOutsideSystemArea};
+            for (const epsg::PublishedSystem& system : systems) {
+                area.boxes.push_back(system.area);
+            }
+            areas.push_back(std::move(area));
         }
     }
     if (setup.shift && on_source_side(setup.from) != on_source_side(setup.to)) {
         const std::vector<epsg::PublishedShift> identified = catalogue.identify_shift(*setup.shift);
         if (!identified.empty()) {
             const epsg::PublishedShift& shift = identified.front();
-            areas.push_back(
-                {named_with_area(shift, "EPSG:" + std::to_string(shift.code) + " " + shift.name),
-                 {shift.area},
-                 Refusal::kOutsideShiftArea});
+            areas.push_back({"EPSG:" + std::to_string(shift.code) + " " + shift.name + " (" +
+                                 shift.area.name + ")",
+                             {shift.area},
+                             Refusal::kOutsideShiftArea});
         }
     }
     return areas;
