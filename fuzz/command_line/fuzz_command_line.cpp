@@ -71,9 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     KORV_FUZZ_REQUIRE(!line->zone || *line->zone >= 1, "a zone is 1 or more");
-    KORV_FUZZ_REQUIRE(
-        (line->shift_name ? 1 : 0) + (line->shift_code ? 1 : 0) + (line->shift_values ? 1 : 0) <= 1,
-        "one shift at most");
+    KORV_FUZZ_REQUIRE(!((line->shift_name || line->shift_code) && line->shift_values),
+                      "one shift at most");
     KORV_FUZZ_REQUIRE(!line->system_code || *line->system_code >= 1, "an EPSG code is 1 or more");
     if (line->system_lists) {
         std::string_view lists = *line->system_lists;

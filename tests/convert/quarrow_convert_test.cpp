@@ -170,12 +170,6 @@ INSTANTIATE_TEST_SUITE_P(
             kNearAndFarConverted.substr(0, kNearAndFarConverted.find("P2")) + "P2 * *\nP3 * *\n", 1,
             "line 2: the point lies outside the area of use of the datum shift\nline 3: the "
             "point lies outside the area of use of the coordinate system\n"},
-        LinesCase{"ProjectionTheDialogLacksRefusedWithItsName",
-                  {"--system", "EPSG:3857", "--show", "epsg"},
-                  "",
-                  "",
-                  2,
-                  "EPSG:3857 uses the Popular Visualisation Pseudo-Mercator projection"},
         LinesCase{"SpheroidTheDialogLacksRefusedWithTheCode",
                   {"--system", "epsg:5589", "--show", "epsg"},
                   "",
