@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <algorithm>
 
 #include "option_values.h"
 #include "spheroids.h"
@@ -17,6 +18,31 @@ std::string named(const QString& value) {
     return quoted_text(text_of(value));
 }
 
+// The code of a value "EPSG:CODE" (the prefix in any case) into `code`; false for a value that
+// names no code.
+Result<bool> take_epsg_code(const QString& value, const std::string& option,
+                            std::optional<int32_t>& code) {
+    const QString kPrefix = QStringLiteral("EPSG:");
+    const QString given = value.trimmed();
+    if (!given.startsWith(kPrefix, Qt::CaseInsensitive)) {
+        return false;
+    }
+    const Result<int32_t> number = epsg_code(text_of(given.mid(kPrefix.size())), option);
+    if (!number) {
+        return number.error();
+    }
+    code = *number;
+    return true;
+}
+
+constexpr struct {
+    const char* value;
+    CommandLine::Show show;
+} kShows[] = {{"proj", CommandLine::Show::kProj},
+              {"wkt", CommandLine::Show::kWkt},
+              {"projjson", CommandLine::Show::kProjJson},
+              {"epsg", CommandLine::Show::kEpsg}};
+
 // Takes the value of the option `name` into `line`.
 std::optional<Error> take(CommandLine& line, const QString& name, const QString& value) {
     const std::string option = "--" + text_of(name);
@@ -28,6 +54,13 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
         }
         (name == "from" ? line.from : line.to) = kind;
     } else if (name == "system") {
+        const Result<bool> coded = take_epsg_code(value, option, line.system_code);
+        if (!coded) {
+            return coded.error();
+        }
+        if (*coded) {
+            return std::nullopt;
+        }
         Result<std::string> lists = checked_system_lists(text_of(value));
         if (!lists) {
             return lists.error();
@@ -43,7 +76,13 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
         }
         line.zone = *zone;
     } else if (name == "shift") {
-        line.shift_name = text_of(value);
+        const Result<bool> coded = take_epsg_code(value, option, line.shift_code);
+        if (!coded) {
+            return coded.error();
+        }
+        if (!*coded) {
+            line.shift_name = text_of(value);
+        }
     } else if (name == "shift-parameters") {
         Result<DatumShift> shift = shift_parameters(text_of(value));
         if (!shift) {
@@ -63,10 +102,12 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
         }
         line.format.dialog_angles = value == "dms";
     } else if (name == "show") {
-        if (value != "proj" && value != "wkt") {
-            return Error{option + " " + named(value) + ": it takes proj or wkt"};
+        const auto shown = std::find_if(std::begin(kShows), std::end(kShows),
+                                        [&](const auto& show) { return value == show.value; });
+        if (shown == std::end(kShows)) {
+            return Error{option + " " + named(value) + ": it takes proj, wkt, projjson or epsg"};
         }
-        line.show = value == "proj" ? CommandLine::Show::kProj : CommandLine::Show::kWkt;
+        line.show = shown->show;
     }
     return std::nullopt;
 }
@@ -82,8 +123,9 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
         parser.addOption(QCommandLineOption(name, QString(), name.toUpper()));
     }
     const QCommandLineOption labels("labels"), header("header"), no_header("no-header"),
-        verbose("verbose"), help(QStringList{"h", "help"});
-    parser.addOptions({labels, header, no_header, verbose, help});
+        verbose("verbose"), refuse_outside("refuse-outside"), list_shifts("list-shifts"),
+        help(QStringList{"h", "help"});
+    parser.addOptions({labels, header, no_header, verbose, refuse_outside, list_shifts, help});
     if (!parser.parse(QStringList{QStringLiteral("quarrow-convert")} + arguments)) {
         QString problem = parser.errorText();
         if (problem.endsWith('.')) {
@@ -94,6 +136,7 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
     CommandLine line;
     line.help = parser.isSet(help);
     line.verbose = parser.isSet(verbose);
+    line.refuse_outside = parser.isSet(refuse_outside);
     line.format.labels = parser.isSet(labels);
     if (parser.isSet(header) && parser.isSet(no_header)) {
         return Error{"give either --header or --no-header"};
@@ -108,8 +151,13 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
             }
         }
     }
-    if (line.shift_name && line.shift_values) {
+    if ((line.shift_name || line.shift_code) && line.shift_values) {
         return Error{"give either --shift or --shift-parameters"};
+    }
+    if (parser.isSet(list_shifts)) {
+        // Its words are all that follows, so that they need no quotes.
+        line.list_shifts = text_of(parser.positionalArguments().join(' '));
+        return line;
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 2) {

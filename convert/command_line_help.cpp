@@ -7,7 +7,8 @@ namespace {
 constexpr std::string_view kHelp =
     R"(Usage: quarrow-convert --from POINT --to POINT [options] [INPUT [OUTPUT]]
   or:  quarrow-convert --show proj --from POINT --to POINT [options]
-  or:  quarrow-convert --show wkt [--system "P1|P2"] [--zone N]
+  or:  quarrow-convert --show wkt|projjson|epsg [--system "P1|P2"|EPSG:CODE] [--zone N]
+  or:  quarrow-convert --list-shifts [TEXT]
 
 Converts files of points with the source coordinate system and the datum shift that Quarrow's
 dialog "Define Source Datum Definitions" defines, along the path of its conversion test panel:
@@ -29,11 +30,17 @@ Options:
                        Parameters2 (false easting;false northing;scale factor;zone width;zone)
                        joined by "|", every value a number (the codes and the zone whole
                        ones). Without it: the system the dialog keeps in the settings store.
+  --system EPSG:CODE   a projected coordinate system of the EPSG dataset (PROJ's proj.db), as
+                       the dialog's "From EPSG..." fills the Projection control; one the
+                       control cannot define is refused, naming the reason
   --zone N             the zone, in place of the one stored
   --shift NAME         a datum shift of the dialog's datum list (datum.csv beside the
                        program, or in the user's data folder when the program's folder
                        cannot be written), its name compared without regard to case. "None",
                        or no shift at all, passes points unchanged, as in the dialog.
+  --shift EPSG:CODE    a published Helmert datum shift of the EPSG dataset (see --list-shifts),
+                       its values as the datum list keeps them (coordinate frame rotations in
+                       seconds of arc, the scale change in parts per million)
   --shift-parameters DX,DY,DZ,RX,RY,RZ,SC
                        a datum shift by its seven values: translations in metres, rotations
                        in seconds of arc (coordinate frame), scale change in parts per million
@@ -46,12 +53,25 @@ Options:
                        angles written in decimal degrees (default) or in degrees, minutes
                        and seconds as the dialog shows them
   --verbose            list every refused line, however many
+  --refuse-outside     refuse the points outside the area of use of the published system or
+                       datum shift (see "Area of use") instead of converting them
   --show proj          print the whole conversion as one PROJ pipeline and exit
   --show wkt           print the source coordinate system as WKT2 and exit
+  --show projjson      print the source coordinate system as PROJJSON and exit
+  --show epsg          print every EPSG system the source coordinate system is, one a line
+                       ("EPSG:28355 GDA94 / MGA zone 55"), or "no published EPSG system", and
+                       exit
+  --list-shifts [TEXT]
+                       print the published Helmert datum shifts whose code, name, systems,
+                       datums or area of use hold every word of TEXT at the start of one of
+                       theirs, without regard to case (all of them without TEXT), one a line
+                       with tabs between code, name, accuracy in metres, area of use, and
+                       "current" or "deprecated"; and exit
   -h, --help           print this text and exit
 
-  The numbers of --system, --zone, --shift-parameters and --map-spheroid must be whole texts:
-  a value such as "5OOOOO", "nan" or "inf" is refused, not read as the number it starts with.
+  The numbers of --system, --zone, --shift-parameters, --map-spheroid and the EPSG codes must
+  be whole texts: a value such as "5OOOOO", "nan" or "inf" is refused, not read as the number
+  it starts with.
 
 The map spheroid:
   Without --map-spheroid the map side uses the source's spheroid, exactly as the test panel
@@ -59,6 +79,14 @@ The map spheroid:
   it. For "AGD66 to GDA 94" from the Australian National spheroid the map points then lie
   about 0.6 m in latitude and 23 m in height away from GDA 94 on GRS80. Give --map-spheroid 12
   to get GDA 94 coordinates on GRS80.
+
+Area of use:
+  The source coordinate system may be one or more published EPSG systems (--show epsg), and the
+  datum shift a published one: the one of its code, or the published shift whose values it holds
+  (the best of them, the one its name gives the code of first). The dataset tells where each was
+  made for. A point outside the area of use of the systems (when the conversion projects or
+  unprojects) or of the shift (when it crosses between the datums) is converted all the same, and
+  how many lie outside goes to standard error at the end; --refuse-outside refuses them instead.
 
 Input:
   INPUT (or standard input, also for "-"): one point a line, two or three values separated by
@@ -98,7 +126,8 @@ Output:
   TERM, or the terminal closed), a run removes what it wrote beside OUTPUT and leaves OUTPUT as it
   was.
 
-Exit status: 0 all lines converted, 1 some lines refused or no point converted, 2 bad options, an
+Exit status: 0 all lines converted, 1 some lines refused, no point converted or no shift listed,
+2 bad options (an EPSG code the dataset lacks or the dialog cannot define included), an
 unreadable input or an output that cannot be written.
 
 Examples:
@@ -110,6 +139,9 @@ Examples:
   quarrow-convert --show proj --from source-grid --to map-geographic --shift "AGD66 to GDA 94"
   echo "320000 5810000 0" | cct -d 9 $(quarrow-convert --show proj --from source-grid \
       --to map-geographic --shift "AGD66 to GDA 94")
+  quarrow-convert --list-shifts GDA94 GDA2020
+  quarrow-convert --system EPSG:28353 --shift EPSG:8048 --map-spheroid 12 \
+      --from source-grid --to map-grid --refuse-outside gda94.txt gda2020.txt
 )";
 
 }  // namespace

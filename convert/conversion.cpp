@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "area_of_use_check.h"
 #include "translatable.h"
 
 namespace korv::convert {
@@ -116,6 +117,13 @@ std::string_view describe(Refusal refusal) {
         case Refusal::kDatumShift:
             return QT_TRANSLATE_NOOP("korv::FileConversion",
                                      "the point cannot be moved through the datum shift");
+        case Refusal::kOutsideSystemArea:
+            return QT_TRANSLATE_NOOP(
+                "korv::FileConversion",
+                "the point lies outside the area of use of the coordinate system");
+        case Refusal::kOutsideShiftArea:
+            return QT_TRANSLATE_NOOP("korv::FileConversion",
+                                     "the point lies outside the area of use of the datum shift");
     }
     return QT_TRANSLATE_NOOP("korv::FileConversion", "refused");
 }
@@ -200,6 +208,9 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
 void Conversion::convert_all(std::span<PJ_COORD> points, std::span<Refusal> refusals) const {
     if (is_geographic(setup_.from)) {
         check_geographic(points, refusals);
+        if (area_check_) {
+            area_check_->check(points, refusals);
+        }
     }
     for (const Step& step : steps_) {
         // A point already refused goes on infinite, which every step refuses at once.
@@ -230,6 +241,9 @@ void Conversion::convert_all(std::span<PJ_COORD> points, std::span<Refusal> refu
             if (refusals[i] == Refusal::kNone && !std::isfinite(points[i].v[0])) {
                 refusals[i] = step.refusal;
             }
+        }
+        if (area_check_ && &step == &steps_.front() && step.kind == StepKind::kToGeographic) {
+            area_check_->check(points, refusals);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include <proj.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,7 +43,11 @@ enum class Refusal : uint8_t {
     kSourceSystem,
     kMapSystem,
     kDatumShift,
+    kOutsideSystemArea,  // only when points outside the areas of use are refused
+    kOutsideShiftArea,
 };
+
+class AreaOfUseCheck;
 
 // What went wrong, in words for the user ("the easting is not a number"); the dialog shows the
 // text translated in the context "korv::FileConversion".
@@ -68,6 +73,12 @@ public:
 
     const ConversionSetup& setup() const { return setup_; }
 
+    // Runs `check` on every point once it is geographic on its way (at once when the points
+    // given are), before it goes on. Set before converting.
+    void check_areas(std::shared_ptr<const AreaOfUseCheck> check) {
+        area_check_ = std::move(check);
+    }
+
 private:
     enum class StepKind : uint8_t { kToGeographic, kToGrid, kShiftForward, kShiftInverse };
     struct Step {
@@ -83,6 +94,7 @@ private:
     ConversionSetup setup_;
     std::vector<Step> steps_;
     std::string pipeline_;
+    std::shared_ptr<const AreaOfUseCheck> area_check_;
 };
 
 }  // namespace korv::convert

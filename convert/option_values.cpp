@@ -104,6 +104,15 @@ Result<std::string> checked_system_lists(std::string_view lists) {
     return std::string(lists);
 }
 
+Result<int32_t> epsg_code(std::string_view code, std::string_view option) {
+    const std::string what = std::string(option) + ": the EPSG code";
+    const Result<int32_t> number = whole_number_option(code, what);
+    if (number && *number < 1) {
+        return Error{what + " " + quoted_text(code) + " is not a code of 1 or more"};
+    }
+    return number;
+}
+
 Result<DatumShift> shift_parameters(std::string_view text) {
     std::array<double, kShiftValues> values{};
     std::size_t count = 0;

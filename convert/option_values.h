@@ -26,6 +26,10 @@ Result<int32_t> whole_number_option(std::string_view text, std::string_view what
 // otherwise an error naming the value and its text.
 Result<std::string> checked_system_lists(std::string_view lists);
 
+// The code of "EPSG:CODE", given the text after "EPSG:", or an error naming `option` when it is no
+// whole number of 1 or more.
+Result<int32_t> epsg_code(std::string_view code, std::string_view option);
+
 // The shift of --shift-parameters: seven numbers separated by commas.
 Result<DatumShift> shift_parameters(std::string_view text);
 

@@ -7,18 +7,20 @@
 #include <span>
 #include <string>
 
+#include "area_of_use_check.h"
+#include "catalogue_lines.h"
 #include "command_line.h"
+#include "command_line_inputs.h"
 #include "conversion.h"
-#include "datum_list.h"
 #include "datum_list_place.h"
 #include "file_output.h"
 #include "file_streams.h"
 #include "interruption.h"
+#include "proj_database_catalogue.h"
+#include "published_areas.h"
 #include "refusal_listing.h"
-#include "source_settings.h"
-#include "system_wkt.h"
+#include "system_text.h"
 #include "terminal_progress.h"
-#include "trim.h"
 
 namespace {
 
@@ -32,49 +34,6 @@ constexpr int kFailed = 2;
 int fail(const std::string& message) {
     std::fprintf(stderr, "quarrow-convert: %s\n", message.c_str());
     return kFailed;
-}
-
-// The definition the dialog keeps in the settings store.
-Result<CoordinateSystemDefinition> kept_definition() {
-    const Result<StoredSourceSystem> kept = stored_source_system();
-    if (!kept) {
-        return Error{kept.message() + "; define one in the dialog or give it with --system"};
-    }
-    return kept->definition;
-}
-
-Result<CoordinateSystemDefinition> source_definition(const CommandLine& line) {
-    const Result<CoordinateSystemDefinition> given =
-        line.system_lists ? source_system_from_lists(*line.system_lists) : kept_definition();
-    if (!given) {
-        return given.error();
-    }
-    CoordinateSystemDefinition definition = *given;
-    definition.zone_number = line.zone.value_or(definition.zone_number);
-    if (!projection_kind(projection_number(definition.projection))) {
-        return Error{"the projection " + std::to_string(projection_number(definition.projection)) +
-                     " is not one of the projection list"};
-    }
-    return definition;
-}
-
-// The shift named or given, or none for no shift and for "None", as the dialog has it. A name is
-// looked up in the dialog's datum list, loaded as the dialog loads it.
-Result<std::optional<DatumShift>> shift_of(const CommandLine& line) {
-    if (line.shift_values) {
-        return std::optional<DatumShift>(*line.shift_values);
-    }
-    if (!line.shift_name || DatumShift{*line.shift_name}.is_none()) {
-        return std::optional<DatumShift>();
-    }
-    DatumList list(datum_list_path());
-    list.load_datum_list();
-    const DatumShift* listed = list.entry_named(*line.shift_name);
-    if (listed == nullptr) {
-        return Error{"the datum list " + list.path() + " holds no datum shift named \"" +
-                     std::string(trimmed(*line.shift_name)) + "\""};
-    }
-    return std::optional<DatumShift>(*listed);
 }
 
 // What an output file, or standard output, is called in messages.
@@ -96,7 +55,7 @@ int nothing_converted(const CommandLine& line, const FileOutput* output, Termina
     return kSomeRefused;
 }
 
-int convert(const CommandLine& line, const Conversion& conversion) {
+int convert(const CommandLine& line, const Conversion& conversion, const AreaOfUseCheck& areas) {
     if (is_same_file(line.input, line.output)) {
         return fail("the output " + name_of(line.output, "(standard output)") + " is the input " +
                     name_of(line.input, "(standard input)") +
@@ -149,6 +108,7 @@ int convert(const CommandLine& line, const Conversion& conversion) {
         return fail(summary.message());
     }
     progress.message(listing.rest());
+    progress.message(outside_summary(areas, summary->points));
     if (summary->points == summary->refused) {
         return nothing_converted(line, output_file.get(), progress);
     }
@@ -163,23 +123,62 @@ int convert(const CommandLine& line, const Conversion& conversion) {
     return kAllConverted;
 }
 
+// The published shifts whose code, name, systems, datums or area hold the words.
+int list_shifts(const std::string& words, const epsg::Catalogue& catalogue) {
+    const Result<std::span<const epsg::PublishedShift>> shifts = catalogue.shifts();
+    if (!shifts) {
+        return fail(shifts.message());
+    }
+    const std::vector<std::size_t> found = catalogue.find_shifts(words);
+    for (const std::size_t at : found) {
+        std::printf("%s\n", shift_line((*shifts)[at]).c_str());
+    }
+    if (found.empty()) {
+        std::fprintf(stderr, "quarrow-convert: no published datum shift matches \"%s\"\n",
+                     words.c_str());
+        return kSomeRefused;
+    }
+    return kAllConverted;
+}
+
+// What --show prints of the source coordinate system alone.
+int show_system(CommandLine::Show show, const CoordinateSystemDefinition& source,
+                const epsg::Catalogue& catalogue) {
+    if (show == CommandLine::Show::kEpsg) {
+        const std::vector<epsg::PublishedSystem> matching = catalogue.matching_systems(source);
+        for (const epsg::PublishedSystem& system : matching) {
+            std::printf("%s\n", system_line(system).c_str());
+        }
+        if (matching.empty()) {
+            std::printf("no published EPSG system\n");
+        }
+        return kAllConverted;
+    }
+    const Result<std::string> text = coordinate_system_text(
+        source, show == CommandLine::Show::kWkt ? SystemText::kWkt2 : SystemText::kProjJson);
+    if (!text) {
+        return fail(text.message());
+    }
+    std::printf("%s\n", text->c_str());
+    return kAllConverted;
+}
+
 int run(const CommandLine& line) {
-    const Result<CoordinateSystemDefinition> source = source_definition(line);
+    const epsg::ProjDatabaseCatalogue catalogue;
+    if (line.list_shifts) {
+        return list_shifts(*line.list_shifts, catalogue);
+    }
+    const Result<CoordinateSystemDefinition> source = source_definition(line, catalogue);
     if (!source) {
         return fail(source.message());
     }
-    if (line.show == CommandLine::Show::kWkt) {
-        const Result<std::string> wkt = coordinate_system_wkt(*source);
-        if (!wkt) {
-            return fail(wkt.message());
-        }
-        std::printf("%s\n", wkt->c_str());
-        return kAllConverted;
+    if (line.show != CommandLine::Show::kNothing && line.show != CommandLine::Show::kProj) {
+        return show_system(line.show, *source, catalogue);
     }
     if (!line.from || !line.to) {
         return fail("--from and --to are needed; see quarrow-convert --help");
     }
-    const Result<std::optional<DatumShift>> shift = shift_of(line);
+    const Result<std::optional<DatumShift>> shift = datum_shift(line, catalogue);
     if (!shift) {
         return fail(shift.message());
     }
@@ -193,7 +192,7 @@ int run(const CommandLine& line) {
     setup.shift = *shift;
     setup.from = *line.from;
     setup.to = *line.to;
-    const Result<Conversion> conversion = Conversion::create(setup);
+    Result<Conversion> conversion = Conversion::create(setup);
     if (!conversion) {
         return fail(conversion.message());
     }
@@ -201,7 +200,19 @@ int run(const CommandLine& line) {
         std::printf("%s\n", conversion->pipeline().c_str());
         return kAllConverted;
     }
-    return convert(line, *conversion);
+    const auto areas = std::make_shared<const AreaOfUseCheck>(published_areas(setup, catalogue),
+                                                              line.refuse_outside);
+    if (line.refuse_outside && areas->areas().empty()) {
+        // The user asked for a check that cannot be made: say why rather than pass in silence.
+        const Result<std::span<const epsg::PublishedSystem>> readable = catalogue.systems();
+        std::fprintf(stderr, "quarrow-convert: %s; no point is refused for lying outside one\n",
+                     readable ? "neither the coordinate system nor the datum shift is published "
+                                "with an area of use"
+                              : readable.message().c_str());
+    }
+    Conversion checked = std::move(conversion).value();
+    checked.check_areas(areas);
+    return convert(line, checked, *areas);
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ public:
     std::string rest() const;
 
 private:
-    static constexpr std::size_t kReasons = static_cast<std::size_t>(Refusal::kDatumShift) + 1;
+    static constexpr std::size_t kReasons =
+        static_cast<std::size_t>(Refusal::kOutsideShiftArea) + 1;
 
     std::size_t most_;
     std::size_t listed_ = 0;

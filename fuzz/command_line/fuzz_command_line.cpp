@@ -17,9 +17,12 @@
 namespace {
 
 // Options a byte below their count stands for, so that runs reach every option's reading.
-constexpr const char* kOptions[] = {
-    "--system=", "--zone=",  "--shift-parameters=", "--from=",  "--to=",     "--map-spheroid=",
-    "--shift=",  "--header", "--no-header",         "--labels", "--format=", "--"};
+constexpr const char* kOptions[] = {"--system=",      "--zone=",       "--shift-parameters=",
+                                    "--from=",        "--to=",         "--map-spheroid=",
+                                    "--shift=",       "--header",      "--no-header",
+                                    "--labels",       "--format=",     "--",
+                                    "--system=EPSG:", "--shift=EPSG:", "--list-shifts",
+                                    "--show="};
 constexpr std::size_t kOptionCount = sizeof kOptions / sizeof *kOptions;
 
 // True when the whole text, blanks around it aside, is one finite number.
@@ -68,7 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     KORV_FUZZ_REQUIRE(!line->zone || *line->zone >= 1, "a zone is 1 or more");
-    KORV_FUZZ_REQUIRE(!(line->shift_name && line->shift_values), "one shift at most");
+    KORV_FUZZ_REQUIRE(!((line->shift_name || line->shift_code) && line->shift_values),
+                      "one shift at most");
+    KORV_FUZZ_REQUIRE(!line->system_code || *line->system_code >= 1, "an EPSG code is 1 or more");
     if (line->system_lists) {
         std::string_view lists = *line->system_lists;
         std::size_t values = 0;

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <sstream>
 
 #include "test_records.h"
@@ -78,6 +79,16 @@ TEST_P(Lines, GiveTheirOutputAndStatus) {
 
 const QStringList kGridToGeographic = {"--system",    kAmg55, "--from",
                                        "source-grid", "--to", "source-geographic"};
+
+// MGA zone 55 to GDA94 by way of AGD66 to GDA94 (4), for New South Wales and Victoria: a point in
+// Victoria, one in Queensland and one in the sea south of both.
+const QStringList kByCodes = {
+    "--system", "EPSG:28355", "--shift",     "EPSG:1460", "--map-spheroid",
+    "12",       "--from",     "source-grid", "--to",      "map-geographic"};
+const std::string kNearAndFar = "P1 320000 5810000 10\nP2 500000 7800000\nP3 100000 5000000\n";
+const std::string kNearAndFarConverted =
+    "P1 144.955686001 -37.838183600 -24.2503\nP2 147.001108375 -19.894710855\n"
+    "P3 141.922758272 -45.038982209\n";
 
 INSTANTIATE_TEST_SUITE_P(
     QuarrowConvert, Lines,
@@ -147,6 +158,39 @@ INSTANTIATE_TEST_SUITE_P(
                   "the false easting \"5OOOOO\" is not a number"},
         LinesCase{"ZoneOutOfRange", kGridToGeographic + QStringList{"--zone", "9999999999"},
                   "1 2\n", "", 2, "--zone \"9999999999\" is out of range"},
+        LinesCase{"PointsOutsideTheAreasOfUseCountedAndConverted", kByCodes, kNearAndFar,
+                  kNearAndFarConverted, 0,
+                  "1 of 3 points lie outside the area of use of EPSG:5551 or EPSG:7855 or "
+                  "EPSG:28355 (Papua New Guinea - 144°E to 150°E; Australia - 144°E to 150°E)\n"
+                  "quarrow-convert: 2 of 3 points lie outside the area of use of EPSG:1460 AGD66 "
+                  "to GDA94 (4) (Australia - New South Wales and Victoria)"},
+        LinesCase{
+            "PointsOutsideTheAreasOfUseRefusedWhenAsked",
+            kByCodes + QStringList{"--refuse-outside"}, kNearAndFar,
+            kNearAndFarConverted.substr(0, kNearAndFarConverted.find("P2")) + "P2 * *\nP3 * *\n", 1,
+            "line 2: the point lies outside the area of use of the datum shift\nline 3: the "
+            "point lies outside the area of use of the coordinate system\n"},
+        LinesCase{"SpheroidTheDialogLacksRefusedWithTheCode",
+                  {"--system", "epsg:5589", "--show", "epsg"},
+                  "",
+                  "",
+                  2,
+                  "EPSG:5589: the spheroid Clarke 1858 is not in the list"},
+        LinesCase{"EverySystemADefinitionIs",
+                  {"--system", kAmg55, "--show", "epsg"},
+                  "",
+                  "EPSG:20255 AGD66 / AMG zone 55\nEPSG:20355 AGD84 / AMG zone 55\n",
+                  0,
+                  ""},
+        LinesCase{"PublishedShiftsByWords",
+                  {"--list-shifts", "jad69", "WGS", "84"},
+                  "",
+                  "EPSG:1084\tJAD69 to WGS 84 (1)\t5 m\tJamaica - onshore\tcurrent\n"
+                  "EPSG:1085\tJAD69 to WGS 84 (2)\t2 m\tJamaica - onshore\tcurrent\n"
+                  "EPSG:1086\tJAD69 to WGS 84 (3)\t1 m\tJamaica - onshore\tdeprecated\n"
+                  "EPSG:15927\tJAD69 to WGS 84 (3)\t1 m\tJamaica - onshore\tcurrent\n",
+                  0,
+                  ""},
         LinesCase{"LocalGridRefusedAtOnce",
                   {"--system", " 1; 0; 2; 0; 0; 0; 0| 0; 0; 1; 6; 55", "--from", "source-grid",
                    "--to", "source-geographic"},
@@ -379,6 +423,87 @@ INSTANTIATE_TEST_SUITE_P(QuarrowConvert, CctAgreement,
                                            std::pair{"map-geographic", "source-grid"},
                                            std::pair{"map-grid", "source-geographic"},
                                            std::pair{"source-geographic", "map-grid"}));
+
+// PROJ's cs2cs from the same EPSG codes, and GDAL's gdaltransform reading what quarrow-convert
+// prints with --show (standing for "{shown}" among its arguments), agree on every point.
+struct ReferenceCase {
+    const char* name;
+    QStringList ours;
+    std::string input;  // one point a line, with a height, which is not compared
+    const char* reference;
+    QStringList theirs;
+    const char* shown = "";
+    double tolerance = 1e-3;
+};
+
+class Reference : public ::testing::TestWithParam<ReferenceCase> {};
+
+std::vector<double> numbers(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<double>(in), std::istream_iterator<double>()};
+}
+
+TEST_P(Reference, AgreesOnEveryPoint) {
+    const ReferenceCase& c = GetParam();
+    const QString program = QStandardPaths::findExecutable(c.reference);
+    if (program.isEmpty()) {
+        GTEST_SKIP() << c.reference << " is not installed";
+    }
+    QStringList theirs = c.theirs;
+    if (*c.shown != 0) {
+        const Outcome shown = run(c.ours + QStringList{"--show", c.shown});
+        ASSERT_EQ(shown.status, 0) << shown.err;
+        theirs.replaceInStrings("{shown}", QString::fromStdString(shown.out).trimmed());
+    }
+    const Outcome ours = run(c.ours, c.input), reference = run(program, theirs, c.input);
+    ASSERT_EQ(ours.status, 0) << ours.err;
+    const std::vector<double> a = numbers(ours.out), b = numbers(reference.out);
+    ASSERT_EQ(a.size(), b.size()) << ours.out << reference.out << reference.err;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_NEAR(a[i], b[i], i % 3 == 2 ? INFINITY : c.tolerance) << ours.out << reference.out;
+    }
+}
+
+// A system from its code, cs2cs reading longitude before latitude (-r).
+ReferenceCase from_code(const char* name, const char* code, const char* geographic,
+                        std::string point) {
+    return {name,
+            {"--system", code, "--from", "source-geographic", "--to", "source-grid"},
+            point,
+            "cs2cs",
+            {"-r", "-d", "6", geographic, code}};
+}
+
+const QStringList kAmg55ToGda94 = {"--system", kAmg55,    "--from",    "source-grid",    "--to",
+                                   "map-grid", "--shift", "EPSG:1460", "--map-spheroid", "12"};
+const QStringList kGdal = {"-s_srs", "{shown}", "-t_srs", "+proj=longlat +ellps=aust_SA"};
+const std::string kVictoria = "320000 5810000 0\n271234.5 5912345.25 0\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    QuarrowConvert, Reference,
+    ::testing::Values(
+        ReferenceCase{"Gda94ToGda2020ByEpsg8048",
+                      {"--system", "EPSG:28353", "--shift", "EPSG:8048", "--map-spheroid", "12",
+                       "--from", "source-grid", "--to", "map-grid"},
+                      "310000.5 6100000.25 0\n500000 7000000 0\n",
+                      "cs2cs",
+                      {"-d", "6", "EPSG:28353", "EPSG:7853"}},
+        from_code("ZonedGrid", "EPSG:28355", "EPSG:4283", "146.2 -36.7 0\n"),
+        from_code("TransverseMercatorOfItsOwn", "EPSG:2100", "EPSG:4121", "23.7 37.98 0\n"),
+        from_code("Lambert", "EPSG:3112", "EPSG:4283", "121.3 -25.1 0\n"),
+        from_code("Albers", "EPSG:3577", "EPSG:4283", "145.9 -30.2 0\n"),
+        ReferenceCase{"PipelineInGdal",
+                      kAmg55ToGda94,
+                      kVictoria,
+                      "gdaltransform",
+                      {"-ct", "{shown}"},
+                      "proj",
+                      1e-4},
+        ReferenceCase{"Wkt2InGdal", kGridToGeographic, kVictoria, "gdaltransform", kGdal, "wkt",
+                      1e-9},
+        ReferenceCase{"ProjJsonInGdal", kGridToGeographic, kVictoria, "gdaltransform", kGdal,
+                      "projjson", 1e-9}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace korv::testing

@@ -1,4 +1,4 @@
-#include "system_wkt.h"
+#include "system_text.h"
 
 #include <proj.h>
 
@@ -18,9 +18,14 @@ struct ObjectDeleter {
 
 void discard_log(void* /*user_data*/, int /*level*/, const char* /*message*/) {}
 
+const char* form_name(SystemText form) {
+    return form == SystemText::kWkt2 ? "WKT2" : "PROJJSON";
+}
+
 }  // namespace
 
-Result<std::string> coordinate_system_wkt(const CoordinateSystemDefinition& definition) {
+Result<std::string> coordinate_system_text(const CoordinateSystemDefinition& definition,
+                                           SystemText form) {
     const Result<geodesy::CoordinateSystem> system = geodesy::CoordinateSystem::create(definition);
     if (!system) {
         return Error{"the source coordinate system cannot be used: " + system.message()};
@@ -35,12 +40,17 @@ Result<std::string> coordinate_system_wkt(const CoordinateSystemDefinition& defi
     const std::string crs_definition = system->engine_definition() + " +type=crs";
     const std::unique_ptr<PJ, ObjectDeleter> crs(
         proj_create(context.get(), crs_definition.c_str()));
-    const char* wkt = crs ? proj_as_wkt(context.get(), crs.get(), PJ_WKT2_2019, nullptr) : nullptr;
-    if (wkt == nullptr) {
-        return Error{"the projection engine cannot express \"" + system->engine_definition() +
-                     "\" as WKT2"};
+    const char* text = nullptr;
+    if (crs && form == SystemText::kWkt2) {
+        text = proj_as_wkt(context.get(), crs.get(), PJ_WKT2_2019, nullptr);
+    } else if (crs) {
+        text = proj_as_projjson(context.get(), crs.get(), nullptr);
     }
-    return std::string(wkt);
+    if (text == nullptr) {
+        return Error{"the projection engine cannot express \"" + system->engine_definition() +
+                     "\" as " + form_name(form)};
+    }
+    return std::string(text);
 }
 
 }  // namespace korv::convert
