@@ -15,24 +15,6 @@ namespace {
 
 constexpr double kShortestFileBaseline = 1.0;
 
-constexpr char kNotFinite[] = QT_TRANSLATE_NOOP(
-    "korv::PointTransform",
-    "The transform holds a value that is not a finite number and cannot be saved.");
-constexpr char kNotWritten[] = QT_TRANSLATE_NOOP(
-    "korv::PointTransform",
-    "The coordinate file %1 could not be written; a file of that name that was there before is "
-    "unchanged.");
-constexpr char kNotOpened[] =
-    QT_TRANSLATE_NOOP("korv::PointTransform", "The coordinate file %1 could not be opened.");
-constexpr char kNotRead[] =
-    QT_TRANSLATE_NOOP("korv::PointTransform", "The coordinate file %1 could not be read.");
-constexpr char kTooLarge[] = QT_TRANSLATE_NOOP(
-    "korv::PointTransform", "The coordinate file %1 holds a number too large to use.");
-constexpr char kGridPointsTooClose[] = QT_TRANSLATE_NOOP(
-    "korv::PointTransform", "The start and end grid coordinates cannot be identical");
-constexpr char kMapPointsTooClose[] = QT_TRANSLATE_NOOP(
-    "korv::PointTransform", "The start and end map coordinates cannot be identical");
-
 std::string number_line(std::initializer_list<double> numbers) {
     std::string line;
     for (double number : numbers) {
@@ -85,15 +67,15 @@ Result<CoordinateFileValues> read_values(InputFile& file) {
         }
     }
     if (file.failed()) {
-        return Error{kNotRead};
+        return Error{ErrorCode::kCoordinateFileNotRead};
     }
     if (!values_finite(read)) {
-        return Error{kTooLarge};
+        return Error{ErrorCode::kCoordinateFileTooLarge};
     }
     return read;
 }
 
-Status check_baseline(const GridPoint& start, const GridPoint& end, const char* too_close) {
+Status check_baseline(const GridPoint& start, const GridPoint& end, ErrorCode too_close) {
     if (baseline_length(start, end) < kShortestFileBaseline) {
         return Error{too_close};
     }
@@ -114,7 +96,7 @@ std::array<std::string, 4> coordinate_file_lines(const CoordinateFileValues& val
 
 Status check_savable(const CoordinateFileValues& values) {
     if (!values_finite(values)) {
-        return Error{kNotFinite};
+        return Error{ErrorCode::kCoordinateValuesNotFinite};
     }
     return kSuccess;
 }
@@ -125,14 +107,14 @@ Status write_coordinate_file(const std::string& path, const CoordinateFileValues
     }
     const std::unique_ptr<OutputFile> file = OutputFile::create(path);
     if (file == nullptr) {
-        return Error{kNotWritten};
+        return Error{ErrorCode::kCoordinateFileNotWritten, {path}};
     }
     bool written = true;
     for (const std::string& line : coordinate_file_lines(values)) {
         written = written && file->write_line(line);
     }
     if (!(file->commit() && written)) {
-        return Error{kNotWritten};
+        return Error{ErrorCode::kCoordinateFileNotWritten, {path}};
     }
     return kSuccess;
 }
@@ -140,14 +122,19 @@ Status write_coordinate_file(const std::string& path, const CoordinateFileValues
 Result<CoordinateFileValues> read_coordinate_file(const std::string& path) {
     const std::unique_ptr<InputFile> file = InputFile::open(path);
     if (file == nullptr) {
-        return Error{kNotOpened};
+        return Error{ErrorCode::kCoordinateFileNotOpened, {path}};
     }
-    return read_values(*file);
+    Result<CoordinateFileValues> read = read_values(*file);
+    if (!read) {
+        return Error{read.error().code, {path}};  // the failures of reading name the file
+    }
+    return read;
 }
 
 std::array<Status, 2> check_file_baselines(const PointPairs& points) {
-    return {check_baseline(points.original_first, points.original_second, kGridPointsTooClose),
-            check_baseline(points.new_first, points.new_second, kMapPointsTooClose)};
+    return {check_baseline(points.original_first, points.original_second,
+                           ErrorCode::kGridPointsIdentical),
+            check_baseline(points.new_first, points.new_second, ErrorCode::kMapPointsIdentical)};
 }
 
 }  // namespace korv

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "command_button.h"
+#include "error_message.h"
 #include "file_dialog.h"
 #include "message_box.h"
 #include "transform_math.h"
@@ -126,11 +127,6 @@ std::array<std::string, N> texts_of(const std::array<QLineEdit*, N>& boxes) {
     return texts;
 }
 
-// A file's path as messages name it.
-QString quoted(const QString& path) {
-    return QStringLiteral("\"%1\"").arg(path);
-}
-
 template <size_t N>
 void show_texts(const std::array<QLineEdit*, N>& boxes, const std::array<std::string, N>& texts) {
     for (size_t i = 0; i < N; ++i) {
@@ -188,10 +184,6 @@ PointTransform::PointTransform(QWidget* parent) : QWidget(parent) {
     show_transform();
 }
 
-QString PointTransform::message_text(const std::string& message) {
-    return tr(message.c_str());
-}
-
 QSize PointTransform::sizeHint() const {
     return QWidget::sizeHint().expandedTo(kDesignedSize);
 }
@@ -218,17 +210,17 @@ bool PointTransform::acceptEntries() {
     const CoordTransform before = stored_.record;
     const Status accepted = store_entries(stored_);
     if (!accepted) {
-        show_message(message_text(accepted.message()));
+        show_message(error_message(accepted.error()));
     }
     // After an overflow the values taken from the fields stay stored: hosts hear of that too.
     notify_change_from(before);
     return accepted.ok();
 }
 
-QString PointTransform::entriesProblem() const {
+std::optional<QString> PointTransform::entriesProblem() const {
     StoredTransform trial = stored_;
     const Status accepted = store_entries(trial);
-    return accepted ? QString() : message_text(accepted.message());
+    return accepted ? std::nullopt : std::optional<QString>(error_message(accepted.error()));
 }
 
 Status PointTransform::store_entries(StoredTransform& into) const {
@@ -261,7 +253,7 @@ std::optional<CoordinateFileValues> PointTransform::read_chosen_file() {
         if (read) {
             values = std::move(read).value();
         } else {
-            show_message(message_text(read.message()).arg(quoted(*path)));
+            show_message(error_message(read.error()));
         }
     }
     utilities_.restore_directory(directory);
@@ -272,7 +264,7 @@ bool PointTransform::accept_file_baselines(const PointPairs& points) const {
     bool accepted = true;
     for (const Status& check : check_file_baselines(points)) {
         if (!check) {
-            show_message(message_text(check.message()));
+            show_message(error_message(check.error()));
             accepted = false;
         }
     }
@@ -281,7 +273,7 @@ bool PointTransform::accept_file_baselines(const PointPairs& points) const {
 
 bool PointTransform::save_to_chosen_file(const CoordinateFileValues& values) {
     if (const Status savable = check_savable(values); !savable) {
-        show_message(message_text(savable.message()));
+        show_message(error_message(savable.error()));
         return false;
     }
     const std::string directory = current_directory();
@@ -292,7 +284,7 @@ bool PointTransform::save_to_chosen_file(const CoordinateFileValues& values) {
                                 QString::fromLatin1(kCoordinateFileExtension))) {
         const Status written = write_coordinate_file(path->toStdString(), values);
         if (!written) {
-            show_message(message_text(written.message()).arg(quoted(*path)));
+            show_message(error_message(written.error()));
         }
         saved = written.ok();
     }
@@ -324,7 +316,7 @@ void PointTransform::Command_invert_transform_Click() {
     const Result<CoordTransform> inverse = invert_transform(stored_.record, transform_type_);
     if (!inverse) {
         // A value of the inverse would lie beyond the range of a double: keep the transform.
-        show_message(message_text(inverse.message()));
+        show_message(error_message(inverse.error()));
         return;
     }
     const CoordTransform before = stored_.record;
@@ -344,7 +336,7 @@ void PointTransform::Command_load_transform_file_Click() {
     // points are taken all the same.
     const Result<std::optional<TwoPointSolution>> solved = korv::convert_transform(read->points);
     if (!solved) {
-        show_message(message_text(solved.message()));
+        show_message(error_message(solved.error()));
     } else if (const std::optional<TwoPointSolution>& solution = solved.value()) {
         record.rotation = solution->rotation;
         record.xscale = solution->xscale;

@@ -48,9 +48,9 @@ public:
     // pointTransformChanged when that changed the stored transform.
     Q_INVOKABLE bool acceptEntries();
 
-    // What accepting the entries would refuse them with: the message it would show, or an empty
-    // text when they would be stored. Shows nothing and stores nothing.
-    Q_INVOKABLE QString entriesProblem() const;
+    // What accepting the entries would refuse them with: the message it would show, or nothing
+    // when they would be stored. Shows nothing and stores nothing.
+    Q_INVOKABLE std::optional<QString> entriesProblem() const;
 
     // The designed size of the control.
     QSize sizeHint() const override;
@@ -107,9 +107,10 @@ public:
     Q_INVOKABLE int32_t getPointTransform(QVariant& trValue);
 
     // Assigning the property PointTransform for late-bound hosts, as setPointTransform; `value` is
-    // not used. Returns an empty text when assigned, or the reason when `trValue` holds no
+    // not used. Returns nothing when assigned, or the reason when `trValue` holds no
     // korv::CoordTransform (the control is then unchanged).
-    Q_INVOKABLE QString setPointTransform(const QVariant& trValue, int32_t value = 0);
+    Q_INVOKABLE std::optional<QString> setPointTransform(const QVariant& trValue,
+                                                         int32_t value = 0);
 
 signals:
     // The stored transform changed, carrying it: entries accepted with other values (by
@@ -119,8 +120,6 @@ signals:
     void pointTransformChanged(const korv::CoordTransform& record);
 
 private:
-    // A message of the transform logic in the user's language.
-    static QString message_text(const std::string& message);
     // Tells hosts of the stored transform when it differs from `before`.
     void notify_change_from(const CoordTransform& before);
     // Shows the stored transform on the tab `transform_type_` names, selecting that tab.

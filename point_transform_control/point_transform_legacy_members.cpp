@@ -1,9 +1,10 @@
 // The PointTransform control's members as outside callers have always reached them: statuses,
 // numbers by reference and file numbers, each a few lines over the control's typed members.
 
+#include "error_message.h"
+#include "file_numbers.h"
 #include "message_box.h"
 #include "point_transform.h"
-#include "file_numbers.h"
 
 namespace korv {
 namespace {
@@ -27,7 +28,7 @@ void PointTransform::convert_transform(double& gxmin, double& gymin, double& mxm
     const Result<std::optional<TwoPointSolution>> solved = korv::convert_transform(
         point_pairs(gxmin, gymin, mxmin, mymin, gxmax, gymax, mxmax, mymax));
     if (!solved) {
-        show_message(message_text(solved.message()));
+        show_message(error_message(solved.error()));
     }
     ierr = solved && solved.value() ? 0 : -1;
     if (ierr == 0) {
@@ -98,9 +99,11 @@ int32_t PointTransform::getPointTransform(QVariant& trValue) {
         trValue, [this](CoordTransform& record) { return getPointTransform(record); });
 }
 
-QString PointTransform::setPointTransform(const QVariant& trValue, int32_t /*value*/) {
-    QString error = type_mismatch<CoordTransform>(trValue, QStringLiteral("PointTransform"));
-    if (error.isEmpty()) {
+std::optional<QString> PointTransform::setPointTransform(const QVariant& trValue,
+                                                         int32_t /*value*/) {
+    std::optional<QString> error =
+        type_mismatch<CoordTransform>(trValue, QStringLiteral("PointTransform"));
+    if (!error) {
         setPointTransform(trValue.value<CoordTransform>());
     }
     return error;

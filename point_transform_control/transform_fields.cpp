@@ -1,6 +1,5 @@
 #include "transform_fields.h"
 
-#include <QtGlobal>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -12,51 +11,30 @@ namespace korv {
 
 // Coordinates and the elevation shift show 4 decimals, the rotation 6, scales 8.
 const std::array<TransformField, kOriginFieldCount> kOriginFields = {{
-    {&CoordTransform::rotation, 6,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Rotation angle must be numeric"), nullptr},
-    {&CoordTransform::gxmin, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Grid x origin must be numeric"), nullptr},
-    {&CoordTransform::gymin, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Grid y origin must be numeric"), nullptr},
-    {&CoordTransform::mxmin, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "New x origin must be numeric"), nullptr},
-    {&CoordTransform::mymin, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "New y origin must be numeric"), nullptr},
-    {&CoordTransform::xscale, 8,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Scale for current x axis must be numeric"),
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Scale for current x axis must be non-zero")},
-    {&CoordTransform::yscale, 8,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Scale for current y axis must be numeric"),
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Scale for current y axis must be non-zero")},
-    {&CoordTransform::zshift, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation shift must be numeric"), nullptr},
-    {&CoordTransform::zscale, 8,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation scale must be numeric"),
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation scale must be non-zero")},
+    {&CoordTransform::rotation, 6, ErrorCode::kRotationNotNumeric, std::nullopt},
+    {&CoordTransform::gxmin, 4, ErrorCode::kGridXOriginNotNumeric, std::nullopt},
+    {&CoordTransform::gymin, 4, ErrorCode::kGridYOriginNotNumeric, std::nullopt},
+    {&CoordTransform::mxmin, 4, ErrorCode::kNewXOriginNotNumeric, std::nullopt},
+    {&CoordTransform::mymin, 4, ErrorCode::kNewYOriginNotNumeric, std::nullopt},
+    {&CoordTransform::xscale, 8, ErrorCode::kXScaleNotNumeric, ErrorCode::kXScaleZero},
+    {&CoordTransform::yscale, 8, ErrorCode::kYScaleNotNumeric, ErrorCode::kYScaleZero},
+    {&CoordTransform::zshift, 4, ErrorCode::kElevationShiftNotNumeric, std::nullopt},
+    {&CoordTransform::zscale, 8, ErrorCode::kElevationScaleNotNumeric,
+     ErrorCode::kElevationScaleZero},
 }};
 
 // The two-point tab accepts an elevation scale of zero.
 const std::array<TransformField, kTwoPointFieldCount> kTwoPointFields = {{
-    {&CoordTransform::gxmin, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Original X1 must be numeric"), nullptr},
-    {&CoordTransform::gymin, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Original Y1 must be numeric"), nullptr},
-    {&CoordTransform::mxmin, 4, QT_TRANSLATE_NOOP("korv::PointTransform", "New X1 must be numeric"),
-     nullptr},
-    {&CoordTransform::mymin, 4, QT_TRANSLATE_NOOP("korv::PointTransform", "New Y1 must be numeric"),
-     nullptr},
-    {&CoordTransform::gxmax, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Original X2 must be numeric"), nullptr},
-    {&CoordTransform::gymax, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Original Y2 must be numeric"), nullptr},
-    {&CoordTransform::mxmax, 4, QT_TRANSLATE_NOOP("korv::PointTransform", "New X2 must be numeric"),
-     nullptr},
-    {&CoordTransform::mymax, 4, QT_TRANSLATE_NOOP("korv::PointTransform", "New Y2 must be numeric"),
-     nullptr},
-    {&CoordTransform::zshift, 4,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation shift must be numeric"), nullptr},
-    {&CoordTransform::zscale, 8,
-     QT_TRANSLATE_NOOP("korv::PointTransform", "Elevation scale must be numeric"), nullptr},
+    {&CoordTransform::gxmin, 4, ErrorCode::kOriginalX1NotNumeric, std::nullopt},
+    {&CoordTransform::gymin, 4, ErrorCode::kOriginalY1NotNumeric, std::nullopt},
+    {&CoordTransform::mxmin, 4, ErrorCode::kNewX1NotNumeric, std::nullopt},
+    {&CoordTransform::mymin, 4, ErrorCode::kNewY1NotNumeric, std::nullopt},
+    {&CoordTransform::gxmax, 4, ErrorCode::kOriginalX2NotNumeric, std::nullopt},
+    {&CoordTransform::gymax, 4, ErrorCode::kOriginalY2NotNumeric, std::nullopt},
+    {&CoordTransform::mxmax, 4, ErrorCode::kNewX2NotNumeric, std::nullopt},
+    {&CoordTransform::mymax, 4, ErrorCode::kNewY2NotNumeric, std::nullopt},
+    {&CoordTransform::zshift, 4, ErrorCode::kElevationShiftNotNumeric, std::nullopt},
+    {&CoordTransform::zscale, 8, ErrorCode::kElevationScaleNotNumeric, std::nullopt},
 }};
 
 namespace {
@@ -64,22 +42,14 @@ namespace {
 constexpr double kSmallestScale = 0.0001;
 constexpr double kShortestTypedBaseline = 0.1;
 
-constexpr char kOriginalPointsTooClose[] =
-    QT_TRANSLATE_NOOP("korv::PointTransform", "First and second original points must be distinct");
-constexpr char kNewPointsTooClose[] =
-    QT_TRANSLATE_NOOP("korv::PointTransform", "First and second new points must be distinct");
-constexpr char kPointsUnusable[] = QT_TRANSLATE_NOOP(
-    "korv::PointTransform", "The specified points cannot be used to define a meaningful transform");
-
 // The message of the first text that is refused, checked in table order.
 Status check_texts(std::span<const TransformField> fields, std::span<const std::string> texts) {
     for (size_t i = 0; i < fields.size(); ++i) {
         if (!is_numeric(texts[i])) {
-            return Error{fields[i].not_numeric_message};
+            return Error{fields[i].not_numeric};
         }
-        if (fields[i].zero_message != nullptr &&
-            std::fabs(leading_number(texts[i])) < kSmallestScale) {
-            return Error{fields[i].zero_message};
+        if (fields[i].zero && std::fabs(leading_number(texts[i])) < kSmallestScale) {
+            return Error{*fields[i].zero};
         }
     }
     return kSuccess;
@@ -87,10 +57,10 @@ Status check_texts(std::span<const TransformField> fields, std::span<const std::
 
 // The points must lie at least kShortestTypedBaseline apart; points so far apart that their
 // distance overflows are the arithmetic error of storing the tab.
-Status check_baseline(const GridPoint& first, const GridPoint& second, const char* too_close) {
+Status check_baseline(const GridPoint& first, const GridPoint& second, ErrorCode too_close) {
     const double length = baseline_length(first, second);
     if (!std::isfinite(length)) {
-        return Error{kTransformOverflow};
+        return Error{ErrorCode::kTransformOverflow};
     }
     if (length < kShortestTypedBaseline) {
         return Error{too_close};
@@ -152,12 +122,13 @@ Status store_two_point_form(const TwoPointTexts& texts, StoredTransform& stored)
     CoordTransform typed = stored.record;
     store_texts(kTwoPointFields, texts, typed);
     const PointPairs points = point_pairs(typed);
-    if (Status checked =
-            check_baseline(points.original_first, points.original_second, kOriginalPointsTooClose);
+    if (Status checked = check_baseline(points.original_first, points.original_second,
+                                        ErrorCode::kOriginalPointsNotDistinct);
         !checked) {
         return checked;
     }
-    if (Status checked = check_baseline(points.new_first, points.new_second, kNewPointsTooClose);
+    if (Status checked =
+            check_baseline(points.new_first, points.new_second, ErrorCode::kNewPointsNotDistinct);
         !checked) {
         return checked;
     }
@@ -165,7 +136,7 @@ Status store_two_point_form(const TwoPointTexts& texts, StoredTransform& stored)
     // The checks above leave baselines that solve; points that would not define no transform.
     const Result<std::optional<TwoPointSolution>> solved = convert_transform(points);
     if (!solved || !*solved) {
-        return Error{kPointsUnusable};
+        return Error{ErrorCode::kPointsUnusable};
     }
     stored.record.rotation = (*solved)->rotation;
     stored.record.xscale = (*solved)->xscale;

@@ -7,19 +7,21 @@
 #include <cstdint>
 #include <string>
 
+#include <optional>
+
 #include "coord_transform.h"
 #include "result.h"
 
 namespace korv {
 
-// One text box of a tab: the record field it shows with `decimals` decimals, the message for a
-// text that is not a number, and the message for a magnitude below 0.0001 (null when any value
+// One text box of a tab: the record field it shows with `decimals` decimals, the failure of a
+// text that is not a number, and the failure of a magnitude below 0.0001 (none when any value
 // is accepted).
 struct TransformField {
     double CoordTransform::*value;
     int decimals;
-    const char* not_numeric_message;
-    const char* zero_message;
+    ErrorCode not_numeric;
+    std::optional<ErrorCode> zero;
 };
 
 // The origin tab's boxes in the order they are checked.

@@ -73,14 +73,14 @@ Result<std::optional<TwoPointSolution>> convert_transform(const PointPairs& poin
     // infinities.
     const double original_length = baseline_length(points.original_first, points.original_second);
     if (!std::isfinite(original_length)) {
-        return Error{kParametersOverflow};
+        return Error{ErrorCode::kTransformParametersOverflow};
     }
     if (original_length < kShortestBaseline) {
         return std::optional<TwoPointSolution>();
     }
     const double new_length = baseline_length(points.new_first, points.new_second);
     if (!std::isfinite(new_length)) {
-        return Error{kParametersOverflow};
+        return Error{ErrorCode::kTransformParametersOverflow};
     }
     if (new_length < kShortestBaseline) {
         return std::optional<TwoPointSolution>();
@@ -105,7 +105,7 @@ Result<GridPoint> second_new_point(const CoordTransform& record) {
     const GridPoint point{std::cos(theta) * dx + record.mxmin + std::sin(theta) * dy,
                           record.mymin - std::sin(theta) * dx + std::cos(theta) * dy};
     if (!all_finite({dx, dy, point.east, point.north})) {
-        return Error{kTransformOverflow};
+        return Error{ErrorCode::kTransformOverflow};
     }
     return point;
 }
@@ -132,7 +132,7 @@ Result<CoordTransform> invert_transform(const CoordTransform& record, int32_t tr
     if (!all_finite({inverse.rotation, inverse.xscale, inverse.yscale, inverse.gxmin, inverse.gxmax,
                      inverse.mxmin, inverse.mxmax, inverse.gymin, inverse.gymax, inverse.mymin,
                      inverse.mymax, inverse.zshift, inverse.zscale})) {
-        return Error{kTransformOverflow};
+        return Error{ErrorCode::kTransformOverflow};
     }
     return inverse;
 }

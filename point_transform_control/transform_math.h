@@ -26,15 +26,6 @@ inline constexpr int32_t kTwoPointForm = 1;  // "Two Point"
 // Baselines shorter than this cannot be solved.
 inline constexpr double kShortestBaseline = 0.0001;
 
-// The messages of a result beyond the range of a double: solving the two-point form, and
-// computing a stored or inverted transform. The second one's spelling is the one users have
-// always seen.
-inline constexpr char kParametersOverflow[] =
-    QT_TRANSLATE_NOOP("korv::PointTransform",
-                      "An error occurred while calculating the transform parameters: Overflow");
-inline constexpr char kTransformOverflow[] = QT_TRANSLATE_NOOP(
-    "korv::PointTransform", "An error orrurred while calculating the transform: Overflow");
-
 // The two point pairs of a transform in the order the system exchanges them: each original (grid)
 // point followed by the new (map) point it maps to, x as east and y as north.
 struct PointPairs {
@@ -75,7 +66,7 @@ struct TwoPointSolution {
 // Solves the two-point form. The rotation is the difference of the two bearings, not brought
 // into a standard range, so it lies anywhere in (-360, 360); both scales are the new baseline's
 // length over the original one's. Nothing when a baseline is shorter than kShortestBaseline (the
-// points define no transform); kParametersOverflow when a baseline's length overflows. The
+// points define no transform); kTransformParametersOverflow when a baseline's length overflows. The
 // original baseline is looked at first.
 Result<std::optional<TwoPointSolution>> convert_transform(const PointPairs& points);
 

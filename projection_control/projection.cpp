@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "command_button.h"
+#include "error_message.h"
 #include "message_box.h"
 #include "projection_checks.h"
 #include "projection_constants.h"
@@ -206,7 +207,7 @@ void Projection::Command_reset_Click() {
 bool Projection::show_stored_record() {
     const Status shown = show_coord_system();
     if (!shown) {
-        show_message(text_of(shown.message()));
+        show_message(error_message(shown.error()));
     }
     return shown.ok();
 }
@@ -278,9 +279,7 @@ Status Projection::show_coord_system() {
         correct_record(record_);
         if (record_.projection >= kProjectionCount) {
             // The fields keep what they showed; the record stays as assigned.
-            return Error{tr("The projection %1 is not one of the projections this control knows")
-                             .arg(record_.projection)
-                             .toStdString()};
+            return Error{ErrorCode::kProjectionNotKnown, {std::to_string(record_.projection)}};
         }
         Combo_projection_->setCurrentIndex(record_.projection);
         const int spheroid = Combo_spheroid_->findData(record_.spheroid);
@@ -295,9 +294,7 @@ Status Projection::show_coord_system() {
         shown_ = shown;
         return kSuccess;
     } catch (const std::exception& error) {
-        return Error{tr("The coordinate system could not be shown: %1")
-                         .arg(QString::fromLocal8Bit(error.what()))
-                         .toStdString()};
+        return Error{ErrorCode::kCoordinateSystemNotShown, {error.what()}};
     }
 }
 
@@ -320,20 +317,20 @@ void Projection::store(const CoordSystem& record) {
 
 void Projection::setCoordinateSystem(const CoordSystem& record) {
     if (const Status shown = assign(record); !shown) {
-        emit coordinateSystemNotShown(text_of(shown.message()));
+        emit coordinateSystemNotShown(error_message(shown.error()));
     }
 }
 
-QString Projection::entriesProblem() const {
+std::optional<QString> Projection::entriesProblem() const {
     const Status checked = check_entries(entries(), utilities_);
-    return checked ? QString() : tr(checked.message().c_str());
+    return checked ? std::nullopt : std::optional<QString>(error_message(checked.error()));
 }
 
 bool Projection::acceptEntries() {
     try {
         const ProjectionEntries typed = entries();
         if (const Status checked = check_entries(typed, utilities_); !checked) {
-            show_message(tr(checked.message().c_str()));
+            show_message(error_message(checked.error()));
             return false;
         }
         // Taken into the stored record only once everything has succeeded, so a failed

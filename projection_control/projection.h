@@ -73,9 +73,9 @@ public:
     // the first failure, and the record stays as it was.
     Q_INVOKABLE bool acceptEntries();
 
-    // The message acceptEntries would show for the entries as they stand, or an empty text when
-    // they pass the checks. Shows nothing and changes nothing.
-    Q_INVOKABLE QString entriesProblem() const;
+    // The message acceptEntries would show for the entries as they stand, or nothing when they
+    // pass the checks. Shows nothing and changes nothing.
+    Q_INVOKABLE std::optional<QString> entriesProblem() const;
 
     // The members in the form outside callers have always used (projection_legacy_members.cpp).
 
@@ -84,12 +84,13 @@ public:
     int32_t CoordinateSystem(CoordSystem& trValue);
 
     // The same, late-bound: `trValue` holds a korv::CoordSystem. Reading replaces whatever
-    // `trValue` held. Assigning returns an empty text, or the reason the record cannot be shown
-    // (kept as setCoordinateSystem keeps it); an assigned value that holds anything else is
-    // refused with a "Type mismatch" text and the control's record stays as it was. `ierr` is
-    // accepted and ignored.
+    // `trValue` held. Assigning returns nothing once the record is kept and shown, or the reason it
+    // cannot be shown (kept as setCoordinateSystem keeps it); an assigned value that holds
+    // anything else is refused with a "Type mismatch" text and the control's record stays as it
+    // was. `ierr` is accepted and ignored.
     Q_INVOKABLE int32_t CoordinateSystem(QVariant& trValue);
-    Q_INVOKABLE QString setCoordinateSystem(const QVariant& trValue, int32_t ierr = 0);
+    Q_INVOKABLE std::optional<QString> setCoordinateSystem(const QVariant& trValue,
+                                                           int32_t ierr = 0);
 
 signals:
     // The control's record changed, carrying it: a different record assigned, or entries

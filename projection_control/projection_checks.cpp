@@ -39,14 +39,14 @@ std::optional<int32_t> zone_number(const std::string& text) {
 
 Status check_zone(const ProjectionEntries& entries) {
     if (!is_numeric(entries.zone_number)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Zone number must be numeric")};
+        return Error{ErrorCode::kZoneNumberNotNumeric};
     }
     const std::optional<int32_t> zone = zone_number(entries.zone_number);
     if (!zone) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Zone number is out of range")};
+        return Error{ErrorCode::kZoneNumberOutOfRange};
     }
     if (*zone <= 0) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Zone number must be positive")};
+        return Error{ErrorCode::kZoneNumberNotPositive};
     }
     return kSuccess;
 }
@@ -56,10 +56,10 @@ Status check_zone(const ProjectionEntries& entries) {
 // (read as 0 degrees it would move every point by the longitude typed).
 Status check_zoned_origins(const ProjectionEntries& entries, Utilities& utilities) {
     if (!within(angle(entries.longitude_origin, kLongitudeAngle, utilities), kLongitudeLimit)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Longitude origin is invalid")};
+        return Error{ErrorCode::kLongitudeOriginInvalid};
     }
     if (!within(angle(entries.latitude_origin, kLatitudeAngle, utilities), kPoleLatitude)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Latitude origin is invalid")};
+        return Error{ErrorCode::kLatitudeOriginInvalid};
     }
     return kSuccess;
 }
@@ -68,38 +68,37 @@ Status check_conic(const ProjectionEntries& entries, Utilities& utilities) {
     const std::optional<double> parallel_1 =
         angle(entries.standard_parallel_1, kLatitudeAngle, utilities);
     if (!within(parallel_1, kLatitudeLimit)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Standard parallel 1 is invalid")};
+        return Error{ErrorCode::kStandardParallel1Invalid};
     }
     const std::optional<double> parallel_2 =
         angle(entries.standard_parallel_2, kLatitudeAngle, utilities);
     if (!within(parallel_2, kLatitudeLimit)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Standard parallel 2 is invalid")};
+        return Error{ErrorCode::kStandardParallel2Invalid};
     }
     if (std::fabs(*parallel_1 - *parallel_2) < kSmallestParallelSpacing) {
-        return Error{
-            QT_TRANSLATE_NOOP("korv::Projection", "The standard parallels must be distinct")};
+        return Error{ErrorCode::kStandardParallelsNotDistinct};
     }
     if (!within(angle(entries.longitude_origin, kLongitudeAngle, utilities), kLongitudeLimit)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Longitude origin is invalid")};
+        return Error{ErrorCode::kLongitudeOriginInvalid};
     }
     if (!within(angle(entries.latitude_origin, kLatitudeAngle, utilities), kLatitudeLimit)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Latitude origin is invalid")};
+        return Error{ErrorCode::kLatitudeOriginInvalid};
     }
     return kSuccess;
 }
 
 Status check_numbers(const ProjectionEntries& entries) {
     if (!is_numeric(entries.false_east)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The false easting must be numeric")};
+        return Error{ErrorCode::kFalseEastingNotNumeric};
     }
     if (!is_numeric(entries.false_north)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The false north must be numeric")};
+        return Error{ErrorCode::kFalseNorthNotNumeric};
     }
     if (!is_numeric(entries.scale_factor)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The scale factor must be numeric")};
+        return Error{ErrorCode::kScaleFactorNotNumeric};
     }
     if (leading_number(entries.scale_factor) <= 0) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The scale factor must be positive")};
+        return Error{ErrorCode::kScaleFactorNotPositive};
     }
     return kSuccess;
 }
@@ -111,7 +110,7 @@ Status check_zone_width(const ProjectionEntries& entries, Utilities& utilities) 
     utilities.parse_angle(entries.zone_width, width, kLatitudeAngle);
     if (width <= 0 || width > kZoneWidthLimit ||
         !angle(entries.zone_width, kPlainAngle, utilities)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "The zone width is invalid")};
+        return Error{ErrorCode::kZoneWidthInvalid};
     }
     return kSuccess;
 }
@@ -124,9 +123,7 @@ Status check_central_meridian(const ProjectionEntries& entries, Utilities& utili
     const double zones_east = *zone_number(entries.zone_number) - 1.0;
     const double width = angle(entries.zone_width, kPlainAngle, utilities).value_or(0);
     if (!within(origin + zones_east * width, kLongitudeLimit)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection",
-                                       "The zone number and zone width put the central meridian "
-                                       "of the zone outside -360 to 360 degrees")};
+        return Error{ErrorCode::kZoneMeridianInvalid};
     }
     return kSuccess;
 }
@@ -164,7 +161,7 @@ Status check_entries(const ProjectionEntries& entries, Utilities& utilities) {
     // The record keeps a zone number for every projection, so it must fit even where the
     // projection does not use it.
     if (!zone_number(entries.zone_number)) {
-        return Error{QT_TRANSLATE_NOOP("korv::Projection", "Zone number is out of range")};
+        return Error{ErrorCode::kZoneNumberOutOfRange};
     }
     return kSuccess;
 }

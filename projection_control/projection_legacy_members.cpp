@@ -2,6 +2,7 @@
 // record by reference, or the record in a QVariant for late-bound hosts, each a few lines over the
 // control's typed members.
 
+#include "error_message.h"
 #include "projection.h"
 
 namespace korv {
@@ -19,14 +20,13 @@ int32_t Projection::CoordinateSystem(QVariant& trValue) {
         trValue, [this](korv::CoordSystem& record) { return CoordinateSystem(record); });
 }
 
-QString Projection::setCoordinateSystem(const QVariant& trValue, int32_t /*ierr*/) {
-    const QString error =
-        type_mismatch<korv::CoordSystem>(trValue, QStringLiteral("CoordinateSystem"));
-    if (!error.isEmpty()) {
-        return error;
+std::optional<QString> Projection::setCoordinateSystem(const QVariant& trValue, int32_t /*ierr*/) {
+    if (std::optional<QString> mismatch =
+            type_mismatch<korv::CoordSystem>(trValue, QStringLiteral("CoordinateSystem"))) {
+        return mismatch;
     }
     const Status shown = assign(trValue.value<korv::CoordSystem>());
-    return shown ? QString() : QString::fromStdString(shown.message());
+    return shown ? std::nullopt : std::optional<QString>(error_message(shown.error()));
 }
 
 }  // namespace korv

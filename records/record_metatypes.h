@@ -12,15 +12,16 @@ Q_DECLARE_METATYPE(korv::CoordTransform)
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <optional>
 
 namespace korv {
 
-// For a late-bound assignment: an empty text when `value` holds a `Record`, else the error the
-// host is given ("Type mismatch: ...").
+// For a late-bound assignment: nothing when `value` holds a `Record`, else the error the host is
+// given ("Type mismatch: ...").
 template <typename Record>
-QString type_mismatch(const QVariant& value, const QString& property) {
+std::optional<QString> type_mismatch(const QVariant& value, const QString& property) {
     if (value.metaType() == QMetaType::fromType<Record>()) {
-        return {};
+        return std::nullopt;
     }
     const QString held =
         value.isValid() ? QString::fromLatin1(value.typeName()) : QStringLiteral("nothing");

@@ -56,7 +56,8 @@ enum class ErrorCode : uint16_t {
     kEpsgParallelsTooClose,
 
     // The Projection control's entries (projection_control/).
-    kProjectionNotKnown,  // %1 the projection's number
+    kProjectionNotKnown,        // %1 the projection's number
+    kCoordinateSystemNotShown,  // %1 why
     kZoneNumberNotNumeric,
     kZoneNumberOutOfRange,
     kZoneNumberNotPositive,
@@ -101,10 +102,10 @@ enum class ErrorCode : uint16_t {
     kTransformOverflow,
     kGridPointsIdentical,
     kMapPointsIdentical,
-    kCoordinateFileNotOpened,   // %1 the file, quoted
-    kCoordinateFileNotRead,     // %1 the file, quoted
-    kCoordinateFileTooLarge,    // %1 the file, quoted
-    kCoordinateFileNotWritten,  // %1 the file, quoted
+    kCoordinateFileNotOpened,   // %1 the file
+    kCoordinateFileNotRead,     // %1 the file
+    kCoordinateFileTooLarge,    // %1 the file
+    kCoordinateFileNotWritten,  // %1 the file
     kCoordinateValuesNotFinite,
 
     // Failures not yet given a code of their own: %1 holds their words.

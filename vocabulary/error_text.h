@@ -132,6 +132,9 @@ constexpr std::string_view error_text(ErrorCode code) {
             return QT_TRANSLATE_NOOP(
                 "korv::Errors",
                 "The projection %1 is not one of the projections this control knows");
+        case kCoordinateSystemNotShown:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The coordinate system could not be shown: %1");
         case kZoneNumberNotNumeric:
             return QT_TRANSLATE_NOOP("korv::Errors", "Zone number must be numeric");
         case kZoneNumberOutOfRange:
@@ -227,16 +230,19 @@ constexpr std::string_view error_text(ErrorCode code) {
             return QT_TRANSLATE_NOOP("korv::Errors",
                                      "The start and end map coordinates cannot be identical");
         case kCoordinateFileNotOpened:
-            return QT_TRANSLATE_NOOP("korv::Errors", "The coordinate file %1 could not be opened.");
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The coordinate file \"%1\" could not be opened.");
         case kCoordinateFileNotRead:
-            return QT_TRANSLATE_NOOP("korv::Errors", "The coordinate file %1 could not be read.");
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The coordinate file \"%1\" could not be read.");
         case kCoordinateFileTooLarge:
             return QT_TRANSLATE_NOOP("korv::Errors",
-                                     "The coordinate file %1 holds a number too large to use.");
+                                     "The coordinate file \"%1\" holds a number too large to use.");
         case kCoordinateFileNotWritten:
-            return QT_TRANSLATE_NOOP("korv::Errors",
-                                     "The coordinate file %1 could not be written; a file of that "
-                                     "name that was there before is unchanged.");
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The coordinate file \"%1\" could not be written; a file of that "
+                "name that was there before is unchanged.");
         case kCoordinateValuesNotFinite:
             return QT_TRANSLATE_NOOP(
                 "korv::Errors",

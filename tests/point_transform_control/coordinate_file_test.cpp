@@ -161,13 +161,13 @@ TEST_F(CoordinateFile, ANumberTooLargeIsRefused) {
     const Result<CoordinateFileValues> read =
         read_content(kHeader + "0 0 100 100\r\n1e999 0 100 120\r\n");
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.message(), "The coordinate file %1 holds a number too large to use.");
+    EXPECT_EQ(read.error().code, ErrorCode::kCoordinateFileTooLarge);
 }
 
 struct UnreadableCase {
     const char* name;
     std::string path;  // empty: the sandbox folder itself
-    const char* message;
+    ErrorCode code;
 };
 
 class UnreadableFile : public CoordinateFile,
@@ -178,22 +178,18 @@ TEST_P(UnreadableFile, IsRefusedWithItsMessage) {
         GetParam().path.empty() ? sandbox_.folder().toStdString() : GetParam().path;
     const Result<CoordinateFileValues> read = read_coordinate_file(path);
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.message(), GetParam().message);
+    EXPECT_EQ(read.error(), Error(GetParam().code, {path}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, UnreadableFile,
-    ::testing::Values(UnreadableCase{"Missing", "/nonexistent/folder/a.crd",
-                                     "The coordinate file %1 could not be opened."},
-                      UnreadableCase{"AFolder", "", "The coordinate file %1 could not be opened."},
-                      // Opens, but reading its first bytes fails.
-                      UnreadableCase{"ReadError", "/proc/self/mem",
-                                     "The coordinate file %1 could not be read."}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-const std::string kNotWritten =
-    "The coordinate file %1 could not be written; a file of that name that was there before is "
-    "unchanged.";
+INSTANTIATE_TEST_SUITE_P(Files, UnreadableFile,
+                         ::testing::Values(UnreadableCase{"Missing", "/nonexistent/folder/a.crd",
+                                                          ErrorCode::kCoordinateFileNotOpened},
+                                           UnreadableCase{"AFolder", "",
+                                                          ErrorCode::kCoordinateFileNotOpened},
+                                           // Opens, but reading its first bytes fails.
+                                           UnreadableCase{"ReadError", "/proc/self/mem",
+                                                          ErrorCode::kCoordinateFileNotRead}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CoordinateFile, AFileThatCannotBeCreatedIsReported) {
     // A folder that is not there, and a folder where the file should be.
@@ -201,7 +197,7 @@ TEST_F(CoordinateFile, AFileThatCannotBeCreatedIsReported) {
     for (const std::string& target : {path("gone/out.crd"), path("folder.crd")}) {
         const Status written = write_coordinate_file(target, sample_values());
         ASSERT_FALSE(written.ok()) << target;
-        EXPECT_EQ(written.message(), kNotWritten);
+        EXPECT_EQ(written.error(), Error(ErrorCode::kCoordinateFileNotWritten, {target}));
     }
     EXPECT_FALSE(std::filesystem::exists(path("gone")));
     EXPECT_EQ(QDir(sandbox_.folder()).entryList(QDir::Files), QStringList{})
@@ -222,7 +218,7 @@ TEST_F(CoordinateFile, AFullDiskLeavesTheEarlierFileWhole) {
     const Status written = write_coordinate_file(kept, sample_values());
     setrlimit(RLIMIT_FSIZE, &previous);
     ASSERT_FALSE(written.ok());
-    EXPECT_EQ(written.message(), kNotWritten);
+    EXPECT_EQ(written.error(), Error(ErrorCode::kCoordinateFileNotWritten, {kept}));
     EXPECT_EQ(testing::read_file(kept), good);
     EXPECT_EQ(QDir(sandbox_.folder()).entryList(QDir::Files), QStringList{"kept.crd"})
         << "nothing half written is left beside it";

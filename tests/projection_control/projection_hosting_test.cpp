@@ -17,12 +17,13 @@ namespace {
 
 constexpr char kClassName[] = "KorvProjection.Projection";
 
+// Why the assignment was refused, or an empty text when it was taken.
 QString assign(QWidget* control, const QVariant& value) {
-    QString failure = QStringLiteral("not called");
-    const bool called =
-        QMetaObject::invokeMethod(control, "setCoordinateSystem", Q_RETURN_ARG(QString, failure),
-                                  Q_ARG(QVariant, value), Q_ARG(int32_t, 0));
-    return called ? failure : QStringLiteral("not invokable");
+    std::optional<QString> failure = QStringLiteral("not called");
+    const bool called = QMetaObject::invokeMethod(control, "setCoordinateSystem",
+                                                  Q_RETURN_ARG(std::optional<QString>, failure),
+                                                  Q_ARG(QVariant, value), Q_ARG(int32_t, 0));
+    return called ? failure.value_or(QString()) : QStringLiteral("not invokable");
 }
 
 int32_t read(QWidget* control, QVariant& value) {
