@@ -79,8 +79,10 @@ const ProjDatabaseCatalogue::Contents& ProjDatabaseCatalogue::contents() const {
         Result<std::vector<PublishedShift>> shifts =
             database ? database->helmert_shifts() : database.error();
         if (!systems || !shifts) {
-            contents->error = database_unreadable(path.empty() ? "proj.db" : path,
-                                                  !systems ? systems.message() : shifts.message());
+            // The database's own words say why; they are given as they come.
+            contents->error =
+                database_unreadable(path.empty() ? "proj.db" : path,
+                                    english_message(!systems ? systems.error() : shifts.error()));
         } else {
             for (const SystemRecord& record : *systems) {
                 contents->systems.push_back(record.published);

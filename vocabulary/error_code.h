@@ -32,6 +32,8 @@ enum class ErrorCode : uint16_t {
     kShiftScaleUnreal,
     kGeodeticPointOutside,
     kShiftCannotMovePoint,
+    kWorkspaceNotDefined,  // a shift workspace not made by DEFINE_DATUM
+    kOutOfMemory,
 
     // What the dialog keeps (definitions/, platform/).
     kNoStoredSourceSystem,

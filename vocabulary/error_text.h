@@ -71,6 +71,10 @@ constexpr std::string_view error_text(ErrorCode code) {
                                      "-90..90 or heights of 10 000 km");
         case kShiftCannotMovePoint:
             return QT_TRANSLATE_NOOP("korv::Errors", "the datum shift cannot move the point");
+        case kWorkspaceNotDefined:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the workspace was not made by DEFINE_DATUM");
+        case kOutOfMemory:
+            return QT_TRANSLATE_NOOP("korv::Errors", "out of memory");
 
         case kNoStoredSourceSystem:
             return QT_TRANSLATE_NOOP("korv::Errors", "no source coordinate system is stored");

@@ -35,7 +35,7 @@ Result<T> guarded(Work&& work) noexcept {
     try {
         return work();
     } catch (...) {
-        return korv::Error{"out of memory"};
+        return korv::Error{korv::ErrorCode::kOutOfMemory};
     }
 }
 
@@ -57,16 +57,15 @@ const Result<geodesy::DatumTransformation>& transformation_for(const double* wor
         cache;
     const korv::Spheroid from = korvutil32::spheroid_of(in_constants);
     const korv::Spheroid to = korvutil32::spheroid_of(out_constants);
-    return cache.find_or_make(
-        korvutil32::transformation_key(workspace, from.code, to.code),
-        [&]() -> Result<geodesy::DatumTransformation> {
-            const std::optional<korv::DatumShift> shift =
-                korvutil32::read_shift_workspace(workspace);
-            if (!shift) {
-                return korv::Error{"the workspace was not made by DEFINE_DATUM"};
-            }
-            return geodesy::DatumTransformation::create(*shift, from, to);
-        });
+    return cache.find_or_make(korvutil32::transformation_key(workspace, from.code, to.code),
+                              [&]() -> Result<geodesy::DatumTransformation> {
+                                  const std::optional<korv::DatumShift> shift =
+                                      korvutil32::read_shift_workspace(workspace);
+                                  if (!shift) {
+                                      return korv::Error{korv::ErrorCode::kWorkspaceNotDefined};
+                                  }
+                                  return geodesy::DatumTransformation::create(*shift, from, to);
+                              });
 }
 
 }  // namespace
