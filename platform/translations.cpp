@@ -17,20 +17,9 @@
 #endif
 
 namespace korv {
-namespace {
-
-QString& folder_override() {
-    static QString folder;
-    return folder;
-}
-
-}  // namespace
 
 QStringList translation_folders() {
     QStringList folders;
-    if (!folder_override().isEmpty()) {
-        folders << folder_override();
-    }
     const QDir program(program_folder());
     folders << program.filePath(QStringLiteral("translations"))
             << QDir::cleanPath(program.filePath(QStringLiteral(KORV_RELATIVE_TRANSLATION_FOLDER)))
@@ -57,10 +46,6 @@ bool install_translation(const QString& name, const QLocale& locale) {
     }
     delete translator;
     return false;
-}
-
-void set_translation_folder(const QString& folder) {
-    folder_override() = folder;
 }
 
 }  // namespace korv

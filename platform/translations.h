@@ -23,7 +23,4 @@ KORV_PLATFORM_EXPORT bool install_translation(const QString& name, const QLocale
 // Qt's own translations (for "qtbase", the texts of Qt's standard buttons and dialogs).
 KORV_PLATFORM_EXPORT QStringList translation_folders();
 
-// Tests put their own translations first; an empty folder restores the real places.
-KORV_PLATFORM_EXPORT void set_translation_folder(const QString& folder);
-
 }  // namespace korv

@@ -2,6 +2,8 @@
 // captions of the dialog and of the control it places, and the messages it shows.
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -20,7 +22,12 @@ private slots:
     void german_captions_and_messages_show() {
         testing::Sandbox sandbox;
         testing::MessageRecorder messages;
-        set_translation_folder(QStringLiteral(KORV_TEST_TRANSLATIONS));
+        // The program looks in "translations" beside itself, here the sandbox.
+        QVERIFY(QDir().mkpath(sandbox.folder() + "/translations"));
+        for (const QString& name : {"quarrow_de.qm", "korv_projection_de.qm"}) {
+            QVERIFY(QFile::copy(QStringLiteral(KORV_TEST_TRANSLATIONS "/") + name,
+                                sandbox.folder() + "/translations/" + name));
+        }
         QVERIFY(testing::store_mga_zone55());  // a definition the test panel can convert with
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QVERIFY(install_translation(QStringLiteral("quarrow")));
