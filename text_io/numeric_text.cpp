@@ -6,6 +6,8 @@
 #include <limits>
 #include <optional>
 
+#include "fixed_text.h"
+
 namespace korv {
 namespace {
 
@@ -172,19 +174,8 @@ std::optional<int32_t> to_int32_half_even(double value) {
 }
 
 std::string format_fixed(double value, int decimals) {
-    // printf rounds an exact tie to even; users expect a half to round away from zero. A value is
-    // an exact tie at `decimals` places when value * 2^(decimals+1) is an odd integer, and the
-    // next double away from zero then rounds the way users expect.
-    const double scaled = std::ldexp(value, decimals + 1);
-    if (std::isfinite(scaled) && std::fabs(scaled) < 0x1p53 && std::fmod(scaled, 2.0) != 0.0 &&
-        scaled == std::trunc(scaled)) {
-        value = std::nextafter(value, std::copysign(HUGE_VAL, value));
-    }
-    std::string text = to_text(value, std::chars_format::fixed, decimals);
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
-        text.erase(0, 1);
-    }
-    return text;
+    char text[kLongestFixedText];
+    return std::string(text, write_fixed(text, value, decimals));
 }
 
 std::string format_exponent(double value) {

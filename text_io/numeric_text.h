@@ -29,9 +29,10 @@ size_t unsigned_number_length(std::string_view text);
 // nothing when the value is not finite or lies outside the 32-bit range.
 std::optional<int32_t> to_int32_half_even(double value);
 
-// Fixed format with the given number of decimals, at least one integer digit, a "-" for negative
-// values: "0" (0 decimals), "0.0", "0.0000", "0.000000", "0.00000000". Halves round away from
-// zero; a value that rounds to zero is written without a sign.
+// Fixed format with the given number of decimals (0 to 9), at least one integer digit, a "-" for
+// negative values: "0" (0 decimals), "0.0", "0.0000", "0.000000", "0.00000000". As
+// `write_fixed`: halves round away from zero; a value that rounds to zero is written without a
+// sign.
 std::string format_fixed(double value, int decimals);
 
 // The format "0.0000e+00": one integer digit, four decimals, the exponent's sign always written,
