@@ -1,11 +1,11 @@
 #include "point_line.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
 #include "angle_text.h"
 #include "line_breaks.h"
+#include "numeric_text.h"
 
 namespace korv::convert {
 namespace {
@@ -98,15 +98,11 @@ Fields split(std::string_view text, char separator) {
     }
 }
 
-// A plain decimal number, "." as the decimal point whatever the locale, an exponent allowed.
+// The whole field as one finite number within the range of a double.
 bool read_number(std::string_view text, double& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+' && last - first > 1 && first[1] != '-') {
-        ++first;
-    }
-    const auto [end, error] = std::from_chars(first, last, value);
-    return error == std::errc{} && end == last && std::isfinite(value);
+    const ScannedNumber number = scan_number(text);
+    value = number.value;
+    return number.length == text.size() && number.length != 0 && !number.out_of_range;
 }
 
 // An angle in decimal degrees, or in any notation the dialog reads; `kind` 1 for a longitude,
