@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "angle_text.h"
+#include "field_split.h"
 #include "line_breaks.h"
 #include "numeric_text.h"
 
@@ -58,44 +59,13 @@ struct Fields {
     }
 };
 
-// Blanks separate as a run; any other separator ends a field at each occurrence, and blanks and
-// tabs around it go.
-Fields split(std::string_view text, char separator) {
+// Blanks separate as a run (the line then holds no comma); any other separator ends a field at
+// each occurrence, and blanks and tabs around it go.
+Fields split(std::string_view text, const char& separator) {
     Fields fields;
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    if (separator == ' ') {
-        while (true) {
-            while (i < n && text[i] == ' ') {
-                ++i;
-            }
-            if (i == n) {
-                return fields;
-            }
-            const std::size_t start = i;
-            while (i < n && text[i] != ' ') {
-                ++i;
-            }
-            fields.add(start, i);
-        }
-    }
-    while (true) {
-        std::size_t stop = text.find(separator, i);
-        const bool last = stop == std::string_view::npos;
-        stop = last ? n : stop;
-        std::size_t start = i, end = stop;
-        while (start < end && is_blank(text[start])) {
-            ++start;
-        }
-        while (end > start && is_blank(text[end - 1])) {
-            --end;
-        }
-        fields.add(start, end);
-        if (last) {
-            return fields;
-        }
-        i = stop + 1;
-    }
+    for_each_field(text, separator == ' ' ? std::string_view() : std::string_view(&separator, 1),
+                   [&](size_t begin, size_t end) { fields.add(begin, end); });
+    return fields;
 }
 
 // The whole field as one finite number within the range of a double.
