@@ -145,7 +145,7 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
     };
     auto add_shift_step = [&](bool towards_map) -> std::optional<Error> {
         const StepKind kind = towards_map ? StepKind::kShiftForward : StepKind::kShiftInverse;
-        if (!setup.shift) {
+        if (setup.shift.is_none()) {
             // The points pass unchanged, though read across as the panel reads them.
             steps.push_back({kind, Refusal::kDatumShift, std::nullopt, std::nullopt});
             return std::nullopt;
@@ -158,8 +158,8 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
         }
         // The transformation that undoes the shift takes points given on the map's spheroid.
         Result<geodesy::DatumTransformation> transformation =
-            towards_map ? geodesy::DatumTransformation::create(*setup.shift, *source, *map)
-                        : geodesy::DatumTransformation::create(*setup.shift, *map, *source);
+            towards_map ? geodesy::DatumTransformation::create(setup.shift, *source, *map)
+                        : geodesy::DatumTransformation::create(setup.shift, *map, *source);
         if (!transformation) {
             return Error{"the datum shift cannot be used: " + transformation.message()};
         }

@@ -58,14 +58,14 @@ Result<CoordinateSystemDefinition> source_definition(const CommandLine& line) {
     return definition;
 }
 
-// The shift named or given, or none for no shift and for "None", as the dialog has it. A name is
+// The shift named or given; none for no shift and for "None", as the dialog has it. A name is
 // looked up in the dialog's datum list, loaded as the dialog loads it.
-Result<std::optional<DatumShift>> shift_of(const CommandLine& line) {
+Result<DatumShift> shift_of(const CommandLine& line) {
     if (line.shift_values) {
-        return std::optional<DatumShift>(*line.shift_values);
+        return *line.shift_values;
     }
     if (!line.shift_name || DatumShift{*line.shift_name}.is_none()) {
-        return std::optional<DatumShift>();
+        return DatumShift{};
     }
     DatumList list(datum_list_path());
     list.load_datum_list();
@@ -74,7 +74,7 @@ Result<std::optional<DatumShift>> shift_of(const CommandLine& line) {
         return Error{"the datum list " + list.path() + " holds no datum shift named \"" +
                      std::string(trimmed(*line.shift_name)) + "\""};
     }
-    return std::optional<DatumShift>(*listed);
+    return *listed;
 }
 
 // What an output file, or standard output, is called in messages.
@@ -179,7 +179,7 @@ int run(const CommandLine& line) {
     if (!line.from || !line.to) {
         return fail("--from and --to are needed; see quarrow-convert --help");
     }
-    const Result<std::optional<DatumShift>> shift = shift_of(line);
+    const Result<DatumShift> shift = shift_of(line);
     if (!shift) {
         return fail(shift.message());
     }

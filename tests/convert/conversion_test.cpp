@@ -129,7 +129,7 @@ class PanelPath : public ::testing::TestWithParam<Case> {};
 
 TEST_P(PanelPath, EveryPointGivesThePanelsNumbersOrIsRefusedAsThere) {
     const Case c = GetParam();
-    ConversionSetup setup{amg55(1), amg55(c.map_spheroid), std::nullopt, c.from, c.to};
+    ConversionSetup setup{amg55(1), amg55(c.map_spheroid), DatumShift{}, c.from, c.to};
     if (c.shift) {
         setup.shift = kAgd66;
     }
