@@ -78,10 +78,6 @@ std::optional<PointKind> point_kind(std::string_view name) {
     return std::nullopt;
 }
 
-bool is_geographic(PointKind kind) {
-    return kind == PointKind::kSourceGeographic || kind == PointKind::kMapGeographic;
-}
-
 std::string_view describe(Refusal refusal) {
     switch (refusal) {
         case Refusal::kNone:

@@ -24,7 +24,9 @@ namespace korv::convert {
 // "source-grid", "source-geographic", "map-geographic", "map-grid".
 std::string_view point_kind_name(PointKind kind);
 std::optional<PointKind> point_kind(std::string_view name);
-bool is_geographic(PointKind kind);
+constexpr bool is_geographic(PointKind kind) {
+    return kind == PointKind::kSourceGeographic || kind == PointKind::kMapGeographic;
+}
 
 // Why a point was not converted. kNone marks a point still being converted.
 enum class Refusal : uint8_t {

@@ -152,7 +152,7 @@ PointLine read_point_line(std::string_view text, PointKind from, const LineForma
     bool digits = false;
     for (int v = 0; v < line.value_count; ++v) {
         line.values[v] = values[v];
-        digits = digits || holds_digit(field(text, values[v]));
+        digits = digits || (header_possible && holds_digit(field(text, values[v])));
     }
     if (header_possible && !digits) {
         line.kind = PointLine::Kind::kHeader;
