@@ -7,14 +7,15 @@ namespace korv::convert {
 AreaOfUseCheck::AreaOfUseCheck(std::vector<CheckedArea> areas, bool refuse_outside)
     : areas_(std::move(areas)), refuse_outside_(refuse_outside), outside_(areas_.size()) {}
 
-void AreaOfUseCheck::check(std::span<const PJ_COORD> points, std::span<Refusal> refusals) const {
+void AreaOfUseCheck::check(std::span<const PointCoordinates> points,
+                           std::span<Refusal> refusals) const {
     // Counted here first, so that threads meet on the shared counts once a block.
     std::vector<std::uint64_t> outside(areas_.size());
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (refusals[i] != Refusal::kNone) {
             continue;
         }
-        const GeographicPoint point{points[i].v[0], points[i].v[1]};
+        const GeographicPoint point{points[i].x, points[i].y};
         for (std::size_t a = areas_.size(); a-- > 0;) {
             const std::vector<AreaOfUse>& boxes = areas_[a].boxes;
             if (std::ranges::none_of(boxes,

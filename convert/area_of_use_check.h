@@ -4,8 +4,6 @@
 // is. The engine runs the check on each point once it is geographic on its way. Points outside
 // still convert and are counted, or are refused when the user asks so.
 
-#include <proj.h>
-
 #include <atomic>
 #include <cstdint>
 #include <span>
@@ -31,9 +29,9 @@ public:
     AreaOfUseCheck(std::vector<CheckedArea> areas, bool refuse_outside);
 
     // Counts the points not yet refused that lie outside each area and, when points outside are
-    // refused, refuses them with the refusal of the first area they lie outside. v[0] and v[1]
-    // hold longitude and latitude in degrees. Safe from any number of threads at once.
-    void check(std::span<const PJ_COORD> points, std::span<Refusal> refusals) const;
+    // refused, refuses them with the refusal of the first area they lie outside. x and y hold
+    // longitude and latitude in degrees. Safe from any number of threads at once.
+    void check(std::span<const PointCoordinates> points, std::span<Refusal> refusals) const;
 
     const std::vector<CheckedArea>& areas() const { return areas_; }
     // How many points check() found outside areas()[area] so far.

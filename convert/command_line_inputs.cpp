@@ -63,26 +63,25 @@ Result<CoordinateSystemDefinition> source_definition(const CommandLine& line,
     return definition;
 }
 
-Result<std::optional<DatumShift>> datum_shift(const CommandLine& line,
-                                              const epsg::Catalogue& catalogue) {
+Result<DatumShift> datum_shift(const CommandLine& line, const epsg::Catalogue& catalogue) {
     if (line.shift_values) {
-        return std::optional<DatumShift>(*line.shift_values);
+        return *line.shift_values;
     }
     if (line.shift_code) {
         const Result<epsg::PublishedShift> published = catalogue.shift(*line.shift_code);
         if (!published) {
             return published.error();
         }
-        return std::optional<DatumShift>(published->shift);
+        return published->shift;
     }
     if (!line.shift_name || DatumShift{*line.shift_name}.is_none()) {
-        return std::optional<DatumShift>();
+        return DatumShift{};
     }
     const Result<DatumShift> listed = listed_shift(*line.shift_name);
     if (!listed) {
         return listed.error();
     }
-    return std::optional<DatumShift>(*listed);
+    return *listed;
 }
 
 }  // namespace korv::convert

@@ -18,8 +18,7 @@ Result<CoordinateSystemDefinition> source_definition(const CommandLine& line,
                                                      const epsg::Catalogue& catalogue);
 
 // The shift of --shift (an entry of the dialog's datum list, or an EPSG code) or
-// --shift-parameters; none for no shift and for "None", as the dialog has it.
-Result<std::optional<DatumShift>> datum_shift(const CommandLine& line,
-                                              const epsg::Catalogue& catalogue);
+// --shift-parameters; a shift without a name for no shift and for "None", as the dialog has it.
+Result<DatumShift> datum_shift(const CommandLine& line, const epsg::Catalogue& catalogue);
 
 }  // namespace korv::convert

@@ -1,9 +1,11 @@
 #include "conversion.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "area_of_use_check.h"
+#include "input_limits.h"
 #include "translatable.h"
 
 namespace korv::convert {
@@ -12,9 +14,8 @@ namespace {
 constexpr std::array<std::string_view, 4> kPointKindNames = {"source-grid", "source-geographic",
                                                              "map-geographic", "map-grid"};
 
-// The limits within which the panel reads a geographic point, both included.
-constexpr double kLongitudeLimit = 360.0;
-constexpr double kLatitudeLimit = 89.0;
+// Points converted at once, with their statuses on the stack.
+constexpr std::size_t kChunk = 512;
 
 constexpr std::string_view kPipelinePrefix = "+proj=pipeline ";
 
@@ -46,19 +47,20 @@ Result<geodesy::CoordinateSystem> system_of(const CoordinateSystemDefinition& de
 }
 
 // Refuses geographic points the panel would not read.
-void check_geographic(std::span<PJ_COORD> points, std::span<Refusal> refusals) {
+void check_geographic(std::span<const PointCoordinates> points, std::span<PointStatus> statuses,
+                      std::span<Refusal> refusals) {
     for (std::size_t i = 0; i < points.size(); ++i) {
-        if (refusals[i] != Refusal::kNone) {
+        if (statuses[i] != PointStatus::kOk) {
             continue;
         }
-        if (!(std::fabs(points[i].v[0]) <= kLongitudeLimit)) {
+        if (!(std::fabs(points[i].x) <= kLongitudeLimit)) {
             refusals[i] = Refusal::kLongitudeOutside;
-        } else if (!(std::fabs(points[i].v[1]) <= kLatitudeLimit)) {
+        } else if (!(std::fabs(points[i].y) <= kPanelLatitudeLimit)) {
             refusals[i] = Refusal::kLatitudeOutside;
         } else {
             continue;
         }
-        points[i].v[0] = points[i].v[1] = HUGE_VAL;
+        statuses[i] = PointStatus::kOutside;
     }
 }
 
@@ -75,10 +77,6 @@ std::optional<PointKind> point_kind(std::string_view name) {
         }
     }
     return std::nullopt;
-}
-
-bool is_geographic(PointKind kind) {
-    return kind == PointKind::kSourceGeographic || kind == PointKind::kMapGeographic;
 }
 
 std::string_view describe(Refusal refusal) {
@@ -151,7 +149,7 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
     };
     auto add_shift_step = [&](bool towards_map) -> std::optional<Error> {
         const StepKind kind = towards_map ? StepKind::kShiftForward : StepKind::kShiftInverse;
-        if (!setup.shift) {
+        if (setup.shift.is_none()) {
             // The points pass unchanged, though read across as the panel reads them.
             steps.push_back({kind, Refusal::kDatumShift, std::nullopt, std::nullopt});
             return std::nullopt;
@@ -164,8 +162,8 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
         }
         // The transformation that undoes the shift takes points given on the map's spheroid.
         Result<geodesy::DatumTransformation> transformation =
-            towards_map ? geodesy::DatumTransformation::create(*setup.shift, *source, *map)
-                        : geodesy::DatumTransformation::create(*setup.shift, *map, *source);
+            towards_map ? geodesy::DatumTransformation::create(setup.shift, *source, *map)
+                        : geodesy::DatumTransformation::create(setup.shift, *map, *source);
         if (!transformation) {
             return Error{"the datum shift cannot be used: " + transformation.message()};
         }
@@ -205,45 +203,65 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
     return Conversion(setup, std::move(steps), std::move(pipeline));
 }
 
-void Conversion::convert_all(std::span<PJ_COORD> points, std::span<Refusal> refusals) const {
+void Conversion::convert_all(std::span<PointCoordinates> points,
+                             std::span<Refusal> refusals) const {
+    for (std::size_t start = 0; start < points.size(); start += kChunk) {
+        const std::size_t size = std::min(kChunk, points.size() - start);
+        convert_chunk(points.subspan(start, size), refusals.subspan(start, size));
+    }
+}
+
+void Conversion::convert_chunk(std::span<PointCoordinates> points,
+                               std::span<Refusal> refusals) const {
+    PointStatus status_of[kChunk];
+    const std::span<PointStatus> statuses(status_of, points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        statuses[i] = refusals[i] == Refusal::kNone ? PointStatus::kOk : PointStatus::kOutside;
+    }
     if (is_geographic(setup_.from)) {
-        check_geographic(points, refusals);
-        if (area_check_) {
-            area_check_->check(points, refusals);
-        }
+        check_geographic(points, statuses, refusals);
+        run_area_check(points, statuses, refusals);
     }
     for (const Step& step : steps_) {
-        // A point already refused goes on infinite, which every step refuses at once.
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            if (refusals[i] != Refusal::kNone) {
-                points[i].v[0] = points[i].v[1] = HUGE_VAL;
-            }
-        }
         switch (step.kind) {
             case StepKind::kToGeographic:
-                step.system->to_geographic_all(points);
+                step.system->to_geographic_all(points, statuses);
                 break;
             case StepKind::kToGrid:
-                check_geographic(points, refusals);
-                step.system->to_grid_all(points);
+                check_geographic(points, statuses, refusals);
+                step.system->to_grid_all(points, statuses);
                 break;
             case StepKind::kShiftForward:
             case StepKind::kShiftInverse:
-                check_geographic(points, refusals);
+                check_geographic(points, statuses, refusals);
                 if (step.transformation && step.kind == StepKind::kShiftForward) {
-                    step.transformation->forward_all(points);
+                    step.transformation->forward_all(points, statuses);
                 } else if (step.transformation) {
-                    step.transformation->inverse_all(points);
+                    step.transformation->inverse_all(points, statuses);
                 }
                 break;
         }
         for (std::size_t i = 0; i < points.size(); ++i) {
-            if (refusals[i] == Refusal::kNone && !std::isfinite(points[i].v[0])) {
+            if (statuses[i] != PointStatus::kOk && refusals[i] == Refusal::kNone) {
                 refusals[i] = step.refusal;
             }
         }
-        if (area_check_ && &step == &steps_.front() && step.kind == StepKind::kToGeographic) {
-            area_check_->check(points, refusals);
+        if (&step == &steps_.front() && step.kind == StepKind::kToGeographic) {
+            run_area_check(points, statuses, refusals);
+        }
+    }
+}
+
+void Conversion::run_area_check(std::span<const PointCoordinates> points,
+                                std::span<PointStatus> statuses,
+                                std::span<Refusal> refusals) const {
+    if (!area_check_) {
+        return;
+    }
+    area_check_->check(points, refusals);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (refusals[i] != Refusal::kNone) {
+            statuses[i] = PointStatus::kOutside;  // refused: the later steps pass over it
         }
     }
 }

@@ -6,8 +6,6 @@
 // points become grid points on their side. Checked once when it is made; then const and usable
 // from any number of threads at once.
 
-#include <proj.h>
-
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -19,6 +17,7 @@
 #include "conversion_setup.h"
 #include "coordinate_system.h"
 #include "datum_transformation.h"
+#include "points.h"
 #include "result.h"
 
 namespace korv::convert {
@@ -26,7 +25,9 @@ namespace korv::convert {
 // "source-grid", "source-geographic", "map-geographic", "map-grid".
 std::string_view point_kind_name(PointKind kind);
 std::optional<PointKind> point_kind(std::string_view name);
-bool is_geographic(PointKind kind);
+constexpr bool is_geographic(PointKind kind) {
+    return kind == PointKind::kSourceGeographic || kind == PointKind::kMapGeographic;
+}
 
 // Why a point was not converted. kNone marks a point still being converted.
 enum class Refusal : uint8_t {
@@ -59,13 +60,12 @@ public:
     // path needs that the geodesy core refuses, or `from` equal to `to`.
     static Result<Conversion> create(const ConversionSetup& setup);
 
-    // Converts points in place: v[0] and v[1] hold east and north in metres or longitude and
-    // latitude in decimal degrees, v[2] the height (0 when none was given), v[3] must be 0.
-    // Only points whose refusal is kNone are converted; a point refused on the way gets the
-    // refusal of the step that refused it, and its values are then meaningless. A geographic
-    // point is refused where the panel refuses it when it is read: a longitude beyond
-    // -360..360 or a latitude beyond -89..89.
-    void convert_all(std::span<PJ_COORD> points, std::span<Refusal> refusals) const;
+    // Converts points in place: x and y hold east and north in metres or longitude and latitude
+    // in decimal degrees, the height 0 when none was given. Only points whose refusal is kNone
+    // are converted; a point refused on the way gets the refusal of the step that refused it,
+    // and its values are then meaningless. A geographic point is refused where the panel refuses
+    // it when it is read: a longitude beyond -360..360 or a latitude beyond -89..89.
+    void convert_all(std::span<PointCoordinates> points, std::span<Refusal> refusals) const;
 
     // The whole conversion as one engine pipeline, degrees and metres in and out, that
     // engine-based tools run on their own ("+proj=pipeline +step ...").
@@ -87,6 +87,12 @@ private:
         std::optional<geodesy::CoordinateSystem> system;
         std::optional<geodesy::DatumTransformation> transformation;  // none: points pass
     };
+
+    // Converts at most 512 points, their statuses on the stack.
+    void convert_chunk(std::span<PointCoordinates> points, std::span<Refusal> refusals) const;
+    // Runs the area check, if any, on geographic points not yet refused.
+    void run_area_check(std::span<const PointCoordinates> points, std::span<PointStatus> statuses,
+                        std::span<Refusal> refusals) const;
 
     Conversion(ConversionSetup setup, std::vector<Step> steps, std::string pipeline)
         : setup_(std::move(setup)), steps_(std::move(steps)), pipeline_(std::move(pipeline)) {}

@@ -15,6 +15,7 @@
 
 #include "catalogue.h"
 #include "conversion_setup.h"
+#include "points.h"
 #include "result.h"
 
 namespace korv::convert {
@@ -41,17 +42,6 @@ struct FileConversionReport {
 // done (0 to 1), or a negative share when the input's size is unknown.
 using FileConversionProgress = std::function<void(std::uint64_t points, double done)>;
 
-// A point of the kind a conversion names: east and north in metres for the grid kinds,
-// longitude and latitude in decimal degrees for the geographic ones; the height in metres (0 when
-// none was given).
-struct PathPoint {
-    double x = 0;
-    double y = 0;
-    double height = 0;
-
-    friend bool operator==(const PathPoint&, const PathPoint&) = default;
-};
-
 class ConversionEngine {
 public:
     virtual ~ConversionEngine() = default;
@@ -71,8 +61,8 @@ public:
     // path needs is refused, or from equals to) or the point is refused on the way; its message
     // says why, in words marked for translation in the context "korv::FileConversion" for a
     // refused point. Any thread.
-    virtual Result<PathPoint> convert_point(const ConversionSetup& setup,
-                                            const PathPoint& point) const = 0;
+    virtual Result<PointCoordinates> convert_point(const ConversionSetup& setup,
+                                                   const PointCoordinates& point) const = 0;
 
     // The published coordinate systems and datum shifts of the projection engine's database,
     // read on the first call that needs them; it lives as long as the engine.

@@ -8,14 +8,13 @@ namespace korv::convert {
 namespace {
 
 // One point through the conversion, as a block of a file's points goes through it.
-Result<PathPoint> convert_one(const Conversion& conversion, const PathPoint& point) {
-    PJ_COORD coordinate = proj_coord(point.x, point.y, point.height, 0);
+Result<PointCoordinates> convert_one(const Conversion& conversion, PointCoordinates point) {
     Refusal refusal = Refusal::kNone;
-    conversion.convert_all({&coordinate, 1}, {&refusal, 1});
+    conversion.convert_all({&point, 1}, {&refusal, 1});
     if (refusal != Refusal::kNone) {
         return Error{std::string(describe(refusal))};
     }
-    return PathPoint{coordinate.v[0], coordinate.v[1], coordinate.v[2]};
+    return point;
 }
 
 }  // namespace
@@ -71,8 +70,8 @@ Result<FileConversionReport> ConversionEnginePlugin::convert_file(
     return report;
 }
 
-Result<PathPoint> ConversionEnginePlugin::convert_point(const ConversionSetup& setup,
-                                                        const PathPoint& point) const {
+Result<PointCoordinates> ConversionEnginePlugin::convert_point(
+    const ConversionSetup& setup, const PointCoordinates& point) const {
     const Result<Conversion> conversion = Conversion::create(setup);
     if (!conversion) {
         return conversion.error();

@@ -18,8 +18,8 @@ public:
     Result<FileConversionReport> convert_file(const FileConversionJob& job,
                                               const FileConversionProgress& progress,
                                               const std::atomic<bool>& cancel) override;
-    Result<PathPoint> convert_point(const ConversionSetup& setup,
-                                    const PathPoint& point) const override;
+    Result<PointCoordinates> convert_point(const ConversionSetup& setup,
+                                           const PointCoordinates& point) const override;
     const epsg::Catalogue& catalogue() const override { return catalogue_; }
 
 private:

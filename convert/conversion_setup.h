@@ -4,7 +4,6 @@
 // which binds the conversion engine only when it converts a file, states a conversion with it.
 
 #include <cstdint>
-#include <optional>
 
 #include "coordinate_system_definition.h"
 #include "datum_shift.h"
@@ -17,9 +16,10 @@ enum class PointKind : uint8_t { kSourceGrid, kSourceGeographic, kMapGeographic,
 struct ConversionSetup {
     CoordinateSystemDefinition source;  // the source coordinate system
     CoordinateSystemDefinition map;     // the map's; the panel uses a copy of the source's
-    // The shift between the source datum and the map datum; none passes points unchanged, as the
-    // panel does for "None". It moves points from the source's spheroid to the map's.
-    std::optional<DatumShift> shift;
+    // The shift between the source datum and the map datum, from the source's spheroid to the
+    // map's. A shift that is none (`DatumShift::is_none`: no name, or "None") passes points
+    // unchanged, as the panel does for "None".
+    DatumShift shift;
     PointKind from = PointKind::kSourceGrid;
     PointKind to = PointKind::kMapGeographic;
     // The shift leaves points on the source's spheroid, as the test panel moves them, even when

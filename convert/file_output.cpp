@@ -1,179 +1,34 @@
 #include "file_output.h"
 
-#include <cerrno>
-#include <cstring>
-#include <random>
+#include <filesystem>
 #include <system_error>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "native_files.h"
 
 namespace korv::convert {
 namespace {
 
 namespace fs = std::filesystem;
 
-// More links than this in a row are taken for a loop.
-constexpr int kMostLinks = 40;
-
-Error system_error(const std::string& what) {
-    return Error{what + ": " + std::strerror(errno)};
-}
-
-std::string stream_path(const std::string& name, const char* standard) {
-    return name == "-" ? standard : name;
-}
-
-// The file a path leads to, its symbolic links followed, whether or not that file exists.
-Result<fs::path> place_of(const std::string& target) {
-    std::error_code error;
-    fs::path place = target;
-    for (int links = 0; fs::is_symlink(place, error); ++links) {
-        if (links == kMostLinks) {
-            return Error{"cannot write " + target + ": too many symbolic links"};
-        }
-        const fs::path next = fs::read_symlink(place, error);
-        place = next.is_absolute() ? next : place.parent_path() / next;
-    }
-    return place;
-}
-
-// Gives the written file the replaced file's owner and group where the system allows it: a user
-// may give a file only to themselves, and the group only to a group of their own.
-void keep_owner([[maybe_unused]] const fs::path& replaced,
-                [[maybe_unused]] const std::string& written) {
-#ifndef _WIN32
-    struct stat held {};
-    if (::stat(replaced.c_str(), &held) == 0 &&
-        ::chown(written.c_str(), held.st_uid, held.st_gid) != 0 &&
-        ::chown(written.c_str(), static_cast<uid_t>(-1), held.st_gid) != 0) {
-        // Kept by the user who runs the conversion, as any new file of theirs.
-    }
-#endif
+fs::path stream_path(const std::string& name, const char* standard) {
+    return name == "-" ? fs::path(standard) : native_path(name);
 }
 
 }  // namespace
 
 bool is_same_file(const std::string& input, const std::string& output) {
     std::error_code error;
-    const std::string out = stream_path(output, "/dev/stdout");
+    const fs::path out = stream_path(output, "/dev/stdout");
     return fs::is_regular_file(out, error) &&
            fs::equivalent(stream_path(input, "/dev/stdin"), out, error);
 }
 
 Result<std::unique_ptr<FileOutput>> FileOutput::create(const std::string& target) {
-    const Result<fs::path> place = place_of(target);
-    if (!place) {
-        return place.error();
+    Result<std::unique_ptr<OutputFile>> file = OutputFile::create(target);
+    if (!file) {
+        return file.error();
     }
-    std::error_code error;
-    const fs::file_status status = fs::status(*place, error);
-    if (fs::is_directory(status)) {
-        return Error{"cannot write " + target + ": it is a folder"};
-    }
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        std::FILE* file = std::fopen(place->string().c_str(), "wb");
-        if (file == nullptr) {
-            return system_error("cannot write " + target);
-        }
-        return std::unique_ptr<FileOutput>(new FileOutput(file, target, *place, {}));
-    }
-    if (fs::exists(status)) {
-        // Replacing the file would get round its permissions: refused as writing into it would be.
-        constexpr fs::perms kWritable =
-            fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-        if ((status.permissions() & kWritable) == fs::perms::none) {
-            return Error{"cannot write " + target + ": it is read-only"};
-        }
-        std::FILE* probe = std::fopen(place->string().c_str(), "r+b");
-        if (probe == nullptr) {
-            return system_error("cannot write " + target);
-        }
-        std::fclose(probe);
-    }
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string written =
-            place->string() + "." + std::to_string(random() % 1000000) + ".part";
-        // "x": never opens a file that is already there.
-        std::FILE* file = std::fopen(written.c_str(), "wbx");
-        if (file != nullptr) {
-            return std::unique_ptr<FileOutput>(new FileOutput(file, target, *place, written));
-        }
-        if (errno != EEXIST) {
-            return system_error("cannot write beside " + target);
-        }
-    }
-    return Error{"cannot write beside " + target + ": no free name for the file"};
-}
-
-FileOutput::~FileOutput() {
-    discard();
-}
-
-void FileOutput::discard() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
-        file_ = nullptr;
-        std::error_code ignored;
-        if (replaces()) {
-            fs::remove(written_, ignored);
-        }
-    }
-}
-
-Status FileOutput::write(std::string_view bytes) {
-    if (file_ == nullptr) {
-        return Error{"the file " + target_ + " is closed"};
-    }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        return system_error("cannot write " + target_);
-    }
-    return kSuccess;
-}
-
-Status FileOutput::flush() {
-    if (file_ != nullptr && std::fflush(file_) != 0) {
-        return system_error("cannot write " + target_);
-    }
-    return kSuccess;
-}
-
-Status FileOutput::commit() {
-    if (file_ == nullptr) {
-        return Error{"the file " + target_ + " is closed"};
-    }
-    // A write error may show only when the last of the buffer goes out.
-    std::optional<Error> failure;
-    if (std::fflush(file_) != 0 || std::ferror(file_)) {
-        failure = system_error("cannot write " + target_);
-    }
-    if (std::fclose(file_) != 0 && !failure) {
-        failure = system_error("cannot write " + target_);
-    }
-    file_ = nullptr;
-    if (!replaces()) {
-        return failure ? Status(*failure) : kSuccess;
-    }
-    std::error_code error;
-    if (!failure) {
-        const fs::file_status replaced = fs::status(place_, error);
-        if (fs::exists(replaced)) {
-            keep_owner(place_, written_);
-            fs::permissions(written_, replaced.permissions(), error);
-        }
-        fs::rename(written_, place_, error);
-        if (error) {
-            failure = Error{"cannot replace " + target_ + ": " + error.message()};
-        }
-    }
-    if (failure) {
-        fs::remove(written_, error);
-        return *failure;
-    }
-    return kSuccess;
+    return std::unique_ptr<FileOutput>(new FileOutput(std::move(file).value()));
 }
 
 }  // namespace korv::convert

@@ -1,16 +1,12 @@
 #pragma once
-// Where converted points go when OUTPUT names a file. A regular file is written beside itself
-// ("<file>.<number>.part") and takes its place only by `commit`, with its permissions and, where
-// the system allows, its owner: until then it keeps what it held (or stays absent), an output
-// dropped uncommitted is removed, and one killed midway leaves only the ".part" file. A symbolic
-// link stays a link: the file it leads to is replaced. What exists and is no regular file (a
-// device such as /dev/null, a FIFO, a terminal) cannot be replaced and is written into directly.
+// Where converted points go when OUTPUT names a file: the system's one output file
+// (output_file.h), which replaces a regular file only when the conversion commits it, as the
+// conversion's sink.
 
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "output_file.h"
 #include "stream_conversion.h"
 
 namespace korv::convert {
@@ -24,32 +20,20 @@ public:
     // The output to `target`, or an error naming it: a folder, a read-only file, or a folder
     // where no file can be written.
     static Result<std::unique_ptr<FileOutput>> create(const std::string& target);
-    ~FileOutput() override;
-    FileOutput(const FileOutput&) = delete;
-    FileOutput& operator=(const FileOutput&) = delete;
 
-    Status write(std::string_view bytes) override;
-    Status flush() override;
+    Status write(std::string_view bytes) override { return file_->write(bytes); }
+    Status flush() override { return file_->flush(); }
     // Finishes the output: a regular file takes its target's place. After an error the target is
     // unchanged and the written file removed.
-    Status commit();
+    Status commit() { return file_->commit(); }
     // True when the target is replaced only by `commit`, and dropping the output uncommitted
     // leaves it as it was; false for what is written into directly.
-    bool replaces() const { return !written_.empty(); }
+    bool replaces() const { return file_->replaces(); }
 
 private:
-    FileOutput(std::FILE* file, std::string target, std::filesystem::path place,
-               std::string written)
-        : file_(file),
-          target_(std::move(target)),
-          place_(std::move(place)),
-          written_(std::move(written)) {}
-    void discard();
+    explicit FileOutput(std::unique_ptr<OutputFile> file) : file_(std::move(file)) {}
 
-    std::FILE* file_;
-    std::string target_;           // as given, for messages
-    std::filesystem::path place_;  // the file replaced or written: the target, its links followed
-    std::string written_;          // the file written beside it; empty when written directly
+    std::unique_ptr<OutputFile> file_;
 };
 
 }  // namespace korv::convert

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "native_files.h"
+
 namespace korv::convert {
 namespace {
 
@@ -17,17 +19,18 @@ Error system_error(const std::string& what) {
 }  // namespace
 
 Result<std::unique_ptr<FileSource>> FileSource::open(const std::string& path) {
+    const fs::path place = native_path(path);
     std::error_code error;
-    if (fs::is_directory(path, error)) {
+    if (fs::is_directory(place, error)) {
         return Error{"cannot read " + path + ": it is a folder"};
     }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = open_native(place, "rb");
     if (file == nullptr) {
         return system_error("cannot read " + path);
     }
     std::optional<std::uint64_t> size;
-    if (fs::is_regular_file(path, error)) {
-        const std::uintmax_t bytes = fs::file_size(path, error);
+    if (fs::is_regular_file(place, error)) {
+        const std::uintmax_t bytes = fs::file_size(place, error);
         if (!error) {
             size = bytes;
         }

@@ -48,7 +48,7 @@ void LineBlock::read_line(Line& line, PointKind from, const LineFormat& format, 
     first = false;
     if (line.shape.kind == PointLine::Kind::kPoint && line.shape.refusal == Refusal::kNone) {
         line.point = static_cast<std::uint32_t>(points_.size());
-        points_.push_back(proj_coord(read[0], read[1], read[2], 0));
+        points_.push_back({read[0], read[1], read[2]});
         point_refusals_.push_back(Refusal::kNone);
     }
 }
@@ -89,7 +89,8 @@ void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& for
             output += '*';
             continue;
         }
-        const double value = points_[line.point].v[v];
+        const PointCoordinates& point = points_[line.point];
+        const double value = v == 0 ? point.x : v == 1 ? point.y : point.height;
         if (v == 2) {
             append_fixed(output, value, kHeightDecimals);
         } else if (!is_geographic(to)) {

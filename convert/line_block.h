@@ -6,14 +6,13 @@
 // block keeps its buffers from one use to the next, so converting block after block allocates
 // nothing once they have grown.
 
-#include <proj.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "conversion.h"
 #include "point_line.h"
+#include "points.h"
 
 namespace korv::convert {
 
@@ -64,7 +63,7 @@ private:
     void write_line(const Line& line, PointKind to, const LineFormat& format);
 
     std::vector<Line> lines_;
-    std::vector<PJ_COORD> points_;
+    std::vector<PointCoordinates> points_;
     std::vector<Refusal> point_refusals_;
 };
 

@@ -67,10 +67,11 @@ std::string quoted_text(std::string_view text) {
 }
 
 Result<double> number_option(std::string_view text, std::string_view what) {
-    if (!is_numeric(text)) {
+    const std::optional<double> number = whole_number(text);
+    if (!number) {
         return Error{std::string(what) + " " + quoted_text(text) + " is not a number"};
     }
-    return leading_number(text);
+    return *number;
 }
 
 Result<int32_t> whole_number_option(std::string_view text, std::string_view what) {

@@ -39,8 +39,8 @@ std::vector<CheckedArea> published_areas(const ConversionSetup& setup,
             areas.push_back(std::move(area));
         }
     }
-    if (setup.shift && on_source_side(setup.from) != on_source_side(setup.to)) {
-        const std::vector<epsg::PublishedShift> identified = catalogue.identify_shift(*setup.shift);
+    if (!setup.shift.is_none() && on_source_side(setup.from) != on_source_side(setup.to)) {
+        const std::vector<epsg::PublishedShift> identified = catalogue.identify_shift(setup.shift);
         if (!identified.empty()) {
             const epsg::PublishedShift& shift = identified.front();
             areas.push_back({"EPSG:" + std::to_string(shift.code) + " " + shift.name + " (" +

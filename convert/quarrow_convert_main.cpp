@@ -178,7 +178,7 @@ int run(const CommandLine& line) {
     if (!line.from || !line.to) {
         return fail("--from and --to are needed; see quarrow-convert --help");
     }
-    const Result<std::optional<DatumShift>> shift = datum_shift(line, catalogue);
+    const Result<DatumShift> shift = datum_shift(line, catalogue);
     if (!shift) {
         return fail(shift.message());
     }

@@ -1,6 +1,5 @@
 #include "datum_file.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "numeric_text.h"
@@ -32,19 +31,6 @@ std::string_view take_field(std::string_view& rest) {
     const std::string_view field = rest.substr(0, comma);
     rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     return trimmed(field);
-}
-
-// A field's number by the leading-number rule. Most fields are a plain number that
-// std::from_chars reads whole, which is how the rule reads it too; any other field (a plus sign,
-// blanks within, text after the number, a number beyond the range of a double) goes through the
-// rule itself.
-double field_number(std::string_view field) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (error == std::errc() && end == field.data() + field.size()) {
-        return value;
-    }
-    return leading_number(field);
 }
 
 }  // namespace
@@ -100,7 +86,7 @@ DatumShift parse_datum_line(std::string_view line) {
     for (double* value :
          {&shift.dx, &shift.dy, &shift.dz, &shift.rx, &shift.ry, &shift.rz, &shift.sc}) {
         // A number too large for a double is no number: it reads 0, as text does.
-        const double number = field_number(take_field(rest));
+        const double number = leading_number(take_field(rest));
         *value = std::isfinite(number) ? number : 0.0;
     }
     shift.name = name_that_fits(name, shift);

@@ -28,6 +28,8 @@ inline constexpr double kEditTolerance = 0.001 + 1e-9;
 
 // The file's header line, as written.
 inline constexpr std::string_view kDatumFileHeader = "Name,Dx,Dy,Dz,Rx,Ry,Rz,Sc";
+// Every line written ends with a carriage return and a line feed.
+inline constexpr std::string_view kDatumLineEnd = "\r\n";
 
 // A header is accepted when its upper-case form contains "NAME", "DX" and "RX" anywhere.
 bool is_datum_file_header(std::string_view line);

@@ -279,23 +279,24 @@ Status DatumList::write_file() {
         return not_saved(unreadable_ ? ErrorCode::kDatumListUnreadable
                                      : ErrorCode::kDatumListNotSaved);
     }
-    const std::unique_ptr<OutputFile> file = OutputFile::create(path_);
-    if (file == nullptr) {
+    const Result<std::unique_ptr<OutputFile>> file = OutputFile::create(path_);
+    if (!file) {
         return not_saved(ErrorCode::kDatumListNotSaved);
     }
     // The fingerprint of what is written, not of what the file holds afterwards, so that a
     // change another program makes right after this one is still found.
     ContentFingerprint written;
-    const auto write = [&](std::string_view line) {
-        written.add(line);
-        written.add("\r\n");
-        return file->write_line(line);
+    std::string text;
+    const auto add_line = [&](std::string_view line) {
+        text += line;
+        text += kDatumLineEnd;
     };
-    bool whole = write(kDatumFileHeader);
+    add_line(kDatumFileHeader);
     for (const DatumShift& shift : datum_shifts_) {
-        whole = whole && write(format_datum_line(shift));
+        add_line(format_datum_line(shift));
     }
-    if (!file->commit() || !whole) {
+    written.add(text);
+    if (!(*file)->write(text) || !(*file)->commit()) {
         return not_saved(ErrorCode::kDatumListNotSaved);
     }
     fingerprint_ = written;

@@ -4,13 +4,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "angle_units.h"
+#include "input_limits.h"
 #include "proj_definition.h"
 
 namespace korv::geodesy {
 namespace {
-
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 
 // The engine's longitude may exceed half a turn by rounding alone on the edge of a conic's fan.
 constexpr double kHalfTurnSlack = 1e-12;
@@ -23,7 +22,7 @@ constexpr double kTrustedHalfWidth = 0.5;
 constexpr double kTrustedHalfLength = 1.5;
 
 // A conic's answers need checking only close to its poles, where its inverse clamps.
-constexpr double kTrustedLatitude = 89.9 * std::numbers::pi / 180.0;
+constexpr double kTrustedLatitude = 89.9 * kRadiansPerDegree;
 
 bool within(double value, double limit) {
     return std::isfinite(value) && std::fabs(value) <= limit;
@@ -79,7 +78,7 @@ ProjDefinition projection_of(const CoordinateSystemDefinition& d, const Spheroid
 // The central meridian, checked: for the zoned projections that of the zone, longitude of origin
 // + (zone - 1) * zone width, worked out in doubles so no zone number can overflow.
 Result<double> central_meridian_of(const CoordinateSystemDefinition& d) {
-    if (!within(d.longitude_origin, kMaxLongitude)) {
+    if (!within(d.longitude_origin, kLongitudeLimit)) {
         return Error{ErrorCode::kLongitudeOriginOutside, {number_text(d.longitude_origin)}};
     }
     if (!is_zoned(d.projection)) {
@@ -88,12 +87,12 @@ Result<double> central_meridian_of(const CoordinateSystemDefinition& d) {
     if (d.zone_number < 1) {
         return Error{ErrorCode::kZoneNotPositive, {std::to_string(d.zone_number)}};
     }
-    if (!within(d.zone_width, kMaxLongitude)) {
+    if (!within(d.zone_width, kLongitudeLimit)) {
         return Error{ErrorCode::kZoneWidthOutside, {number_text(d.zone_width)}};
     }
     const double meridian =
         d.longitude_origin + (static_cast<double>(d.zone_number) - 1.0) * d.zone_width;
-    if (!within(meridian, kMaxLongitude)) {
+    if (!within(meridian, kLongitudeLimit)) {
         return Error{ErrorCode::kZoneMeridianOutside, {std::to_string(d.zone_number)}};
     }
     return meridian;
@@ -101,17 +100,17 @@ Result<double> central_meridian_of(const CoordinateSystemDefinition& d) {
 
 // The first parameter of a definition that cannot be used, if any.
 std::optional<Error> parameter_problem(const CoordinateSystemDefinition& d) {
-    if (!within(d.latitude_origin, kMaxLatitude)) {
+    if (!within(d.latitude_origin, kLatitudeLimit)) {
         return Error{ErrorCode::kLatitudeOriginOutside, {number_text(d.latitude_origin)}};
     }
-    if (!within(d.false_east, kMaxGridOffset) || !within(d.false_north, kMaxGridOffset)) {
+    if (!within(d.false_east, kGridOffsetLimit) || !within(d.false_north, kGridOffsetLimit)) {
         return Error{ErrorCode::kFalseOriginTooFar};
     }
-    if (is_zoned(d.projection) && !(d.scale_factor > 0.0 && d.scale_factor <= kMaxScaleFactor)) {
+    if (is_zoned(d.projection) && !(d.scale_factor > 0.0 && d.scale_factor <= kScaleFactorLimit)) {
         return Error{ErrorCode::kScaleFactorOutside, {number_text(d.scale_factor)}};
     }
-    if (is_conic(d.projection) && (!within(d.standard_parallel_1, kMaxLatitude) ||
-                                   !within(d.standard_parallel_2, kMaxLatitude))) {
+    if (is_conic(d.projection) && (!within(d.standard_parallel_1, kLatitudeLimit) ||
+                                   !within(d.standard_parallel_2, kLatitudeLimit))) {
         return Error{ErrorCode::kStandardParallelOutside};
     }
     return std::nullopt;
@@ -165,86 +164,104 @@ bool CoordinateSystem::inverse_trusted(GridPoint point, double latitude_radians)
 }
 
 Result<GridPoint> CoordinateSystem::to_grid(GeographicPoint point) const {
-    if (!within(point.longitude, kMaxLongitude) || !within(point.latitude, kMaxLatitude)) {
+    PointCoordinates coordinates{point.longitude, point.latitude, 0};
+    PointStatus status = PointStatus::kOk;
+    to_grid_all({&coordinates, 1}, {&status, 1});
+    if (status == PointStatus::kOutside) {
         return Error{ErrorCode::kGeographicPointOutside};
     }
-    PJ_COORD coordinate = proj_coord(point.longitude, point.latitude, 0, 0);
-    to_grid_all({&coordinate, 1});
-    if (!std::isfinite(coordinate.xy.x)) {
+    if (status != PointStatus::kOk) {
         return Error{ErrorCode::kPointNotProjectable};
     }
-    return GridPoint{coordinate.xy.x, coordinate.xy.y};
+    return GridPoint{coordinates.x, coordinates.y};
 }
 
 Result<GeographicPoint> CoordinateSystem::to_geographic(GridPoint point) const {
-    if (!std::isfinite(point.east) || !std::isfinite(point.north)) {
+    PointCoordinates coordinates{point.east, point.north, 0};
+    PointStatus status = PointStatus::kOk;
+    to_geographic_all({&coordinates, 1}, {&status, 1});
+    if (status == PointStatus::kOutside) {
         return Error{ErrorCode::kGridPointNotFinite};
     }
-    PJ_COORD coordinate = proj_coord(point.east, point.north, 0, 0);
-    to_geographic_all({&coordinate, 1});
-    if (!std::isfinite(coordinate.v[0])) {
+    if (status != PointStatus::kOk) {
         return Error{ErrorCode::kGridPointNotMapped};
     }
-    return GeographicPoint{coordinate.v[0], coordinate.v[1]};
+    return GeographicPoint{coordinates.x, coordinates.y};
 }
 
-void CoordinateSystem::to_grid_all(std::span<PJ_COORD> points) const {
-    for (PJ_COORD& p : points) {
-        if (within(p.v[0], kMaxLongitude) && within(p.v[1], kMaxLatitude)) {
+void CoordinateSystem::to_grid_all(std::span<PointCoordinates> points,
+                                   std::span<PointStatus> statuses) const {
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        PointCoordinates& p = points[i];
+        if (statuses[i] != PointStatus::kOk) {
+            p.x = HUGE_VAL;  // the engine passes over it at once
+        } else if (within(p.x, kLongitudeLimit) && within(p.y, kLatitudeLimit)) {
             // Longitude from the central meridian (both are within -360..360), in -180..180.
-            p.v[0] = fold_longitude(p.v[0] - central_meridian_) * kRadiansPerDegree;
-            p.v[1] *= kRadiansPerDegree;
+            p.x = fold_longitude(p.x - central_meridian_) * kRadiansPerDegree;
+            p.y *= kRadiansPerDegree;
         } else {
-            p.v[0] = p.v[1] = HUGE_VAL;
+            statuses[i] = PointStatus::kOutside;
+            p.x = HUGE_VAL;
         }
     }
-    const bool made = operation_.transform_all(PJ_FWD, points.data(), points.size());
-    for (PJ_COORD& p : points) {
-        if (!made || !std::isfinite(p.v[0]) || !std::isfinite(p.v[1])) {
-            p.v[0] = p.v[1] = HUGE_VAL;
+    const bool made = operation_.transform_all(PJ_FWD, points, false);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (statuses[i] == PointStatus::kOk &&
+            (!made || !std::isfinite(points[i].x) || !std::isfinite(points[i].y))) {
+            statuses[i] = PointStatus::kUnconvertible;
         }
     }
 }
 
-void CoordinateSystem::to_geographic_all(std::span<PJ_COORD> points) const {
+void CoordinateSystem::to_geographic_all(std::span<PointCoordinates> points,
+                                         std::span<PointStatus> statuses) const {
     // In blocks, so that the grid points given fit on the stack (left uninitialised: filling 4 kB
     // would cost a single point's call a tenth of its time).
     constexpr std::size_t kBlock = 256;
-    double given[2 * kBlock];
+    GridPoint given[kBlock];
     for (std::size_t start = 0; start < points.size(); start += kBlock) {
-        const std::span<PJ_COORD> block =
-            points.subspan(start, std::min(kBlock, points.size() - start));
-        for (std::size_t i = 0; i < block.size(); ++i) {
-            given[2 * i] = block[i].v[0];
-            given[2 * i + 1] = block[i].v[1];
-            if (!std::isfinite(block[i].v[0]) || !std::isfinite(block[i].v[1])) {
-                block[i].v[0] = block[i].v[1] = HUGE_VAL;
+        const std::size_t size = std::min(kBlock, points.size() - start);
+        const std::span<PointCoordinates> block = points.subspan(start, size);
+        const std::span<PointStatus> block_statuses = statuses.subspan(start, size);
+        for (std::size_t i = 0; i < size; ++i) {
+            PointCoordinates& p = block[i];
+            given[i] = {p.x, p.y};
+            if (block_statuses[i] == PointStatus::kOk &&
+                (!std::isfinite(p.x) || !std::isfinite(p.y))) {
+                block_statuses[i] = PointStatus::kOutside;
+            }
+            if (block_statuses[i] != PointStatus::kOk) {
+                p.x = HUGE_VAL;  // the engine passes over it at once
             }
         }
-        const bool made = operation_.transform_all(PJ_INV, block.data(), block.size());
-        for (std::size_t i = 0; i < block.size(); ++i) {
-            PJ_COORD& p = block[i];
-            // More than half a turn from the central meridian: beyond the fan of a conic.
-            if (!made || !std::isfinite(p.v[1]) ||
-                !(std::fabs(p.lp.lam) <= std::numbers::pi + kHalfTurnSlack) ||
-                !projects_back({given[2 * i], given[2 * i + 1]}, p)) {
-                p.v[0] = p.v[1] = HUGE_VAL;
+        const bool made = operation_.transform_all(PJ_INV, block, false);
+        for (std::size_t i = 0; i < size; ++i) {
+            if (block_statuses[i] != PointStatus::kOk) {
                 continue;
             }
-            p.v[0] = fold_longitude(central_meridian_ + p.lp.lam * kDegreesPerRadian);
-            p.v[1] *= kDegreesPerRadian;
+            PointCoordinates& p = block[i];
+            // More than half a turn from the central meridian: beyond the fan of a conic.
+            if (!made || !std::isfinite(p.y) ||
+                !(std::fabs(p.x) <= std::numbers::pi + kHalfTurnSlack) ||
+                !projects_back(given[i], p)) {
+                block_statuses[i] = PointStatus::kUnconvertible;
+                continue;
+            }
+            p.x = fold_longitude(central_meridian_ + p.x * kDegreesPerRadian);
+            p.y *= kDegreesPerRadian;
         }
     }
 }
 
-bool CoordinateSystem::projects_back(GridPoint point, const PJ_COORD& geographic) const {
+bool CoordinateSystem::projects_back(GridPoint point, const PointCoordinates& geographic) const {
     // The engine answers for some grid points that no geographic point maps to (beyond a conic's
     // pole, far outside a transverse Mercator's belt); such an answer does not project back. Only
     // answers from where that can happen are projected back to find out.
-    if (inverse_trusted(point, geographic.lp.phi)) {
+    if (inverse_trusted(point, geographic.y)) {
         return true;
     }
-    const std::optional<PJ_COORD> again = operation_.transform(PJ_FWD, geographic);
+    const std::optional<PJ_COORD> again =
+        operation_.transform(PJ_FWD, proj_coord(geographic.x, geographic.y, 0, 0));
     if (!again) {
         return false;
     }

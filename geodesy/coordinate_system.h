@@ -13,13 +13,6 @@
 
 namespace korv::geodesy {
 
-// Limits beyond which a parameter or coordinate cannot be meant seriously. They turn garbage
-// (1e300, a zone number of two thousand million) into a clean failure instead of a number.
-inline constexpr double kMaxLongitude = 360.0;  // degrees, the range the program accepts
-inline constexpr double kMaxLatitude = 90.0;
-inline constexpr double kMaxGridOffset = 1e9;  // metres, false easting and northing
-inline constexpr double kMaxScaleFactor = 10.0;
-
 class CoordinateSystem {
 public:
     // The coordinate system of a definition, or an error saying which part of it cannot be used:
@@ -36,12 +29,13 @@ public:
     Result<GeographicPoint> to_geographic(GridPoint point) const;
 
     // The same conversions for many points at once, in place and with the same numbers point
-    // for point: to_grid_all takes longitudes and latitudes in degrees in v[0] and v[1] and
-    // returns eastings and northings there, to_geographic_all the other way. A point the single
-    // call refuses comes back infinite in v[0] and v[1]. v[2] and v[3] pass through converted
-    // points unchanged; v[2] must be finite.
-    void to_grid_all(std::span<PJ_COORD> points) const;
-    void to_geographic_all(std::span<PJ_COORD> points) const;
+    // for point: to_grid_all takes longitudes and latitudes in degrees in x and y and returns
+    // eastings and northings there, to_geographic_all the other way; heights stay. Only points
+    // whose status is kOk are converted. A point the single call refuses gets kOutside (beyond
+    // the input limits) or kUnconvertible, and its coordinates are then unspecified.
+    void to_grid_all(std::span<PointCoordinates> points, std::span<PointStatus> statuses) const;
+    void to_geographic_all(std::span<PointCoordinates> points,
+                           std::span<PointStatus> statuses) const;
 
     const CoordinateSystemDefinition& definition() const { return definition_; }
     const Spheroid& spheroid() const { return spheroid_; }
@@ -66,7 +60,7 @@ private:
     bool inverse_trusted(GridPoint point, double latitude_radians) const;
     // Whether the engine's answer (radians, relative to the central meridian) for `point` is one
     // that maps back to it.
-    bool projects_back(GridPoint point, const PJ_COORD& geographic) const;
+    bool projects_back(GridPoint point, const PointCoordinates& geographic) const;
 
     CoordinateSystemDefinition definition_;
     Spheroid spheroid_;

@@ -1,17 +1,13 @@
 #include "datum_transformation.h"
 
 #include <cmath>
-#include <numbers>
 
-#include "coordinate_system.h"
+#include "angle_units.h"
+#include "input_limits.h"
 #include "proj_definition.h"
 
 namespace korv::geodesy {
 namespace {
-
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
-constexpr double kArcSecondsPerRadian = 180.0 * 3600.0 / std::numbers::pi;
 
 // Bounds on a shift that could be real; far wider than any published one.
 constexpr double kMaxTranslation = 1e7;                      // metres
@@ -67,42 +63,51 @@ Result<ProjOperation> pipeline(const DatumShift& shift, const Spheroid& from, co
     return ProjOperation::create(pipeline.text());
 }
 
-bool within_limits(const PJ_COORD& point) {
-    return within(point.v[0], kMaxLongitude) && within(point.v[1], kMaxLatitude) &&
-           within(point.v[2], kMaxHeight);
+bool within_limits(const PointCoordinates& point) {
+    return within(point.x, kLongitudeLimit) && within(point.y, kLatitudeLimit) &&
+           within(point.height, kHeightLimit);
 }
 
-void run_all(const ProjOperation& operation, std::span<PJ_COORD> points) {
-    for (PJ_COORD& p : points) {
-        if (within_limits(p)) {
-            p.v[0] *= kRadiansPerDegree;
-            p.v[1] *= kRadiansPerDegree;
-        } else {
-            p.v[0] = p.v[1] = p.v[2] = HUGE_VAL;
+void run_all(const ProjOperation& operation, std::span<PointCoordinates> points,
+             std::span<PointStatus> statuses) {
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        PointCoordinates& p = points[i];
+        if (statuses[i] == PointStatus::kOk && !within_limits(p)) {
+            statuses[i] = PointStatus::kOutside;
         }
-    }
-    const bool made = operation.transform_all(PJ_FWD, points.data(), points.size());
-    for (PJ_COORD& p : points) {
-        if (!made || !std::isfinite(p.v[0]) || !std::isfinite(p.v[1]) || !std::isfinite(p.v[2])) {
-            p.v[0] = p.v[1] = p.v[2] = HUGE_VAL;
+        if (statuses[i] != PointStatus::kOk) {
+            p.x = HUGE_VAL;  // the engine passes over it at once
             continue;
         }
-        p.v[0] *= kDegreesPerRadian;
-        p.v[1] *= kDegreesPerRadian;
+        p.x *= kRadiansPerDegree;
+        p.y *= kRadiansPerDegree;
+    }
+    const bool made = operation.transform_all(PJ_FWD, points, true);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (statuses[i] != PointStatus::kOk) {
+            continue;
+        }
+        PointCoordinates& p = points[i];
+        if (!made || !std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.height)) {
+            statuses[i] = PointStatus::kUnconvertible;
+            continue;
+        }
+        p.x *= kDegreesPerRadian;
+        p.y *= kDegreesPerRadian;
     }
 }
 
 Result<GeodeticPoint> run(const ProjOperation& operation, const GeodeticPoint& point) {
-    PJ_COORD coordinate =
-        proj_coord(point.position.longitude, point.position.latitude, point.height, 0);
-    if (!within_limits(coordinate)) {
+    PointCoordinates coordinates{point.position.longitude, point.position.latitude, point.height};
+    PointStatus status = PointStatus::kOk;
+    run_all(operation, {&coordinates, 1}, {&status, 1});
+    if (status == PointStatus::kOutside) {
         return Error{ErrorCode::kGeodeticPointOutside};
     }
-    run_all(operation, {&coordinate, 1});
-    if (!std::isfinite(coordinate.v[0])) {
+    if (status != PointStatus::kOk) {
         return Error{ErrorCode::kShiftCannotMovePoint};
     }
-    return GeodeticPoint{{coordinate.v[0], coordinate.v[1]}, coordinate.v[2]};
+    return GeodeticPoint{{coordinates.x, coordinates.y}, coordinates.height};
 }
 
 }  // namespace
@@ -131,12 +136,14 @@ Result<GeodeticPoint> DatumTransformation::inverse(const GeodeticPoint& point) c
     return run(inverse_, point);
 }
 
-void DatumTransformation::forward_all(std::span<PJ_COORD> points) const {
-    run_all(forward_, points);
+void DatumTransformation::forward_all(std::span<PointCoordinates> points,
+                                      std::span<PointStatus> statuses) const {
+    run_all(forward_, points, statuses);
 }
 
-void DatumTransformation::inverse_all(std::span<PJ_COORD> points) const {
-    run_all(inverse_, points);
+void DatumTransformation::inverse_all(std::span<PointCoordinates> points,
+                                      std::span<PointStatus> statuses) const {
+    run_all(inverse_, points, statuses);
 }
 
 }  // namespace korv::geodesy

@@ -15,9 +15,6 @@
 
 namespace korv::geodesy {
 
-// Heights beyond this, in metres, are refused as garbage.
-inline constexpr double kMaxHeight = 1e7;
-
 class DatumTransformation {
 public:
     // The transformation for `shift` between points on `from` and points on `to`. An error for
@@ -35,10 +32,11 @@ public:
     Result<GeodeticPoint> inverse(const GeodeticPoint& point) const;
 
     // The same for many points at once, in place and with the same numbers point for point:
-    // longitude and latitude in degrees in v[0] and v[1], the height in v[2]. A point the single
-    // call refuses comes back infinite in v[0], v[1] and v[2].
-    void forward_all(std::span<PJ_COORD> points) const;
-    void inverse_all(std::span<PJ_COORD> points) const;
+    // longitude and latitude in degrees in x and y, the height in metres. Only points whose
+    // status is kOk are moved. A point the single call refuses gets kOutside (beyond the input
+    // limits) or kUnconvertible, and its coordinates are then unspecified.
+    void forward_all(std::span<PointCoordinates> points, std::span<PointStatus> statuses) const;
+    void inverse_all(std::span<PointCoordinates> points, std::span<PointStatus> statuses) const;
 
     const DatumShift& shift() const { return shift_; }
 

@@ -119,13 +119,22 @@ std::optional<PJ_COORD> ProjOperation::transform(PJ_DIRECTION direction,
     return result;
 }
 
-bool ProjOperation::transform_all(PJ_DIRECTION direction, PJ_COORD* coordinates,
-                                  std::size_t count) const {
+bool ProjOperation::transform_all(PJ_DIRECTION direction, std::span<PointCoordinates> points,
+                                  bool with_heights) const {
     PJ* pj = object();
     if (pj == nullptr) {
         return false;
     }
-    proj_trans_array(pj, direction, count, coordinates);
+    if (points.empty()) {
+        return true;
+    }
+    // Strided over the points where they lie, so nothing is copied to the engine's own type.
+    constexpr std::size_t kStride = sizeof(PointCoordinates);
+    const std::size_t count = points.size();
+    PointCoordinates& first = points.front();
+    proj_trans_generic(pj, direction, &first.x, kStride, count, &first.y, kStride, count,
+                       with_heights ? &first.height : nullptr, kStride, with_heights ? count : 0,
+                       nullptr, 0, 0);
     return true;
 }
 

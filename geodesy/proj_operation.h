@@ -10,8 +10,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
+#include "points.h"
 #include "result.h"
 
 namespace korv::geodesy {
@@ -25,9 +27,12 @@ public:
     // it does by returning infinite coordinates.
     std::optional<PJ_COORD> transform(PJ_DIRECTION direction, PJ_COORD coordinate) const;
 
-    // Runs `count` coordinates through the operation in place; a coordinate the engine cannot
-    // convert comes back infinite. False when the operation cannot be made on this thread.
-    bool transform_all(PJ_DIRECTION direction, PJ_COORD* coordinates, std::size_t count) const;
+    // Runs the points through the operation in place, their heights too when `with_heights`
+    // (otherwise the engine takes 0 and the heights stay). A point the engine cannot convert
+    // comes back infinite, and so does one given with an infinite coordinate. False when the
+    // operation cannot be made on this thread.
+    bool transform_all(PJ_DIRECTION direction, std::span<PointCoordinates> points,
+                       bool with_heights) const;
 
     const std::string& definition() const { return shared_->definition; }
 

@@ -105,15 +105,15 @@ Status write_coordinate_file(const std::string& path, const CoordinateFileValues
     if (Status savable = check_savable(values); !savable) {
         return savable;
     }
-    const std::unique_ptr<OutputFile> file = OutputFile::create(path);
-    if (file == nullptr) {
+    const Result<std::unique_ptr<OutputFile>> file = OutputFile::create(path);
+    if (!file) {
         return Error{ErrorCode::kCoordinateFileNotWritten, {path}};
     }
-    bool written = true;
+    std::string text;
     for (const std::string& line : coordinate_file_lines(values)) {
-        written = written && file->write_line(line);
+        text += line + "\r\n";  // the file's lines end as the legacy readers expect
     }
-    if (!(file->commit() && written)) {
+    if (!(*file)->write(text) || !(*file)->commit()) {
         return Error{ErrorCode::kCoordinateFileNotWritten, {path}};
     }
     return kSuccess;

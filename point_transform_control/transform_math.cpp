@@ -59,12 +59,12 @@ void clear_coord_transform(CoordTransform& record) {
 
 double clockwise_bearing(double u, double v) {
     if (u > 0) {
-        return -std::atan(v / u) * kDegreesPerRadian;
+        return -std::atan(v / u) * kStoredRotationDegreesPerRadian;
     }
     if (u == 0) {
         return v > 0 ? -90.0 : 90.0;
     }
-    const double bearing = 180.0 - std::fabs(std::atan(v / u) * kDegreesPerRadian);
+    const double bearing = 180.0 - std::fabs(std::atan(v / u) * kStoredRotationDegreesPerRadian);
     return v > 0 ? -bearing : bearing;
 }
 
@@ -101,7 +101,7 @@ Result<std::optional<TwoPointSolution>> convert_transform(const PointPairs& poin
 Result<GridPoint> second_new_point(const CoordTransform& record) {
     const double dx = (record.gxmax - record.gxmin) * record.xscale;
     const double dy = (record.gymax - record.gymin) * record.yscale;
-    const double theta = record.rotation / kDegreesPerRadian;
+    const double theta = record.rotation / kStoredRotationDegreesPerRadian;
     const GridPoint point{std::cos(theta) * dx + record.mxmin + std::sin(theta) * dy,
                           record.mymin - std::sin(theta) * dx + std::cos(theta) * dy};
     if (!all_finite({dx, dy, point.east, point.north})) {

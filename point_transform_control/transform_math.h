@@ -15,9 +15,10 @@
 
 namespace korv {
 
-// Degrees per radian as this system has always used it, in both directions. It is the system's
-// fixed value, not the full-precision 180/pi: stored rotations and files depend on it.
-inline constexpr double kDegreesPerRadian = 57.29577951;
+// Degrees per radian as the PointTransform control has always turned rotations, in both
+// directions: its own fixed value, not the full-precision `kDegreesPerRadian`, since stored
+// rotations and coordinate files depend on it.
+inline constexpr double kStoredRotationDegreesPerRadian = 57.29577951;
 
 // Values of `transform_type`: the form the control shows and stores.
 inline constexpr int32_t kOriginForm = 0;    // "Origin, Scale and Azimuth"

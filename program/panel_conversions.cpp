@@ -4,16 +4,13 @@
 
 #include "angle_text.h"
 #include "conversion_engine_binding.h"
+#include "input_limits.h"
 #include "numeric_text.h"
 
 namespace korv {
 namespace {
 
-using convert::PathPoint;
 using convert::PointKind;
-
-constexpr double kLongitudeLimit = 360.0;
-constexpr double kLatitudeLimit = 89.0;
 
 Error cannot_convert(Side side) {
     return {side == Side::kSource
@@ -40,8 +37,8 @@ PointKind grid_kind(Side side) {
 // The point converted between two of the panel's points by the engine, bound on the first
 // conversion; an error when the engine cannot be bound, the conversion cannot be made or the
 // point is refused.
-Result<PathPoint> convert_on_path(const ProgramState& state, PointKind from, PointKind to,
-                                  const PathPoint& point) {
+Result<PointCoordinates> convert_on_path(const ProgramState& state, PointKind from, PointKind to,
+                                         const PointCoordinates& point) {
     const Result<convert::ConversionSetup> setup = panel_conversion_setup(state, from, to);
     if (!setup) {
         return setup.error();
@@ -66,7 +63,7 @@ Result<GeographicPoint> read_geographic_point(std::string_view longitude_text,
         return Error{QT_TRANSLATE_NOOP("korv::ConversionTestPanel", "Longitude is invalid")};
     }
     const std::optional<double> latitude = angle_from_text(latitude_text, kLatitudeAngle);
-    if (!within(latitude, kLatitudeLimit)) {
+    if (!within(latitude, kPanelLatitudeLimit)) {
         return Error{QT_TRANSLATE_NOOP("korv::ConversionTestPanel", "Latitude is invalid")};
     }
     return GeographicPoint{*longitude, *latitude};
@@ -128,8 +125,8 @@ Result<GridPoint> geographic_to_grid(const ProgramState& state, Side side,
     if (const Status ready = has_system(state, side); !ready) {
         return ready.error();
     }
-    const Result<PathPoint> grid = convert_on_path(state, geographic_kind(side), grid_kind(side),
-                                                   {point.longitude, point.latitude, 0});
+    const Result<PointCoordinates> grid = convert_on_path(
+        state, geographic_kind(side), grid_kind(side), {point.longitude, point.latitude, 0});
     if (!grid) {
         return cannot_convert(side);
     }
@@ -141,7 +138,7 @@ Result<GeographicPoint> grid_to_geographic(const ProgramState& state, Side side,
     if (const Status ready = has_system(state, side); !ready) {
         return ready.error();
     }
-    const Result<PathPoint> geographic = convert_on_path(
+    const Result<PointCoordinates> geographic = convert_on_path(
         state, grid_kind(side), geographic_kind(side), {point.east, point.north, 0});
     if (!geographic) {
         return cannot_convert(side);
@@ -156,7 +153,7 @@ Result<GeodeticPoint> convert_between_datums(const ProgramState& state, Side fro
         return point;
     }
     const Side to = from == Side::kSource ? Side::kMap : Side::kSource;
-    const Result<PathPoint> moved =
+    const Result<PointCoordinates> moved =
         convert_on_path(state, geographic_kind(from), geographic_kind(to),
                         {point.position.longitude, point.position.latitude, point.height});
     if (!moved) {

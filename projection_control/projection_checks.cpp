@@ -5,15 +5,13 @@
 
 #include "angle_text.h"
 #include "coord_system.h"
+#include "input_limits.h"
 #include "numeric_text.h"
 #include "utilities.h"
 
 namespace korv {
 namespace {
 
-constexpr double kLatitudeLimit = 89.0;
-constexpr double kPoleLatitude = 90.0;
-constexpr double kLongitudeLimit = 360.0;
 constexpr double kZoneWidthLimit = 89.0;
 constexpr double kSmallestParallelSpacing = 0.1;
 
@@ -58,7 +56,7 @@ Status check_zoned_origins(const ProjectionEntries& entries, Utilities& utilitie
     if (!within(angle(entries.longitude_origin, kLongitudeAngle, utilities), kLongitudeLimit)) {
         return Error{ErrorCode::kLongitudeOriginInvalid};
     }
-    if (!within(angle(entries.latitude_origin, kLatitudeAngle, utilities), kPoleLatitude)) {
+    if (!within(angle(entries.latitude_origin, kLatitudeAngle, utilities), kLatitudeLimit)) {
         return Error{ErrorCode::kLatitudeOriginInvalid};
     }
     return kSuccess;
@@ -67,12 +65,12 @@ Status check_zoned_origins(const ProjectionEntries& entries, Utilities& utilitie
 Status check_conic(const ProjectionEntries& entries, Utilities& utilities) {
     const std::optional<double> parallel_1 =
         angle(entries.standard_parallel_1, kLatitudeAngle, utilities);
-    if (!within(parallel_1, kLatitudeLimit)) {
+    if (!within(parallel_1, kPanelLatitudeLimit)) {
         return Error{ErrorCode::kStandardParallel1Invalid};
     }
     const std::optional<double> parallel_2 =
         angle(entries.standard_parallel_2, kLatitudeAngle, utilities);
-    if (!within(parallel_2, kLatitudeLimit)) {
+    if (!within(parallel_2, kPanelLatitudeLimit)) {
         return Error{ErrorCode::kStandardParallel2Invalid};
     }
     if (std::fabs(*parallel_1 - *parallel_2) < kSmallestParallelSpacing) {
@@ -81,7 +79,7 @@ Status check_conic(const ProjectionEntries& entries, Utilities& utilities) {
     if (!within(angle(entries.longitude_origin, kLongitudeAngle, utilities), kLongitudeLimit)) {
         return Error{ErrorCode::kLongitudeOriginInvalid};
     }
-    if (!within(angle(entries.latitude_origin, kLatitudeAngle, utilities), kLatitudeLimit)) {
+    if (!within(angle(entries.latitude_origin, kLatitudeAngle, utilities), kPanelLatitudeLimit)) {
         return Error{ErrorCode::kLatitudeOriginInvalid};
     }
     return kSuccess;

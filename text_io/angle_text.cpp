@@ -56,11 +56,11 @@ std::optional<std::vector<Token>> tokens_of(std::string_view text) {
         }
         const bool after_blank = std::exchange(spaced, false);
         const std::string_view rest = text.substr(i);
-        if (const size_t length = unsigned_number_length(rest)) {
-            tokens.push_back({.kind = kNumber,
-                              .value = leading_number(rest.substr(0, length)),
-                              .spaced = after_blank});
-            i += length;
+        // A sign is a piece of its own, so that it makes the whole angle negative.
+        const ScannedNumber number = c == '+' || c == '-' ? ScannedNumber{} : scan_number(rest);
+        if (number.length != 0) {
+            tokens.push_back({.kind = kNumber, .value = number.value, .spaced = after_blank});
+            i += number.length;
         } else if (c == '+' || c == '-') {
             tokens.push_back({.kind = kSign, .symbol = c, .spaced = after_blank});
             ++i;

@@ -11,12 +11,9 @@
 #include <string>
 #include <string_view>
 
-namespace korv {
+#include "angle_kind.h"
 
-// Kinds of angle: the forms write all three alike; they differ in the hemisphere letters read.
-inline constexpr int32_t kLongitudeAngle = 1;
-inline constexpr int32_t kLatitudeAngle = -1;
-inline constexpr int32_t kPlainAngle = 0;
+namespace korv {
 
 // Decimal degrees of an angle text, or nothing when the text is no angle: empty, a character
 // that is no part of angle text, minutes or seconds of 60 or more, more than degrees, minutes and

@@ -2,8 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
+
+#include "output_file.h"
 
 namespace korv {
 
@@ -13,30 +14,26 @@ bool file_exists(const std::string& path) {
 
 bool copy_file(const std::string& from, const std::string& to) {
     QFile source(QString::fromStdString(from));
-    QSaveFile target(QString::fromStdString(to));
-    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly)) {
+    if (!source.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const Result<std::unique_ptr<OutputFile>> target = OutputFile::create(to);
+    if (!target) {
         return false;
     }
     std::vector<char> chunk(64 * 1024);
     for (;;) {
         const qint64 got = source.read(chunk.data(), static_cast<qint64>(chunk.size()));
         if (got < 0) {
-            target.cancelWriting();
-            break;
+            return false;  // the copy beside the target goes with it
         }
         if (got == 0) {
-            break;
+            return (*target)->commit().ok();
         }
-        if (target.write(chunk.data(), got) != got) {
-            target.cancelWriting();
-            break;
+        if (!(*target)->write({chunk.data(), static_cast<size_t>(got)})) {
+            return false;
         }
     }
-    // A write error may show only at the flush; commit() alone would not notice it.
-    if (!target.flush()) {
-        target.cancelWriting();
-    }
-    return target.commit();
 }
 
 bool delete_file(const std::string& path) {

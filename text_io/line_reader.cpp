@@ -119,10 +119,10 @@ std::optional<double> read_number(InputFile& file) {
             file.set_position(after_blanks);
         }
     }
-    if (too_long || !is_numeric(token)) {
+    if (too_long) {
         return std::nullopt;
     }
-    return leading_number(token);
+    return whole_number(token);
 }
 
 }  // namespace korv

@@ -10,28 +10,39 @@
 
 namespace korv {
 
-// True when the whole text, blanks and tabs around it allowed, reads as one finite number:
-// an optional sign, digits with at most one decimal point, an optional exponent ("1.5e-3").
-// An empty text is not numeric.
+// A number found at the start of a text.
+struct ScannedNumber {
+    size_t length = 0;          // characters it takes; 0 when the text starts with no number
+    double value = 0;           // beyond the range of a double: an infinity or a zero of its sign
+    bool out_of_range = false;  // the number lies beyond the range of a double
+};
+
+// The one number scanner every reader of numbers in text builds on: an optional sign, digits
+// with at most one decimal point, and an exponent only when digits follow the "e" ("1e" is the
+// number 1, "144E" is 144 and a letter). Blanks end the number.
+ScannedNumber scan_number(std::string_view text);
+
+// The whole-text rule: the number the whole text spells, blanks and tabs around it allowed, when
+// it is finite ("1e-400" is 0). Nothing for an empty text or any other text.
+std::optional<double> whole_number(std::string_view text);
+
+// True when `whole_number` reads the text.
 bool is_numeric(std::string_view text);
 
-// The number at the start of the text. Blanks, tabs and line feeds anywhere in the text are
-// skipped first ("1 000" reads 1000); a text without a leading number reads 0. A number too large
-// for a double reads as an infinity of its sign, which `is_numeric` never accepts.
+// The leading-number rule: the number at the start of the text. Blanks, tabs and line feeds
+// anywhere in the text are skipped first ("1 000" reads 1000); a text without a leading number
+// reads 0. A number too large for a double reads as an infinity of its sign, which
+// `is_numeric` never accepts.
 double leading_number(std::string_view text);
-
-// Length of the unsigned number at the start of the text: digits with at most one decimal point,
-// and an exponent only when digits follow the "e" ("1e" is the number 1, "144E" is 144 and a
-// letter); 0 when the text starts with no number. Blanks end the number.
-size_t unsigned_number_length(std::string_view text);
 
 // The nearest 32-bit integer, a half going to the even neighbour (2.5 gives 2, 3.5 gives 4);
 // nothing when the value is not finite or lies outside the 32-bit range.
 std::optional<int32_t> to_int32_half_even(double value);
 
-// Fixed format with the given number of decimals, at least one integer digit, a "-" for negative
-// values: "0" (0 decimals), "0.0", "0.0000", "0.000000", "0.00000000". Halves round away from
-// zero; a value that rounds to zero is written without a sign.
+// Fixed format with the given number of decimals (0 to 9), at least one integer digit, a "-" for
+// negative values: "0" (0 decimals), "0.0", "0.0000", "0.000000", "0.00000000". As
+// `write_fixed`: halves round away from zero; a value that rounds to zero is written without a
+// sign.
 std::string format_fixed(double value, int decimals);
 
 // The format "0.0000e+00": one integer digit, four decimals, the exponent's sign always written,

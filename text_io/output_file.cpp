@@ -1,33 +1,184 @@
 #include "output_file.h"
 
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <random>
+#include <system_error>
+
+#include "native_files.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace korv {
+namespace {
 
-std::unique_ptr<OutputFile> OutputFile::create(const std::string& path) {
-    auto file = std::make_unique<QSaveFile>(QString::fromStdString(path));
-    if (!file->open(QIODevice::WriteOnly)) {
-        return nullptr;
-    }
-    return std::unique_ptr<OutputFile>(new OutputFile(std::move(file)));
+namespace fs = std::filesystem;
+
+// More links than this in a row are taken for a loop.
+constexpr int kMostLinks = 40;
+// Names tried for the file written beside the target before giving up.
+constexpr int kNameAttempts = 100;
+
+Error system_error(const std::string& what) {
+    return Error{what + ": " + std::strerror(errno)};
 }
 
-bool OutputFile::write_line(std::string_view text) {
-    line_.assign(text);
-    line_ += "\r\n";
-    if (!failed_ && file_->write(line_.data(), static_cast<qint64>(line_.size())) !=
-                        static_cast<qint64>(line_.size())) {
-        failed_ = true;
+// The file a path leads to, its symbolic links followed, whether or not that file exists.
+Result<fs::path> place_of(const std::string& target) {
+    std::error_code error;
+    fs::path place = native_path(target);
+    for (int links = 0; fs::is_symlink(place, error); ++links) {
+        if (links == kMostLinks) {
+            return Error{"cannot write " + target + ": too many symbolic links"};
+        }
+        const fs::path next = fs::read_symlink(place, error);
+        place = next.is_absolute() ? next : place.parent_path() / next;
     }
-    return !failed_;
+    return place;
 }
 
-bool OutputFile::commit() {
-    // A write error may show only when the buffer is flushed, and commit() would not notice it:
-    // flush first, so a full disk never puts a cut-off file in place of the old one.
-    if (failed_ || !file_->flush()) {
-        failed_ = true;
-        file_->cancelWriting();
+// Gives the written file the replaced file's owner and group where the system allows it: a user
+// may give a file only to themselves, and the group only to a group of their own.
+void keep_owner([[maybe_unused]] const fs::path& replaced,
+                [[maybe_unused]] const fs::path& written) {
+#ifndef _WIN32
+    struct stat held {};
+    if (::stat(replaced.c_str(), &held) == 0 &&
+        ::chown(written.c_str(), held.st_uid, held.st_gid) != 0 &&
+        ::chown(written.c_str(), static_cast<uid_t>(-1), held.st_gid) != 0) {
+        // Kept by the user who writes it, as any new file of theirs.
     }
-    return file_->commit() && !failed_;
+#endif
+}
+
+// Refuses a regular file that may not be written: replacing it would get round its permissions.
+std::optional<Error> write_refused(const fs::path& place, const fs::file_status& status,
+                                   const std::string& target) {
+    constexpr fs::perms kWritable =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & kWritable) == fs::perms::none) {
+        return Error{"cannot write " + target + ": it is read-only"};
+    }
+    std::FILE* probe = open_native(place, "r+b");
+    if (probe == nullptr) {
+        return system_error("cannot write " + target);
+    }
+    std::fclose(probe);
+    return std::nullopt;
+}
+
+}  // namespace
+
+Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& target) {
+    const Result<fs::path> place = place_of(target);
+    if (!place) {
+        return place.error();
+    }
+    std::error_code error;
+    const fs::file_status status = fs::status(*place, error);
+    if (fs::is_directory(status)) {
+        return Error{"cannot write " + target + ": it is a folder"};
+    }
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        std::FILE* file = open_native(*place, "wb");
+        if (file == nullptr) {
+            return system_error("cannot write " + target);
+        }
+        return std::unique_ptr<OutputFile>(new OutputFile(file, target, *place, {}));
+    }
+    if (fs::exists(status)) {
+        if (std::optional<Error> refused = write_refused(*place, status, target)) {
+            return *refused;
+        }
+    }
+    std::random_device random;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        fs::path written = *place;
+        written += "." + std::to_string(random() % 1000000) + ".part";
+        // "x": never opens a file that is already there.
+        std::FILE* file = open_native(written, "wbx");
+        if (file != nullptr) {
+            return std::unique_ptr<OutputFile>(new OutputFile(file, target, *place, written));
+        }
+        if (errno != EEXIST) {
+            return system_error("cannot write beside " + target);
+        }
+    }
+    return Error{"cannot write beside " + target + ": no free name for the file"};
+}
+
+OutputFile::~OutputFile() {
+    discard();
+}
+
+void OutputFile::discard() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+        std::error_code ignored;
+        if (replaces()) {
+            fs::remove(written_, ignored);
+        }
+    }
+}
+
+Status OutputFile::write(std::string_view bytes) {
+    if (file_ == nullptr) {
+        return Error{"the file " + target_ + " is closed"};
+    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        failed_ = true;
+        return system_error("cannot write " + target_);
+    }
+    return kSuccess;
+}
+
+Status OutputFile::flush() {
+    if (file_ != nullptr && std::fflush(file_) != 0) {
+        return system_error("cannot write " + target_);
+    }
+    return kSuccess;
+}
+
+Status OutputFile::commit() {
+    if (file_ == nullptr) {
+        return Error{"the file " + target_ + " is closed"};
+    }
+    // A write error may show only when the last of the buffer goes out.
+    std::optional<Error> failure;
+    if (failed_) {
+        failure = Error{"cannot write " + target_ + ": a part of it could not be written"};
+    } else if (std::fflush(file_) != 0 || std::ferror(file_)) {
+        failure = system_error("cannot write " + target_);
+    }
+    if (std::fclose(file_) != 0 && !failure) {
+        failure = system_error("cannot write " + target_);
+    }
+    file_ = nullptr;
+    if (!replaces()) {
+        return failure ? Status(*failure) : kSuccess;
+    }
+    std::error_code error;
+    if (!failure) {
+        const fs::file_status replaced = fs::status(place_, error);
+        if (fs::exists(replaced)) {
+            keep_owner(place_, written_);
+            fs::permissions(written_, replaced.permissions(), error);
+        }
+        fs::rename(written_, place_, error);
+        if (error) {
+            failure = Error{"cannot replace " + target_ + ": " + error.message()};
+        }
+    }
+    if (failure) {
+        fs::remove(written_, error);
+        return *failure;
+    }
+    return kSuccess;
 }
 
 }  // namespace korv

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <string_view>
 
+#include "angle_units.h"
 #include "trim.h"
 
 namespace korv {
@@ -31,7 +31,6 @@ struct DatumShift {
     // M row by row (element 3i + j is row i, column j), the rotations in radians:
     // [[1, rz, -ry], [-rz, 1, rx], [ry, -rx, 1]].
     std::array<double, 9> rotation_matrix() const {
-        constexpr double kRadiansPerArcSecond = std::numbers::pi / 180.0 / 3600.0;
         const double x = rx * kRadiansPerArcSecond;
         const double y = ry * kRadiansPerArcSecond;
         const double z = rz * kRadiansPerArcSecond;

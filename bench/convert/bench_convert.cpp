@@ -28,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
 extern char** environ;
 
 namespace {
@@ -221,18 +223,12 @@ BENCHMARK_CAPTURE(BM_command, cs2cs, std::string("cs2cs"), cs2cs)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_peak_memory)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 void print_summary() {
     std::printf("\n%ld points, medians of the runs above:\n", g_points);
     double fastest_proj = 0;
     std::string fastest_name;
     for (const auto& [name, seconds] : g_seconds) {
-        const double m = median(seconds);
+        const double m = korv::bench::median(seconds);
         std::printf("  %-16s %8.3f s  %10.0f points/s  (%zu runs)\n", name.c_str(), m,
                     static_cast<double>(g_points) / m, seconds.size());
         if (name != "quarrow-convert" && (fastest_proj == 0 || m < fastest_proj)) {
@@ -242,7 +238,8 @@ void print_summary() {
     }
     if (g_seconds.count("quarrow-convert") != 0 && fastest_proj > 0) {
         std::printf("  quarrow-convert converts %.2f times the points per second of %s\n",
-                    fastest_proj / median(g_seconds["quarrow-convert"]), fastest_name.c_str());
+                    fastest_proj / korv::bench::median(g_seconds["quarrow-convert"]),
+                    fastest_name.c_str());
     }
     if (g_peak_kib > 0) {
         std::printf("  peak memory of quarrow-convert on %ld MiB: %.1f MiB\n", g_memory_input_mb,
@@ -250,24 +247,11 @@ void print_summary() {
     }
 }
 
-// Takes this program's own "--name=value" options out of the arguments.
-void take_option(int& argc, char** argv, const std::string& name, long& value) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument.rfind(name + "=", 0) == 0) {
-            value = std::stol(argument.substr(name.size() + 1));
-            std::copy(argv + i + 1, argv + argc, argv + i);
-            --argc;
-            return;
-        }
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    take_option(argc, argv, "--points", g_points);
-    take_option(argc, argv, "--memory_input_mb", g_memory_input_mb);
+    korv::bench::take_option(argc, argv, "--points", g_points);
+    korv::bench::take_option(argc, argv, "--memory_input_mb", g_memory_input_mb);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,13 +7,13 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <numbers>
 
+#include "angle_units.h"
 #include "korvutil32.h"
 
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+using korv::kRadiansPerDegree;
 
 // The operation the library builds for zone-based transverse Mercator on GRS80 (it works with
 // longitudes relative to the central meridian, hence lon_0=0).

@@ -55,8 +55,12 @@ bool open_for_output(int32_t fnum, const std::string& path) {
     if (file == nullptr || file->in_use()) {
         return false;
     }
-    file->output = OutputFile::create(path);
-    return file->output != nullptr;
+    Result<std::unique_ptr<OutputFile>> output = OutputFile::create(path);
+    if (!output) {
+        return false;
+    }
+    file->output = std::move(output).value();
+    return true;
 }
 
 InputFile* input_file(int32_t fnum) {
@@ -97,7 +101,9 @@ std::optional<double> read_number(int32_t fnum) {
 
 bool write_line(int32_t fnum, std::string_view text) {
     OpenFile* file = entry(fnum);
-    return file != nullptr && file->output != nullptr && file->output->write_line(text);
+    // A line ends with a carriage return and a line feed, as the legacy file functions write it.
+    return file != nullptr && file->output != nullptr && file->output->write(text) &&
+           file->output->write("\r\n");
 }
 
 bool close_file(int32_t fnum) {
@@ -105,7 +111,8 @@ bool close_file(int32_t fnum) {
     if (file == nullptr || !file->in_use()) {
         return false;
     }
-    const bool complete = file->output != nullptr ? file->output->commit() : !file->input->failed();
+    const bool complete =
+        file->output != nullptr ? file->output->commit().ok() : !file->input->failed();
     file->input.reset();
     file->output.reset();
     return complete;

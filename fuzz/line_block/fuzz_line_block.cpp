@@ -27,7 +27,7 @@ const Conversion& grid_to_geographic() {
                                                .zone_width = 6,
                                                .zone_number = 55};
         return *Conversion::create(
-            {amg55, amg55, std::nullopt, PointKind::kSourceGrid, PointKind::kSourceGeographic});
+            {amg55, amg55, DatumShift{}, PointKind::kSourceGrid, PointKind::kSourceGeographic});
     }();
     return conversion;
 }

@@ -1,7 +1,8 @@
-// The numeric test, the leading-number rule and the number formats. For any text: a numeric text
-// reads as a finite number, the one it spells. For the value a text reads as, and for any double
-// the input's first eight bytes spell: every format reads back within its precision, and the
-// general format, read back and written again, gives the same text.
+// The number scanner, the numeric test, the leading-number rule and the number formats. For any
+// text: the number at its start and a numeric text read as the finite number they spell. For the
+// value a text reads as, and for any double the input's first eight bytes spell: every format reads
+// back within its precision, and the general format, read back and written again, gives the same
+// text.
 
 #include <charconv>
 #include <cmath>
@@ -46,6 +47,14 @@ std::optional<double> spelled_value(std::string_view number) {
 }
 
 void check_text(std::string_view text) {
+    // The number the scanner finds at the start of any text, trailing text or not, is the number
+    // its characters spell.
+    const korv::ScannedNumber scanned = korv::scan_number(text);
+    if (scanned.length > 0 && !scanned.out_of_range) {
+        const std::optional<double> spelled = spelled_value(text.substr(0, scanned.length));
+        KORV_FUZZ_REQUIRE(spelled && *spelled == scanned.value,
+                          "a scanned number reads as the number it spells");
+    }
     const double value = korv::leading_number(text);
     KORV_FUZZ_REQUIRE(!std::isnan(value), "the leading number is never NaN");
     if (korv::is_numeric(text)) {

@@ -126,6 +126,37 @@ TEST(GeodesyCoordinateSystem, EveryAnswerProjectsBackWherePointsAreNotCheckedAga
     }
 }
 
+// A batch call converts each point as the single call does, tells for each refused point why, and
+// passes over points refused before it.
+TEST(GeodesyBatch, EachPointGetsTheSingleCallsNumbersOrItsOwnStatus) {
+    const Result<CoordinateSystem> zone55 = CoordinateSystem::create(mga(55));
+    const Result<DatumTransformation> shift =
+        DatumTransformation::create(kAgd66, *find_spheroid(1), grs80());
+    ASSERT_TRUE(zone55 && shift);
+    std::vector<PointCoordinates> grid = {{320000, 5810000, 0}, {NAN, 5810000, 0}, {1e8, 1e8, 0}};
+    std::vector<PointStatus> statuses(3, PointStatus::kOk);
+    statuses.push_back(PointStatus::kOutside);  // refused earlier: passed over
+    grid.push_back({1, 2, 3});
+    zone55->to_geographic_all(grid, statuses);
+    EXPECT_EQ(statuses,
+              (std::vector<PointStatus>{PointStatus::kOk, PointStatus::kOutside,
+                                        PointStatus::kUnconvertible, PointStatus::kOutside}));
+    const Result<GeographicPoint> single = zone55->to_geographic({320000, 5810000});
+    ASSERT_TRUE(single);
+    EXPECT_EQ(grid[0].x, single->longitude);
+    EXPECT_EQ(grid[0].y, single->latitude);
+
+    std::vector<PointCoordinates> moved = {grid[0], {grid[0].x, grid[0].y, 2e7}};
+    std::vector<PointStatus> moved_statuses(2, PointStatus::kOk);
+    moved[0].height = 12.5;
+    shift->forward_all(moved, moved_statuses);
+    EXPECT_EQ(moved_statuses, (std::vector<PointStatus>{PointStatus::kOk, PointStatus::kOutside}));
+    const Result<GeodeticPoint> one = shift->forward({*single, 12.5});
+    ASSERT_TRUE(one);
+    EXPECT_EQ(moved[0],
+              (PointCoordinates{one->position.longitude, one->position.latitude, one->height}));
+}
+
 TEST(GeodesyDatumTransformation, TheInvertedShiftUndoesTheShiftAndInverseUndoesForward) {
     const Result<DatumTransformation> shift =
         DatumTransformation::create(kAgd66, *find_spheroid(1), *find_spheroid(1));
