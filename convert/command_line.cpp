@@ -49,8 +49,9 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
     if (name == "from" || name == "to") {
         const std::optional<PointKind> kind = point_kind(text_of(value));
         if (!kind) {
-            return Error{option + " " + named(value) +
-                         ": it takes source-grid, source-geographic, map-geographic or map-grid"};
+            return usage_error(
+                option + " " + named(value) +
+                ": it takes source-grid, source-geographic, map-geographic or map-grid");
         }
         (name == "from" ? line.from : line.to) = kind;
     } else if (name == "system") {
@@ -72,7 +73,7 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
             return zone.error();
         }
         if (*zone < 1) {
-            return Error{option + " " + named(value) + " is not a zone number of 1 or more"};
+            return usage_error(option + " " + named(value) + " is not a zone number of 1 or more");
         }
         line.zone = *zone;
     } else if (name == "shift") {
@@ -92,20 +93,21 @@ std::optional<Error> take(CommandLine& line, const QString& name, const QString&
     } else if (name == "map-spheroid") {
         const Result<int32_t> code = whole_number_option(text_of(value), option);
         if (!code || !find_spheroid(*code)) {
-            return Error{option + " " + named(value) +
-                         ": it takes a spheroid code of the dialog's list, 1 to 22"};
+            return usage_error(option + " " + named(value) +
+                               ": it takes a spheroid code of the dialog's list, 1 to 22");
         }
         line.map_spheroid = *code;
     } else if (name == "format") {
         if (value != "decimal" && value != "dms") {
-            return Error{option + " " + named(value) + ": it takes decimal or dms"};
+            return usage_error(option + " " + named(value) + ": it takes decimal or dms");
         }
         line.format.dialog_angles = value == "dms";
     } else if (name == "show") {
         const auto shown = std::find_if(std::begin(kShows), std::end(kShows),
                                         [&](const auto& show) { return value == show.value; });
         if (shown == std::end(kShows)) {
-            return Error{option + " " + named(value) + ": it takes proj, wkt, projjson or epsg"};
+            return usage_error(option + " " + named(value) +
+                               ": it takes proj, wkt, projjson or epsg");
         }
         line.show = shown->show;
     }
@@ -131,7 +133,7 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
         if (problem.endsWith('.')) {
             problem.chop(1);
         }
-        return Error{text_of(problem)};
+        return usage_error(text_of(problem));
     }
     CommandLine line;
     line.help = parser.isSet(help);
@@ -139,7 +141,7 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
     line.refuse_outside = parser.isSet(refuse_outside);
     line.format.labels = parser.isSet(labels);
     if (parser.isSet(header) && parser.isSet(no_header)) {
-        return Error{"give either --header or --no-header"};
+        return usage_error("give either --header or --no-header");
     }
     line.format.header = parser.isSet(header)      ? HeaderReading::kFirstLine
                          : parser.isSet(no_header) ? HeaderReading::kNone
@@ -152,7 +154,7 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
         }
     }
     if ((line.shift_name || line.shift_code) && line.shift_values) {
-        return Error{"give either --shift or --shift-parameters"};
+        return usage_error("give either --shift or --shift-parameters");
     }
     if (parser.isSet(list_shifts)) {
         // Its words are all that follows, so that they need no quotes.
@@ -161,7 +163,7 @@ Result<CommandLine> parse_command_line(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 2) {
-        return Error{"at most an input and an output file can be given"};
+        return usage_error("at most an input and an output file can be given");
     }
     if (!files.empty()) {
         line.input = QFile::encodeName(files[0]).toStdString();

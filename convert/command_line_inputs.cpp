@@ -4,6 +4,7 @@
 
 #include "datum_list.h"
 #include "datum_list_place.h"
+#include "option_values.h"
 #include "source_settings.h"
 #include "trim.h"
 
@@ -14,7 +15,8 @@ namespace {
 Result<CoordinateSystemDefinition> kept_definition() {
     const Result<StoredSourceSystem> kept = stored_source_system();
     if (!kept) {
-        return Error{kept.message() + "; define one in the dialog or give it with --system"};
+        return usage_error(english_message(kept.error()) +
+                           "; define one in the dialog or give it with --system");
     }
     return kept->definition;
 }
@@ -24,9 +26,9 @@ Result<CoordinateSystemDefinition> kept_definition() {
 Result<CoordinateSystemDefinition> published_definition(int32_t code,
                                                         const epsg::Catalogue& catalogue) {
     Result<CoordinateSystemDefinition> definition = catalogue.system_definition(code);
-    const std::string name = "EPSG:" + std::to_string(code);
-    if (!definition && !definition.message().starts_with(name + " ")) {
-        return Error{name + ": " + definition.message()};
+    if (!definition && definition.error().code == ErrorCode::kEpsgSpheroidNotListed) {
+        return usage_error("EPSG:" + std::to_string(code) + ": " +
+                           english_message(definition.error()));
     }
     return definition;
 }
@@ -37,8 +39,7 @@ Result<DatumShift> listed_shift(const std::string& name) {
     list.load_datum_list();
     const DatumShift* listed = list.entry_named(name);
     if (listed == nullptr) {
-        return Error{"the datum list " + list.path() + " holds no datum shift named \"" +
-                     std::string(trimmed(name)) + "\""};
+        return Error{ErrorCode::kDatumShiftNotListed, {list.path(), std::string(trimmed(name))}};
     }
     return *listed;
 }
@@ -57,8 +58,8 @@ Result<CoordinateSystemDefinition> source_definition(const CommandLine& line,
     CoordinateSystemDefinition definition = *given;
     definition.zone_number = line.zone.value_or(definition.zone_number);
     if (!projection_kind(projection_number(definition.projection))) {
-        return Error{"the projection " + std::to_string(projection_number(definition.projection)) +
-                     " is not one of the projection list"};
+        return Error{ErrorCode::kProjectionNotListed,
+                     {std::to_string(projection_number(definition.projection))}};
     }
     return definition;
 }

@@ -25,23 +25,29 @@ int position(PointKind kind) {
 
 // The spheroid a side's points lie on for the datum shift. A local grid names none, and the panel
 // then moves points on GRS80; an unknown code is refused.
-Result<Spheroid> shift_spheroid(const CoordinateSystemDefinition& definition, const char* side) {
+// The two sides of the path, which name their coordinate system in failures.
+enum class Side { kSource, kMap };
+
+Result<Spheroid> shift_spheroid(const CoordinateSystemDefinition& definition, Side side) {
     if (definition.projection == ProjectionKind::kLocalGrid) {
         return grs80();
     }
     if (const std::optional<Spheroid> spheroid = find_spheroid(definition.spheroid)) {
         return *spheroid;
     }
-    return Error{std::string("the ") + side + " spheroid code " +
-                 std::to_string(definition.spheroid) + " is not one of the spheroid table"};
+    return Error{side == Side::kSource ? ErrorCode::kSourceSpheroidNotInTable
+                                       : ErrorCode::kMapSpheroidNotInTable,
+                 {std::to_string(definition.spheroid)}};
 }
 
 Result<geodesy::CoordinateSystem> system_of(const CoordinateSystemDefinition& definition,
-                                            const char* side) {
+                                            Side side) {
     Result<geodesy::CoordinateSystem> system = geodesy::CoordinateSystem::create(definition);
     if (!system) {
-        return Error{std::string("the coordinate system of the ") + side +
-                     " cannot be used: " + system.message()};
+        return Error{side == Side::kSource ? ErrorCode::kSourceSystemUnusable
+                                           : ErrorCode::kMapSystemUnusable,
+                     {},
+                     system.error()};
     }
     return system;
 }
@@ -79,56 +85,48 @@ std::optional<PointKind> point_kind(std::string_view name) {
     return std::nullopt;
 }
 
-std::string_view describe(Refusal refusal) {
+ErrorCode refusal_code(Refusal refusal) {
     switch (refusal) {
         case Refusal::kNone:
-            return QT_TRANSLATE_NOOP("korv::FileConversion", "converted");
         case Refusal::kFieldCount:
-            return QT_TRANSLATE_NOOP(
-                "korv::FileConversion",
-                "the line does not hold two or three values, optionally led by a label");
+            return ErrorCode::kLineFieldCount;
         case Refusal::kLineTooLong:
-            return QT_TRANSLATE_NOOP("korv::FileConversion", "the line is too long to be a point");
+            return ErrorCode::kLineTooLong;
         case Refusal::kEastingUnreadable:
-            return QT_TRANSLATE_NOOP("korv::FileConversion", "the easting is not a number");
+            return ErrorCode::kEastingNotNumber;
         case Refusal::kNorthingUnreadable:
-            return QT_TRANSLATE_NOOP("korv::FileConversion", "the northing is not a number");
+            return ErrorCode::kNorthingNotNumber;
         case Refusal::kLongitudeUnreadable:
-            return QT_TRANSLATE_NOOP("korv::FileConversion", "the longitude is no angle");
+            return ErrorCode::kLongitudeNotAngle;
         case Refusal::kLatitudeUnreadable:
-            return QT_TRANSLATE_NOOP("korv::FileConversion", "the latitude is no angle");
+            return ErrorCode::kLatitudeNotAngle;
         case Refusal::kHeightUnreadable:
-            return QT_TRANSLATE_NOOP("korv::FileConversion", "the height is not a number");
+            return ErrorCode::kHeightNotNumber;
         case Refusal::kLongitudeOutside:
-            return QT_TRANSLATE_NOOP("korv::FileConversion",
-                                     "the longitude lies outside -360..360");
+            return ErrorCode::kLongitudeBeyondLimits;
         case Refusal::kLatitudeOutside:
-            return QT_TRANSLATE_NOOP("korv::FileConversion", "the latitude lies outside -89..89");
+            return ErrorCode::kLatitudeBeyondLimits;
         case Refusal::kSourceSystem:
-            return QT_TRANSLATE_NOOP(
-                "korv::FileConversion",
-                "the point cannot be converted with the coordinate system of the source data");
+            return ErrorCode::kPointOutsideSourceSystem;
         case Refusal::kMapSystem:
-            return QT_TRANSLATE_NOOP(
-                "korv::FileConversion",
-                "the point cannot be converted with the coordinate system of the map");
+            return ErrorCode::kPointOutsideMapSystem;
         case Refusal::kDatumShift:
-            return QT_TRANSLATE_NOOP("korv::FileConversion",
-                                     "the point cannot be moved through the datum shift");
+            return ErrorCode::kPointNotShifted;
         case Refusal::kOutsideSystemArea:
-            return QT_TRANSLATE_NOOP(
-                "korv::FileConversion",
-                "the point lies outside the area of use of the coordinate system");
+            return ErrorCode::kPointOutsideSystemArea;
         case Refusal::kOutsideShiftArea:
-            return QT_TRANSLATE_NOOP("korv::FileConversion",
-                                     "the point lies outside the area of use of the datum shift");
+            return ErrorCode::kPointOutsideShiftArea;
     }
-    return QT_TRANSLATE_NOOP("korv::FileConversion", "refused");
+    return ErrorCode::kLineFieldCount;
+}
+
+std::string_view describe(Refusal refusal) {
+    return error_text(refusal_code(refusal));
 }
 
 Result<Conversion> Conversion::create(const ConversionSetup& setup) {
     if (setup.from == setup.to) {
-        return Error{"the points to convert from and to are the same"};
+        return Error{ErrorCode::kSamePointKinds};
     }
     std::vector<Step> steps;
     std::string pipeline = "+proj=pipeline";
@@ -137,7 +135,7 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
     }
     auto add_system_step = [&](StepKind kind, bool map_side) -> std::optional<Error> {
         Result<geodesy::CoordinateSystem> system =
-            system_of(map_side ? setup.map : setup.source, map_side ? "map" : "source data");
+            system_of(map_side ? setup.map : setup.source, map_side ? Side::kMap : Side::kSource);
         if (!system) {
             return system.error();
         }
@@ -154,9 +152,9 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
             steps.push_back({kind, Refusal::kDatumShift, std::nullopt, std::nullopt});
             return std::nullopt;
         }
-        const Result<Spheroid> source = shift_spheroid(setup.source, "source");
+        const Result<Spheroid> source = shift_spheroid(setup.source, Side::kSource);
         const Result<Spheroid> map =
-            setup.shift_within_source_spheroid ? source : shift_spheroid(setup.map, "map");
+            setup.shift_within_source_spheroid ? source : shift_spheroid(setup.map, Side::kMap);
         if (!source || !map) {
             return (source ? map : source).error();
         }
@@ -165,12 +163,12 @@ Result<Conversion> Conversion::create(const ConversionSetup& setup) {
             towards_map ? geodesy::DatumTransformation::create(setup.shift, *source, *map)
                         : geodesy::DatumTransformation::create(setup.shift, *map, *source);
         if (!transformation) {
-            return Error{"the datum shift cannot be used: " + transformation.message()};
+            return Error{ErrorCode::kShiftUnusable, {}, transformation.error()};
         }
         // The shift's own pipeline, its steps spliced into this one.
         const std::string_view shift_pipeline = transformation->engine_definition(!towards_map);
         if (!shift_pipeline.starts_with(kPipelinePrefix)) {
-            return Error{"the datum shift is no pipeline of steps: " + std::string(shift_pipeline)};
+            return Error{ErrorCode::kShiftNotPipeline, {std::string(shift_pipeline)}};
         }
         pipeline += ' ';
         pipeline += shift_pipeline.substr(kPipelinePrefix.size());

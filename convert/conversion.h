@@ -50,8 +50,9 @@ enum class Refusal : uint8_t {
 
 class AreaOfUseCheck;
 
-// What went wrong, in words for the user ("the easting is not a number"); the dialog shows the
-// text translated in the context "korv::FileConversion".
+// The failure a refusal is, whose words the dialog shows translated and the command line in
+// English ("the easting is not a number").
+ErrorCode refusal_code(Refusal refusal);
 std::string_view describe(Refusal refusal);
 
 class Conversion {

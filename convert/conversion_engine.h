@@ -27,8 +27,8 @@ struct FileConversionJob {
 };
 
 struct RefusedLineReason {
-    std::uint64_t line = 0;  // counted from 1
-    std::string reason;      // marked for translation in the context "korv::FileConversion"
+    std::uint64_t line = 0;                         // counted from 1
+    ErrorCode reason = ErrorCode::kLineFieldCount;  // why it was refused
 };
 
 struct FileConversionReport {

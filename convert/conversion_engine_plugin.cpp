@@ -12,7 +12,7 @@ Result<PointCoordinates> convert_one(const Conversion& conversion, PointCoordina
     Refusal refusal = Refusal::kNone;
     conversion.convert_all({&point, 1}, {&refusal, 1});
     if (refusal != Refusal::kNone) {
-        return Error{std::string(describe(refusal))};
+        return Error{refusal_code(refusal)};
     }
     return point;
 }
@@ -23,8 +23,7 @@ Result<FileConversionReport> ConversionEnginePlugin::convert_file(
     const FileConversionJob& job, const FileConversionProgress& progress,
     const std::atomic<bool>& cancel) {
     if (is_same_file(job.input, job.output)) {
-        return Error{"the file to write, " + job.output + ", is the file of points, " + job.input +
-                     "; choose another file to write"};
+        return Error{ErrorCode::kOutputIsInput, {job.output, job.input}};
     }
     const Result<Conversion> conversion = Conversion::create(job.setup);
     if (!conversion) {
@@ -59,7 +58,7 @@ Result<FileConversionReport> ConversionEnginePlugin::convert_file(
     // A cancel that comes after the last lines were written still writes nothing.
     report.cancelled = summary->cancelled || cancel;
     for (const RefusedLine& refused : summary->first_refusals) {
-        report.first_refusals.push_back({refused.line, std::string(describe(refused.reason))});
+        report.first_refusals.push_back({refused.line, refusal_code(refused.reason)});
     }
     if (report.cancelled || report.points == report.refused) {
         return report;  // an earlier file keeps what it held

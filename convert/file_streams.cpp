@@ -12,8 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Error system_error(const std::string& what) {
-    return Error{what + ": " + std::strerror(errno)};
+// The failure `code`, naming first `subject` when there is one, then the system's own words.
+Error system_error(ErrorCode code, std::string subject = {}) {
+    std::vector<std::string> values;
+    if (!subject.empty()) {
+        values.push_back(std::move(subject));
+    }
+    values.emplace_back(std::strerror(errno));
+    return Error{code, std::move(values)};
 }
 
 }  // namespace
@@ -22,11 +28,11 @@ Result<std::unique_ptr<FileSource>> FileSource::open(const std::string& path) {
     const fs::path place = native_path(path);
     std::error_code error;
     if (fs::is_directory(place, error)) {
-        return Error{"cannot read " + path + ": it is a folder"};
+        return Error{ErrorCode::kFolderNotReadable, {path}};
     }
     std::FILE* file = open_native(place, "rb");
     if (file == nullptr) {
-        return system_error("cannot read " + path);
+        return system_error(ErrorCode::kFileNotReadable, path);
     }
     std::optional<std::uint64_t> size;
     if (fs::is_regular_file(place, error)) {
@@ -63,21 +69,21 @@ Result<std::size_t> FileSource::read(char* buffer, std::size_t size) {
         count = std::fread(buffer, 1, size, file_);
     }
     if (count == 0 && std::ferror(file_)) {
-        return system_error("reading failed");
+        return system_error(ErrorCode::kInputNotReadable);
     }
     return count;
 }
 
 Status StandardOutput::write(std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
-        return system_error("writing to standard output failed");
+        return system_error(ErrorCode::kStandardOutputNotWritable);
     }
     return kSuccess;
 }
 
 Status StandardOutput::flush() {
     if (std::fflush(stdout) != 0) {
-        return system_error("writing to standard output failed");
+        return system_error(ErrorCode::kStandardOutputNotWritable);
     }
     return kSuccess;
 }

@@ -54,8 +54,8 @@ std::optional<Error> check_list(std::string_view list, std::string_view list_nam
         at = end + 1;
     }
     if (count != values.size()) {
-        return Error{"--system: " + std::string(list_name) + " holds " + std::to_string(count) +
-                     " values, not " + std::to_string(values.size())};
+        return usage_error("--system: " + std::string(list_name) + " holds " +
+                           std::to_string(count) + " values, not " + std::to_string(values.size()));
     }
     return std::nullopt;
 }
@@ -69,7 +69,7 @@ std::string quoted_text(std::string_view text) {
 Result<double> number_option(std::string_view text, std::string_view what) {
     const std::optional<double> number = whole_number(text);
     if (!number) {
-        return Error{std::string(what) + " " + quoted_text(text) + " is not a number"};
+        return usage_error(std::string(what) + " " + quoted_text(text) + " is not a number");
     }
     return *number;
 }
@@ -80,10 +80,10 @@ Result<int32_t> whole_number_option(std::string_view text, std::string_view what
         return number.error();
     }
     if (*number != std::trunc(*number)) {
-        return Error{std::string(what) + " " + quoted_text(text) + " is not a whole number"};
+        return usage_error(std::string(what) + " " + quoted_text(text) + " is not a whole number");
     }
     if (std::fabs(*number) > std::numeric_limits<int32_t>::max()) {
-        return Error{std::string(what) + " " + quoted_text(text) + " is out of range"};
+        return usage_error(std::string(what) + " " + quoted_text(text) + " is out of range");
     }
     return static_cast<int32_t>(*number);
 }
@@ -91,8 +91,8 @@ Result<int32_t> whole_number_option(std::string_view text, std::string_view what
 Result<std::string> checked_system_lists(std::string_view lists) {
     const std::size_t bar = lists.find('|');
     if (bar == std::string_view::npos) {
-        return Error{"--system " + quoted_text(lists) +
-                     " is not the two stored lists joined by \"|\""};
+        return usage_error("--system " + quoted_text(lists) +
+                           " is not the two stored lists joined by \"|\"");
     }
     if (std::optional<Error> wrong =
             check_list(lists.substr(0, bar), "Parameters1", kParameters1)) {
@@ -109,7 +109,7 @@ Result<int32_t> epsg_code(std::string_view code, std::string_view option) {
     const std::string what = std::string(option) + ": the EPSG code";
     const Result<int32_t> number = whole_number_option(code, what);
     if (number && *number < 1) {
-        return Error{what + " " + quoted_text(code) + " is not a code of 1 or more"};
+        return usage_error(what + " " + quoted_text(code) + " is not a code of 1 or more");
     }
     return number;
 }
@@ -130,8 +130,9 @@ Result<DatumShift> shift_parameters(std::string_view text) {
         at = end + 1;
     }
     if (count != kShiftValues) {
-        return Error{"--shift-parameters " + quoted_text(text) + " holds " + std::to_string(count) +
-                     " values, not the seven numbers DX,DY,DZ,RX,RY,RZ,SC"};
+        return usage_error("--shift-parameters " + quoted_text(text) + " holds " +
+                           std::to_string(count) +
+                           " values, not the seven numbers DX,DY,DZ,RX,RY,RZ,SC");
     }
     return DatumShift{std::string(text), values[0], values[1], values[2],
                       values[3],         values[4], values[5], values[6]};

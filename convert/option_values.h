@@ -6,11 +6,17 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "datum_shift.h"
 #include "result.h"
 
 namespace korv::convert {
+
+// A failure of the options as given: the command line's own words, in English.
+inline Error usage_error(std::string words) {
+    return Error{ErrorCode::kCommandLineUsage, {std::move(words)}};
+}
 
 // The text as an option's value is named in messages: in quotes, blanks and tabs around it left
 // out.

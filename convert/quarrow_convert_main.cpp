@@ -67,7 +67,7 @@ int convert(const CommandLine& line, const Conversion& conversion, const AreaOfU
     } else {
         Result<std::unique_ptr<FileSource>> opened = FileSource::open(line.input);
         if (!opened) {
-            return fail(opened.message());
+            return fail(english_message(opened.error()));
         }
         source = std::move(opened).value();
     }
@@ -76,7 +76,7 @@ int convert(const CommandLine& line, const Conversion& conversion, const AreaOfU
     if (line.output != "-") {
         Result<std::unique_ptr<FileOutput>> created = FileOutput::create(line.output);
         if (!created) {
-            return fail(created.message());
+            return fail(english_message(created.error()));
         }
         output_file = std::move(created).value();
         watch_interruptions();
@@ -105,7 +105,7 @@ int convert(const CommandLine& line, const Conversion& conversion, const AreaOfU
         return kFailed;
     }
     if (!summary) {
-        return fail(summary.message());
+        return fail(english_message(summary.error()));
     }
     progress.message(listing.rest());
     progress.message(outside_summary(areas, summary->points));
@@ -113,7 +113,7 @@ int convert(const CommandLine& line, const Conversion& conversion, const AreaOfU
         return nothing_converted(line, output_file.get(), progress);
     }
     if (const Status finished = output_file ? output_file->commit() : sink.flush(); !finished) {
-        return fail(finished.message());
+        return fail(english_message(finished.error()));
     }
     if (summary->refused > 0) {
         progress.message("quarrow-convert: " + std::to_string(summary->refused) + " of " +
@@ -127,7 +127,7 @@ int convert(const CommandLine& line, const Conversion& conversion, const AreaOfU
 int list_shifts(const std::string& words, const epsg::Catalogue& catalogue) {
     const Result<std::span<const epsg::PublishedShift>> shifts = catalogue.shifts();
     if (!shifts) {
-        return fail(shifts.message());
+        return fail(english_message(shifts.error()));
     }
     const std::vector<std::size_t> found = catalogue.find_shifts(words);
     for (const std::size_t at : found) {
@@ -157,7 +157,7 @@ int show_system(CommandLine::Show show, const CoordinateSystemDefinition& source
     const Result<std::string> text = coordinate_system_text(
         source, show == CommandLine::Show::kWkt ? SystemText::kWkt2 : SystemText::kProjJson);
     if (!text) {
-        return fail(text.message());
+        return fail(english_message(text.error()));
     }
     std::printf("%s\n", text->c_str());
     return kAllConverted;
@@ -170,7 +170,7 @@ int run(const CommandLine& line) {
     }
     const Result<CoordinateSystemDefinition> source = source_definition(line, catalogue);
     if (!source) {
-        return fail(source.message());
+        return fail(english_message(source.error()));
     }
     if (line.show != CommandLine::Show::kNothing && line.show != CommandLine::Show::kProj) {
         return show_system(line.show, *source, catalogue);
@@ -180,7 +180,7 @@ int run(const CommandLine& line) {
     }
     const Result<DatumShift> shift = datum_shift(line, catalogue);
     if (!shift) {
-        return fail(shift.message());
+        return fail(english_message(shift.error()));
     }
     ConversionSetup setup;
     setup.source = *source;
@@ -194,7 +194,7 @@ int run(const CommandLine& line) {
     setup.to = *line.to;
     Result<Conversion> conversion = Conversion::create(setup);
     if (!conversion) {
-        return fail(conversion.message());
+        return fail(english_message(conversion.error()));
     }
     if (line.show == CommandLine::Show::kProj) {
         std::printf("%s\n", conversion->pipeline().c_str());
@@ -208,7 +208,7 @@ int run(const CommandLine& line) {
         std::fprintf(stderr, "quarrow-convert: %s; no point is refused for lying outside one\n",
                      readable ? "neither the coordinate system nor the datum shift is published "
                                 "with an area of use"
-                              : readable.message().c_str());
+                              : english_message(readable.error()).c_str());
     }
     Conversion checked = std::move(conversion).value();
     checked.check_areas(areas);
@@ -224,7 +224,7 @@ int main(int argc, char* argv[]) {
     }
     const Result<CommandLine> line = parse_command_line(arguments);
     if (!line) {
-        return fail(line.message() + "; see quarrow-convert --help");
+        return fail(english_message(line.error()) + "; see quarrow-convert --help");
     }
     if (line->help) {
         std::fwrite(help_text().data(), 1, help_text().size(), stdout);

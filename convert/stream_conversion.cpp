@@ -83,7 +83,7 @@ private:
             try {
                 slot->block.convert(conversion_, format_);
             } catch (const std::exception& exception) {
-                failure = Error{std::string("the conversion failed: ") + exception.what()};
+                failure = Error{ErrorCode::kConversionFailed, {exception.what()}};
             }
             lock.lock();
             if (failure && !failure_) {
@@ -146,7 +146,7 @@ Result<Summary> convert_stream(const Conversion& conversion, ByteSource& source,
             Slot* slot = free_slots.back();
             const Result<bool> filled = reader.fill(slot->block);
             if (!filled) {
-                failure = Error{"the input cannot be read: " + filled.message()};
+                failure = Error{ErrorCode::kInputUnreadableDuringConversion, {}, filled.error()};
                 break;
             }
             if (!*filled) {
@@ -174,12 +174,12 @@ Result<Summary> convert_stream(const Conversion& conversion, ByteSource& source,
         }
         const LineBlock& block = slot->block;
         if (const Status written = sink.write(block.output); !written) {
-            failure = Error{"the output cannot be written: " + written.message()};
+            failure = Error{ErrorCode::kOutputUnwritableDuringConversion, {}, written.error()};
             continue;
         }
         if (source.interactive()) {
             if (const Status flushed = sink.flush(); !flushed) {
-                failure = Error{"the output cannot be written: " + flushed.message()};
+                failure = Error{ErrorCode::kOutputUnwritableDuringConversion, {}, flushed.error()};
                 continue;
             }
         }

@@ -28,11 +28,11 @@ Result<std::string> coordinate_system_text(const CoordinateSystemDefinition& def
                                            SystemText form) {
     const Result<geodesy::CoordinateSystem> system = geodesy::CoordinateSystem::create(definition);
     if (!system) {
-        return Error{"the source coordinate system cannot be used: " + system.message()};
+        return Error{ErrorCode::kSourceSystemUnusable, {}, system.error()};
     }
     const std::unique_ptr<PJ_CONTEXT, ContextDeleter> context(proj_context_create());
     if (!context) {
-        return Error{"the projection engine cannot start"};
+        return Error{ErrorCode::kEngineCannotStart};
     }
     proj_log_func(context.get(), nullptr, discard_log);
     proj_context_set_enable_network(context.get(), 0);
@@ -47,8 +47,8 @@ Result<std::string> coordinate_system_text(const CoordinateSystemDefinition& def
         text = proj_as_projjson(context.get(), crs.get(), nullptr);
     }
     if (text == nullptr) {
-        return Error{"the projection engine cannot express \"" + system->engine_definition() +
-                     "\" as " + form_name(form)};
+        return Error{ErrorCode::kEngineCannotExpress,
+                     {system->engine_definition(), form_name(form)}};
     }
     return std::string(text);
 }

@@ -7,10 +7,10 @@
 namespace korv {
 
 QString error_message(const Error& error) {
-    const std::string_view text = error_text(error.code);
-    const QString translated =
-        QCoreApplication::translate("korv::Errors", std::string(text).c_str());
-    return QString::fromStdString(fill_in(translated.toStdString(), error.values));
+    return QString::fromStdString(worded(error, [](ErrorCode code) {
+        return QCoreApplication::translate("korv::Errors", std::string(error_text(code)).c_str())
+            .toStdString();
+    }));
 }
 
 }  // namespace korv

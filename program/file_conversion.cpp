@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include "error_message.h"
 #include "message_box.h"
 
 namespace korv {
@@ -99,8 +100,7 @@ void FileConversion::finish() {
     }
     const Result<convert::FileConversionReport>& result = *result_;
     if (!result) {
-        show_message(tr("The file could not be converted: %1")
-                         .arg(QString::fromStdString(result.message())));
+        show_message(tr("The file could not be converted: %1").arg(error_message(result.error())));
     } else if (!result->cancelled) {
         show_message(summary(*result, output_));
     }
@@ -127,7 +127,8 @@ QString FileConversion::summary(const convert::FileConversionReport& report,
         }
         ++shown;
         text +=
-            "\n" + tr("line %1: %2").arg(QString::number(refused.line), tr(refused.reason.c_str()));
+            "\n" + tr("line %1: %2")
+                       .arg(QString::number(refused.line), error_message(Error{refused.reason}));
     }
     if (report.refused > shown) {
         text += "\n" + tr("and %1 more").arg(grouped(report.refused - shown));

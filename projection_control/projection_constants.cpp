@@ -19,7 +19,7 @@ Result<CoordSystem> with_derived_constants(const CoordSystem& record) {
     }
     const std::optional<CoordinateSystemDefinition> definition = definition_of(record);
     if (!definition) {
-        return Error{ErrorCode::kProjectionNotKnown, {std::to_string(record.projection)}};
+        return Error{ErrorCode::kProjectionNotListed, {std::to_string(record.projection)}};
     }
     korvutil32::write_constants(*definition, computed.derived.data());
     return computed;

@@ -23,8 +23,9 @@ constexpr int kMostLinks = 40;
 // Names tried for the file written beside the target before giving up.
 constexpr int kNameAttempts = 100;
 
-Error system_error(const std::string& what) {
-    return Error{what + ": " + std::strerror(errno)};
+// The failure to write `target`, in the system's own words.
+Error not_writable(const std::string& target) {
+    return Error{ErrorCode::kFileNotWritable, {target, std::strerror(errno)}};
 }
 
 // The file a path leads to, its symbolic links followed, whether or not that file exists.
@@ -33,7 +34,7 @@ Result<fs::path> place_of(const std::string& target) {
     fs::path place = native_path(target);
     for (int links = 0; fs::is_symlink(place, error); ++links) {
         if (links == kMostLinks) {
-            return Error{"cannot write " + target + ": too many symbolic links"};
+            return Error{ErrorCode::kFileLinksTooDeep, {target}};
         }
         const fs::path next = fs::read_symlink(place, error);
         place = next.is_absolute() ? next : place.parent_path() / next;
@@ -61,11 +62,11 @@ std::optional<Error> write_refused(const fs::path& place, const fs::file_status&
     constexpr fs::perms kWritable =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if ((status.permissions() & kWritable) == fs::perms::none) {
-        return Error{"cannot write " + target + ": it is read-only"};
+        return Error{ErrorCode::kFileReadOnly, {target}};
     }
     std::FILE* probe = open_native(place, "r+b");
     if (probe == nullptr) {
-        return system_error("cannot write " + target);
+        return not_writable(target);
     }
     std::fclose(probe);
     return std::nullopt;
@@ -81,12 +82,12 @@ Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& target
     std::error_code error;
     const fs::file_status status = fs::status(*place, error);
     if (fs::is_directory(status)) {
-        return Error{"cannot write " + target + ": it is a folder"};
+        return Error{ErrorCode::kFileIsFolder, {target}};
     }
     if (fs::exists(status) && !fs::is_regular_file(status)) {
         std::FILE* file = open_native(*place, "wb");
         if (file == nullptr) {
-            return system_error("cannot write " + target);
+            return not_writable(target);
         }
         return std::unique_ptr<OutputFile>(new OutputFile(file, target, *place, {}));
     }
@@ -105,10 +106,10 @@ Result<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& target
             return std::unique_ptr<OutputFile>(new OutputFile(file, target, *place, written));
         }
         if (errno != EEXIST) {
-            return system_error("cannot write beside " + target);
+            return not_writable(target);
         }
     }
-    return Error{"cannot write beside " + target + ": no free name for the file"};
+    return Error{ErrorCode::kNoNameBesideFile, {target}};
 }
 
 OutputFile::~OutputFile() {
@@ -128,35 +129,35 @@ void OutputFile::discard() {
 
 Status OutputFile::write(std::string_view bytes) {
     if (file_ == nullptr) {
-        return Error{"the file " + target_ + " is closed"};
+        return Error{ErrorCode::kFileClosed, {target_}};
     }
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         failed_ = true;
-        return system_error("cannot write " + target_);
+        return not_writable(target_);
     }
     return kSuccess;
 }
 
 Status OutputFile::flush() {
     if (file_ != nullptr && std::fflush(file_) != 0) {
-        return system_error("cannot write " + target_);
+        return not_writable(target_);
     }
     return kSuccess;
 }
 
 Status OutputFile::commit() {
     if (file_ == nullptr) {
-        return Error{"the file " + target_ + " is closed"};
+        return Error{ErrorCode::kFileClosed, {target_}};
     }
     // A write error may show only when the last of the buffer goes out.
     std::optional<Error> failure;
     if (failed_) {
-        failure = Error{"cannot write " + target_ + ": a part of it could not be written"};
+        failure = Error{ErrorCode::kFilePartlyWritten, {target_}};
     } else if (std::fflush(file_) != 0 || std::ferror(file_)) {
-        failure = system_error("cannot write " + target_);
+        failure = not_writable(target_);
     }
     if (std::fclose(file_) != 0 && !failure) {
-        failure = system_error("cannot write " + target_);
+        failure = not_writable(target_);
     }
     file_ = nullptr;
     if (!replaces()) {
@@ -171,7 +172,7 @@ Status OutputFile::commit() {
         }
         fs::rename(written_, place_, error);
         if (error) {
-            failure = Error{"cannot replace " + target_ + ": " + error.message()};
+            failure = Error{ErrorCode::kFileNotReplaced, {target_, error.message()}};
         }
     }
     if (failure) {

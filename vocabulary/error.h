@@ -13,12 +13,16 @@ namespace korv {
 struct Error {
     Error(ErrorCode code, std::vector<std::string> values = {})
         : code(code), values(std::move(values)) {}
+    // A failure that happened because of `cause`, whose words take the place after the values.
+    Error(ErrorCode code, std::vector<std::string> values, Error cause)
+        : code(code), values(std::move(values)), cause{std::move(cause)} {}
     // A failure still worded where it happens, until it has a code of its own.
     Error(std::string words) : code(ErrorCode::kUnconverted), values{std::move(words)} {}
     Error(const char* words) : Error(std::string(words)) {}
 
     ErrorCode code;
     std::vector<std::string> values;  // in the order its words name them: %1, %2, ...
+    std::vector<Error> cause;         // none, or the one failure this one happened because of
 
     friend bool operator==(const Error&, const Error&) = default;
 };

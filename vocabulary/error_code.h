@@ -38,6 +38,7 @@ enum class ErrorCode : uint16_t {
     // What the dialog keeps (definitions/, platform/).
     kNoStoredSourceSystem,
     kSystemListsWithoutBar,
+    kProjectionNotListed,  // %1 the projection's number
     kSettingsNotWritable,  // %1 the settings file
     kSettingsDamaged,      // %1 the settings file
     kDatumListNotSaved,    // %1 the file, %2 the entry
@@ -56,6 +57,53 @@ enum class ErrorCode : uint16_t {
     kEpsgAxesNotDefined,        // %2 the axes
     kEpsgParameterUnreadable,
     kEpsgParallelsTooClose,
+
+    // Files (text_io/); %1 is the file, %2 the system's own words where there are some.
+    kFileNotWritable,  // %2 why
+    kFileReadOnly,
+    kFileIsFolder,
+    kFileLinksTooDeep,
+    kNoNameBesideFile,
+    kFileClosed,
+    kFilePartlyWritten,
+    kFileNotReplaced,  // %2 why
+    kFileNotReadable,  // %2 why
+    kFolderNotReadable,
+    kInputNotReadable,           // %1 why
+    kStandardOutputNotWritable,  // %1 why
+
+    // The conversion engine (convert/).
+    kSourceSpheroidNotInTable,  // %1 the code
+    kMapSpheroidNotInTable,     // %1 the code
+    kSourceSystemUnusable,      // %1 why
+    kMapSystemUnusable,         // %1 why
+    kSamePointKinds,
+    kShiftUnusable,                     // %1 why
+    kShiftNotPipeline,                  // %1 the engine's definition
+    kConversionFailed,                  // %1 why
+    kInputUnreadableDuringConversion,   // %1 why
+    kOutputUnwritableDuringConversion,  // %1 why
+    kOutputIsInput,                     // %1 the output, %2 the input
+    kEngineCannotStart,
+    kEngineCannotExpress,  // %1 the engine's definition, %2 the form
+    kDatumShiftNotListed,  // %1 the datum list, %2 the name
+    // Why a point of a file or of the test panel was refused.
+    kLineFieldCount,
+    kLineTooLong,
+    kEastingNotNumber,
+    kNorthingNotNumber,
+    kLongitudeNotAngle,
+    kLatitudeNotAngle,
+    kHeightNotNumber,
+    kLongitudeBeyondLimits,
+    kLatitudeBeyondLimits,
+    kPointOutsideSourceSystem,
+    kPointOutsideMapSystem,
+    kPointNotShifted,
+    kPointOutsideSystemArea,
+    kPointOutsideShiftArea,
+    // The command line's own words about its options, in English only: %1.
+    kCommandLineUsage,
 
     // The Projection control's entries (projection_control/).
     kProjectionNotKnown,        // %1 the projection's number

@@ -82,6 +82,9 @@ constexpr std::string_view error_text(ErrorCode code) {
             return QT_TRANSLATE_NOOP(
                 "korv::Errors",
                 "the coordinate system must be given as the two stored lists joined by \"|\"");
+        case kProjectionNotListed:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the projection %1 is not one of the projection list");
         case kSettingsNotWritable:
             return QT_TRANSLATE_NOOP("korv::Errors", "the settings file %1 cannot be written");
         case kSettingsDamaged:
@@ -132,6 +135,110 @@ constexpr std::string_view error_text(ErrorCode code) {
             return QT_TRANSLATE_NOOP("korv::Errors",
                                      "%1 has standard parallels less than 0.1 degrees apart, which "
                                      "this dialog does not accept");
+        case kFileNotWritable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "cannot write %1: %2");
+        case kFileReadOnly:
+            return QT_TRANSLATE_NOOP("korv::Errors", "cannot write %1: it is read-only");
+        case kFileIsFolder:
+            return QT_TRANSLATE_NOOP("korv::Errors", "cannot write %1: it is a folder");
+        case kFileLinksTooDeep:
+            return QT_TRANSLATE_NOOP("korv::Errors", "cannot write %1: too many symbolic links");
+        case kNoNameBesideFile:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "cannot write beside %1: no free name for the file");
+        case kFileClosed:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the file %1 is closed");
+        case kFilePartlyWritten:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "cannot write %1: a part of it could not be written");
+        case kFileNotReplaced:
+            return QT_TRANSLATE_NOOP("korv::Errors", "cannot replace %1: %2");
+        case kFileNotReadable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "cannot read %1: %2");
+        case kFolderNotReadable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "cannot read %1: it is a folder");
+        case kInputNotReadable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "reading failed: %1");
+        case kStandardOutputNotWritable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "writing to standard output failed: %1");
+
+        case kSourceSpheroidNotInTable:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors", "the source spheroid code %1 is not one of the spheroid table");
+        case kMapSpheroidNotInTable:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the map spheroid code %1 is not one of the spheroid table");
+        case kSourceSystemUnusable:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the coordinate system of the source data cannot be used: %1");
+        case kMapSystemUnusable:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the coordinate system of the map cannot be used: %1");
+        case kSamePointKinds:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the points to convert from and to are the same");
+        case kShiftUnusable:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the datum shift cannot be used: %1");
+        case kShiftNotPipeline:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the datum shift is no pipeline of steps: %1");
+        case kConversionFailed:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the conversion failed: %1");
+        case kInputUnreadableDuringConversion:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the input cannot be read: %1");
+        case kOutputUnwritableDuringConversion:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the output cannot be written: %1");
+        case kOutputIsInput:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "the file to write, %1, is the file of points, %2; choose another file to write");
+        case kEngineCannotStart:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the projection engine cannot start");
+        case kEngineCannotExpress:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the projection engine cannot express \"%1\" as %2");
+        case kDatumShiftNotListed:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the datum list %1 holds no datum shift named \"%2\"");
+        case kLineFieldCount:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "the line does not hold two or three values, optionally led by a label");
+        case kLineTooLong:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the line is too long to be a point");
+        case kEastingNotNumber:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the easting is not a number");
+        case kNorthingNotNumber:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the northing is not a number");
+        case kLongitudeNotAngle:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the longitude is no angle");
+        case kLatitudeNotAngle:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the latitude is no angle");
+        case kHeightNotNumber:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the height is not a number");
+        case kLongitudeBeyondLimits:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the longitude lies outside -360..360");
+        case kLatitudeBeyondLimits:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the latitude lies outside -89..89");
+        case kPointOutsideSourceSystem:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "the point cannot be converted with the coordinate system of the source data");
+        case kPointOutsideMapSystem:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "the point cannot be converted with the coordinate system of the map");
+        case kPointNotShifted:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the point cannot be moved through the datum shift");
+        case kPointOutsideSystemArea:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors", "the point lies outside the area of use of the coordinate system");
+        case kPointOutsideShiftArea:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "the point lies outside the area of use of the datum shift");
+        case kCommandLineUsage:
+            return "%1";
+
         case kProjectionNotKnown:
             return QT_TRANSLATE_NOOP(
                 "korv::Errors",
@@ -276,9 +383,20 @@ inline std::string fill_in(std::string_view text, const std::vector<std::string>
     return filled;
 }
 
+// The failure in words: `words(code)` gives the text of a code, in which the values and then the
+// cause's own words are put.
+template <typename Words>
+std::string worded(const Error& error, const Words& words) {
+    std::vector<std::string> values = error.values;
+    for (const Error& cause : error.cause) {
+        values.push_back(worded(cause, words));
+    }
+    return fill_in(words(error.code), values);
+}
+
 // The failure in English, as the command line tells it.
 inline std::string english_message(const Error& error) {
-    return fill_in(error_text(error.code), error.values);
+    return worded(error, [](ErrorCode code) { return error_text(code); });
 }
 
 }  // namespace korv
