@@ -57,9 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const korv::Result<korv::convert::CommandLine> line =
         korv::convert::parse_command_line(arguments);
     if (!line) {
-        KORV_FUZZ_REQUIRE(!line.message().empty(), "a refusal says why");
-        if (line.message().starts_with("--zone \"")) {
-            const std::string_view named(line.message().c_str() + 8);
+        const std::string message = line.message();
+        KORV_FUZZ_REQUIRE(!message.empty(), "a refusal says why");
+        if (message.starts_with("--zone \"")) {
+            const std::string_view named = std::string_view(message).substr(8);
             const std::string_view quoted = named.substr(0, named.rfind('"'));
             KORV_FUZZ_REQUIRE(std::any_of(zone_texts.begin(), zone_texts.end(),
                                           [&](const std::string& text) {

@@ -17,12 +17,8 @@
 
 namespace {
 
-const std::vector<std::string> kRefusals = {
-    "The coordinate file %1 could not be read.",
-    "The coordinate file %1 holds a number too large to use.",
-};
-const std::string kGridMessage = "The start and end grid coordinates cannot be identical";
-const std::string kMapMessage = "The start and end map coordinates cannot be identical";
+constexpr std::array kRefusals = {korv::ErrorCode::kCoordinateFileNotRead,
+                                  korv::ErrorCode::kCoordinateFileTooLarge};
 
 std::vector<double> numbers_of(const korv::CoordinateFileValues& values) {
     const korv::PointPairs& p = values.points;
@@ -41,7 +37,7 @@ bool shorter_than_one(const korv::GridPoint& a, const korv::GridPoint& b) {
 bool check_read(const korv::Result<korv::CoordinateFileValues>& read) {
     if (!read) {
         KORV_FUZZ_REQUIRE(
-            std::find(kRefusals.begin(), kRefusals.end(), read.message()) != kRefusals.end(),
+            std::find(kRefusals.begin(), kRefusals.end(), read.error().code) != kRefusals.end(),
             "a file that opens is refused only as unreadable or too large");
         return false;
     }
@@ -50,12 +46,14 @@ bool check_read(const korv::Result<korv::CoordinateFileValues>& read) {
     }
     const korv::PointPairs& p = read->points;
     const std::array<korv::Status, 2> checks = korv::check_file_baselines(p);
-    KORV_FUZZ_REQUIRE(checks[0].ok() != shorter_than_one(p.original_first, p.original_second) &&
-                          (checks[0].ok() || checks[0].message() == kGridMessage),
-                      "the grid check fails exactly for grid points less than 1 apart");
-    KORV_FUZZ_REQUIRE(checks[1].ok() != shorter_than_one(p.new_first, p.new_second) &&
-                          (checks[1].ok() || checks[1].message() == kMapMessage),
-                      "the map check fails exactly for map points less than 1 apart");
+    KORV_FUZZ_REQUIRE(
+        checks[0].ok() != shorter_than_one(p.original_first, p.original_second) &&
+            (checks[0].ok() || checks[0].error().code == korv::ErrorCode::kGridPointsIdentical),
+        "the grid check fails exactly for grid points less than 1 apart");
+    KORV_FUZZ_REQUIRE(
+        checks[1].ok() != shorter_than_one(p.new_first, p.new_second) &&
+            (checks[1].ok() || checks[1].error().code == korv::ErrorCode::kMapPointsIdentical),
+        "the map check fails exactly for map points less than 1 apart");
     return true;
 }
 
