@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "error_message.h"
+#include "catalogue_texts.h"
 
 namespace korv {
 namespace {
@@ -21,7 +21,7 @@ std::optional<QString> unchecked(const Result<T>& read) {
     }
     return translated(QT_TRANSLATE_NOOP("korv::ConversionTestPanel",
                                         "The area of use cannot be checked: %1"))
-        .arg(error_message(read.error()));
+        .arg(dataset_unavailable(read.error()));
 }
 
 QString outside(const QStringList& published, const QStringList& areas) {

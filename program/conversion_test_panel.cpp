@@ -135,6 +135,9 @@ QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
     side.Label_area->setObjectName("Label_area" + suffix);
     side.Label_area->setWordWrap(true);
     side.Label_area->setTextFormat(Qt::PlainText);
+    // Room for the two lines a note of several systems takes, so the panel keeps its shape.
+    side.Label_area->setMinimumHeight(2 * side.Label_area->fontMetrics().lineSpacing());
+    side.Label_area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Both sides show the same captions: a screen reader says which side a field is on.
     const std::pair<QWidget*, QString> spoken[] = {
         {side.Text_lon, tr("longitude")},

@@ -1,7 +1,7 @@
 #include "identity_line.h"
 
 #include "catalogue_on_demand.h"
-#include "error_message.h"
+#include "catalogue_texts.h"
 
 namespace korv {
 
@@ -39,7 +39,7 @@ QString IdentityLine::not_identified(const QString& why) {
 }
 
 QString IdentityLine::not_identified(const Error& why) {
-    return not_identified(error_message(why));
+    return not_identified(dataset_unavailable(why));
 }
 
 void IdentityLine::show_text(const QString& text, Qt::TextFormat format) {

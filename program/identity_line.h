@@ -27,9 +27,10 @@ protected:
     IdentityLine(CatalogueOnDemand& catalogue, const QString& name, const QString& spoken,
                  QWidget* parent);
 
-    // "not identified: <why>": the content is incomplete, or the catalogue cannot be read.
+    // "not identified: <why>": the content is incomplete, or the catalogue cannot be read for
+    // the reason given.
     static QString not_identified(const QString& why);
-    static QString not_identified(const Error& why);
+    static QString not_identified(const Error& unavailable);
 
 private:
     // Whether there is anything to identify.
