@@ -64,12 +64,23 @@ std::optional<CoordSystem> entered_coordinate_system(QWidget* control) {
 }
 
 QString entries_problem(QWidget* control) {
-    QString problem;
-    if (control != nullptr) {
-        QMetaObject::invokeMethod(control, "entriesProblem", Qt::DirectConnection,
-                                  Q_RETURN_ARG(QString, problem));
+    if (control == nullptr) {
+        return {};
     }
-    return problem;
+    // The control answers a text that is empty when the entries pass, or an optional text that
+    // is then empty: the answer is taken in whichever type the control declares.
+    const QMetaObject* meta = control->metaObject();
+    const QMetaMethod method = meta->method(meta->indexOfMethod("entriesProblem()"));
+    QVariant problem(method.returnMetaType());
+    if (!method.isValid() ||
+        !method.invoke(control, Qt::DirectConnection,
+                       QGenericReturnArgument(method.typeName(), problem.data()))) {
+        return {};
+    }
+    if (QByteArray(method.typeName()) == QMetaType::fromType<std::optional<QString>>().name()) {
+        return static_cast<const std::optional<QString>*>(problem.constData())->value_or(QString());
+    }
+    return problem.toString();
 }
 
 bool connect_control_signal(QWidget* control, const char* signal, QObject* receiver,
