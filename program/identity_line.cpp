@@ -1,30 +1,44 @@
 #include "identity_line.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
 #include "catalogue_on_demand.h"
 #include "catalogue_texts.h"
 
 namespace korv {
 
-IdentityLine::IdentityLine(CatalogueOnDemand& catalogue, const QString& name, const QString& spoken,
-                           QWidget* parent)
-    : QLabel(parent), catalogue_(catalogue) {
-    setObjectName(name);
-    setAccessibleName(spoken);
-    setWordWrap(true);
-    connect(this, &QLabel::linkActivated, this, &IdentityLine::identify);
+IdentityLine::IdentityLine(CatalogueOnDemand& catalogue, const Names& names, QWidget* parent)
+    : QWidget(parent), catalogue_(catalogue) {
+    line_ = new QLabel(this);
+    line_->setObjectName(names.line);
+    line_->setAccessibleName(names.spoken);
+    line_->setWordWrap(true);
+    line_->setTextFormat(Qt::PlainText);
+    line_->setTextInteractionFlags(Qt::TextSelectableByMouse);  // codes and names to copy
+    line_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The room the line may take, kept whatever it says, so nothing around it moves as it follows.
+    line_->setMinimumHeight(names.lines * line_->fontMetrics().lineSpacing());
+
+    offer_ = new QPushButton(tr("Look up in the EPSG dataset"), this);
+    offer_->setObjectName(names.offer);
+    offer_->setAccessibleName(tr("%1: look up in the EPSG dataset").arg(names.spoken));
+    offer_->hide();  // until the line knows what it identifies
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(offer_, 0, Qt::AlignTop);
+    layout->addWidget(line_, 1);
+
+    connect(offer_, &QPushButton::clicked, this, &IdentityLine::identify);
     connect(&catalogue_, &CatalogueOnDemand::inUse, this, &IdentityLine::refresh);
 }
 
 void IdentityLine::refresh() {
-    if (!has_subject()) {
-        show_text({}, Qt::PlainText);
-    } else if (!catalogue_.in_use()) {
-        show_text(QStringLiteral("<a href=\"identify\">%1</a>")
-                      .arg(tr("look up in the EPSG dataset").toHtmlEscaped()),
-                  Qt::RichText);
-    } else {
-        show_text(identity(catalogue_.catalogue()), Qt::PlainText);
-    }
+    const bool offer = has_subject() && !catalogue_.in_use();
+    offer_->setVisible(offer);  // hidden with the focus, it hands the focus on
+    line_->setText(has_subject() && !offer ? identity(catalogue_.catalogue()) : QString());
 }
 
 void IdentityLine::identify() {
@@ -40,15 +54,6 @@ QString IdentityLine::not_identified(const QString& why) {
 
 QString IdentityLine::not_identified(const Error& why) {
     return not_identified(dataset_unavailable(why));
-}
-
-void IdentityLine::show_text(const QString& text, Qt::TextFormat format) {
-    setTextFormat(format);
-    // The offer is a link that the keyboard reaches too; what was found can be copied.
-    setTextInteractionFlags(format == Qt::RichText
-                                ? Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard
-                                : Qt::TextSelectableByMouse);
-    setText(text);
 }
 
 }  // namespace korv

@@ -1,18 +1,21 @@
 #pragma once
 // A line under a field that says which published entries of the EPSG dataset the field's content
-// is. Until the catalogue is in use it offers to look them up, so that starting the dialog reads
-// no database; from then on it follows every change.
+// is. Until the catalogue is in use a button in its place offers to look them up, so that
+// starting the dialog reads no database; from then on the line follows every change.
 
-#include <QLabel>
+#include <QWidget>
 
 #include "catalogue.h"
 #include "error.h"
+
+class QLabel;
+class QPushButton;
 
 namespace korv {
 
 class CatalogueOnDemand;
 
-class IdentityLine : public QLabel {
+class IdentityLine : public QWidget {
     Q_OBJECT
 
 public slots:
@@ -23,9 +26,13 @@ public slots:
     void identify();
 
 protected:
-    // `name` is the object name, `spoken` what screen readers call the line.
-    IdentityLine(CatalogueOnDemand& catalogue, const QString& name, const QString& spoken,
-                 QWidget* parent);
+    struct Names {
+        QString line;    // object name of the line ("Label_epsg_system")
+        QString offer;   // and of the button that offers to look up ("Command_look_up_system")
+        QString spoken;  // what screen readers call the line
+        int lines = 1;   // the room the line keeps, in lines of text
+    };
+    IdentityLine(CatalogueOnDemand& catalogue, const Names& names, QWidget* parent);
 
     // "not identified: <why>": the content is incomplete, or the catalogue cannot be read for
     // the reason given.
@@ -38,9 +45,9 @@ private:
     // The line for the content as it stands.
     virtual QString identity(const epsg::Catalogue& catalogue) const = 0;
 
-    void show_text(const QString& text, Qt::TextFormat format);
-
     CatalogueOnDemand& catalogue_;
+    QLabel* line_ = nullptr;
+    QPushButton* offer_ = nullptr;
 };
 
 }  // namespace korv

@@ -7,8 +7,10 @@ namespace korv {
 ShiftIdentityLine::ShiftIdentityLine(CatalogueOnDemand& catalogue,
                                      std::function<std::optional<DatumShift>()> shift,
                                      QWidget* parent)
-    : IdentityLine(catalogue, QStringLiteral("Label_epsg_shift"),
-                   tr("Published transformation of this datum shift"), parent),
+    : IdentityLine(catalogue,
+                   {QStringLiteral("Label_epsg_shift"), QStringLiteral("Command_look_up_shift"),
+                    tr("Published transformation of this datum shift")},
+                   parent),
       shift_(std::move(shift)) {}
 
 QString ShiftIdentityLine::identity(const epsg::Catalogue& catalogue) const {

@@ -5,15 +5,14 @@
 
 namespace korv {
 
+// Two lines, which a definition of several systems takes.
 SystemIdentityLine::SystemIdentityLine(CatalogueOnDemand& catalogue, QWidget* control,
                                        QWidget* parent)
-    : IdentityLine(catalogue, QStringLiteral("Label_epsg_system"),
-                   tr("Published EPSG systems of this definition"), parent),
+    : IdentityLine(catalogue,
+                   {QStringLiteral("Label_epsg_system"), QStringLiteral("Command_look_up_system"),
+                    tr("Published EPSG systems of this definition"), 2},
+                   parent),
       control_(control) {
-    // Room for two lines, which a definition of several systems takes, so that the control above
-    // keeps its place as the line follows the edits.
-    setMinimumHeight(2 * fontMetrics().lineSpacing());
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // An edit is the user's: it puts the catalogue in use. A definition given to the control (at
     // start-up, or taken back by "Done") is followed once the catalogue is in use.
     connect_control_signal(control_, "entriesEdited()", this, "identify()");

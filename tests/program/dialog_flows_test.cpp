@@ -101,7 +101,7 @@ private:
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, value);
     }
-    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
     QComboBox* combo() { return find<QComboBox>("Combo_transform"); }
     void select_shift(int position) { pick(combo(), position, "mouse"); }
 
@@ -805,12 +805,15 @@ private slots:
         QVERIFY(messages_->messages().isEmpty());
     }
 
-    // Nothing is read at start-up; from the first edit on, both lines follow every change.
+    // Nothing is read at start-up, where the line offers to look up; from then on both lines
+    // follow every change.
     void the_lines_follow_the_edits() {
         store_zone55();
         start();
-        QCOMPARE(line("Label_epsg_system"),
-                 QStringLiteral("<a href=\"identify\">look up in the EPSG dataset</a>"));
+        QCOMPARE(line("Label_epsg_system"), QString());
+        click("Command_look_up_system");
+        QVERIFY(line("Label_epsg_system").endsWith("EPSG:28355 GDA94 / MGA zone 55"));
+        QVERIFY(!find("Command_look_up_system")->isVisible());
         QCOMPARE(line("Label_epsg_shift"), QString());
         type_keys("Text_zone_number", "56");
         QVERIFY(line("Label_epsg_system").contains("EPSG:7856 GDA2020 / MGA zone 56, "));
