@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "catalogue_list_model.h"
+#include "catalogue_texts.h"
 #include "result.h"
 
 class QLabel;
@@ -44,7 +45,7 @@ protected:
     template <typename Entry>
     void open(const Result<std::span<const Entry>>& entries, std::span<const Entry>& shown) {
         if (!entries) {
-            show_unavailable(QString::fromStdString(entries.message()));
+            show_unavailable(dataset_unavailable(entries.error()));
             return;
         }
         shown = *entries;

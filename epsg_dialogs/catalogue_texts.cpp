@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "error_message.h"
+
 namespace korv {
 namespace {
 
@@ -11,6 +13,12 @@ QString translated(const char* text) {
 }
 
 }  // namespace
+
+QString dataset_unavailable(const Error& reason) {
+    return QCoreApplication::translate("korv::CatalogueTexts",
+                                       "the EPSG dataset is not available (%1)")
+        .arg(error_message(reason));
+}
 
 QString accuracy_text(std::optional<double> accuracy) {
     return accuracy ? QCoreApplication::translate("korv::CatalogueTexts", "%1 m")

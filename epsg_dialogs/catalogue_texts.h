@@ -6,10 +6,16 @@
 #include <optional>
 #include <vector>
 
+#include "error.h"
 #include "published_shift.h"
 #include "published_system.h"
 
 namespace korv {
+
+// Why nothing of the catalogue can be shown: "the EPSG dataset is not available (PROJ finds no
+// such database)", the reason being the catalogue's error or why the library holding it is
+// missing.
+QString dataset_unavailable(const Error& reason);
 
 // "3 m", "0.01 m"; "unknown" when the dataset gives no accuracy.
 QString accuracy_text(std::optional<double> accuracy);

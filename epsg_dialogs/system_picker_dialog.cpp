@@ -1,6 +1,7 @@
 #include "system_picker_dialog.h"
 
 #include "catalogue_texts.h"
+#include "error_message.h"
 
 namespace korv {
 
@@ -27,7 +28,7 @@ std::vector<std::size_t> SystemPickerDialog::find(const std::string& words) cons
 QString SystemPickerDialog::note(std::size_t entry) const {
     const Result<CoordinateSystemDefinition> definition =
         catalogue_.system_definition(systems_[entry].code);
-    return definition ? QString() : QString::fromStdString(definition.message());
+    return definition ? QString() : error_message(definition.error());
 }
 
 bool SystemPickerDialog::pick(std::size_t entry) {

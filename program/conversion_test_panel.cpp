@@ -13,6 +13,8 @@
 #include <utility>
 
 #include "angle_text.h"
+#include "area_of_use_notes.h"
+#include "catalogue_on_demand.h"
 #include "conversion_engine_binding.h"
 #include "file_conversion.h"
 #include "file_dialog.h"
@@ -59,8 +61,9 @@ const T* value_or_report(const Result<T>& result) {
 
 }  // namespace
 
-ConversionTestPanel::ConversionTestPanel(const ProgramState& state, QWidget* parent)
-    : QFrame(parent), state_(state) {
+ConversionTestPanel::ConversionTestPanel(const ProgramState& state, CatalogueOnDemand& catalogue,
+                                         QWidget* parent)
+    : QFrame(parent), catalogue_(catalogue), state_(state) {
     setObjectName(QStringLiteral("Frame_transform_test"));
     setAutoFillBackground(true);  // it lies over the dialog's panel and must hide it
 
@@ -128,6 +131,13 @@ QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
         make_button("Command_geo_to_grid" + suffix, tr("Lat/lon -> East/North"), frame);
     side.Command_grid_to_geo =
         make_button("Command_grid_to_geo" + suffix, tr("East/North -> Lat/lon"), frame);
+    side.Label_area = new QLabel(frame);
+    side.Label_area->setObjectName("Label_area" + suffix);
+    side.Label_area->setWordWrap(true);
+    side.Label_area->setTextFormat(Qt::PlainText);
+    // Room for the two lines a note of several systems takes, so the panel keeps its shape.
+    side.Label_area->setMinimumHeight(2 * side.Label_area->fontMetrics().lineSpacing());
+    side.Label_area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Both sides show the same captions: a screen reader says which side a field is on.
     const std::pair<QWidget*, QString> spoken[] = {
         {side.Text_lon, tr("longitude")},
@@ -137,6 +147,7 @@ QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
         {side.Text_north, tr("north")},
         {side.Command_geo_to_grid, tr("lat/lon to east/north")},
         {side.Command_grid_to_geo, tr("east/north to lat/lon")},
+        {side.Label_area, tr("area of use")},
     };
     for (const auto& [widget, name] : spoken) {
         widget->setAccessibleName(spoken_side + ' ' + name);
@@ -155,6 +166,7 @@ QGroupBox* ConversionTestPanel::build_side(int index, const QString& caption) {
     grid->addWidget(side.Command_grid_to_geo, 1, 2);
     add_labelled(grid, 0, 3, tr("East"), side.Text_east);
     add_labelled(grid, 1, 3, tr("North"), side.Text_north);
+    grid->addWidget(side.Label_area, 3, 0, 1, 5);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
 
@@ -187,7 +199,21 @@ void ConversionTestPanel::show_geographic(int index, const GeographicPoint& poin
     side.Text_lat->setText(QString::fromStdString(angle_to_text(point.latitude)));
 }
 
+void ConversionTestPanel::clear_area_notes() {
+    for (const SideControls& side : sides_) {
+        side.Label_area->clear();
+    }
+}
+
+void ConversionTestPanel::note_system_area(int index, const GeographicPoint& point) {
+    const CoordSystem& system =
+        index == 0 ? state_.source_coord_system : state_.committed_coord_system;
+    sides_[static_cast<size_t>(index)].Label_area->setText(
+        outside_systems_note(catalogue_.catalogue(), system, point));
+}
+
 void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
+    clear_area_notes();
     const Result<GeographicPoint> point = read_point(Index);
     if (!point) {
         return;
@@ -199,10 +225,12 @@ void ConversionTestPanel::Command_geo_to_grid_Click(int Index) {
         const SideControls& side = sides_[static_cast<size_t>(Index)];
         side.Text_east->setText(QString::fromStdString(format_fixed(converted->east, kDecimals)));
         side.Text_north->setText(QString::fromStdString(format_fixed(converted->north, kDecimals)));
+        note_system_area(Index, *point);
     }
 }
 
 void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
+    clear_area_notes();
     const SideControls& side = sides_[static_cast<size_t>(Index)];
     const std::string east = side.Text_east->text().toStdString();
     const std::string north = side.Text_north->text().toStdString();
@@ -216,10 +244,12 @@ void ConversionTestPanel::Command_grid_to_geo_Click(int Index) {
     if (const GeographicPoint* converted = value_or_report(point)) {
         geographic_point_ = *converted;
         show_geographic(Index, *converted);
+        note_system_area(Index, *converted);
     }
 }
 
 void ConversionTestPanel::Command_transform_Click(int Index) {
+    clear_area_notes();
     const Result<GeographicPoint> point = read_point(Index);
     if (!point) {
         return;
@@ -245,6 +275,10 @@ void ConversionTestPanel::Command_transform_Click(int Index) {
     shown_[other].height = moved->height;
     sides_[other].Text_elevation->setText(
         QString::fromStdString(format_fixed(moved->height, kDecimals)));
+    if (!state_.current_datum_shift.is_none()) {
+        sides_[other].Label_area->setText(
+            outside_shift_note(catalogue_.catalogue(), state_.current_datum_shift, *point));
+    }
 }
 
 void ConversionTestPanel::Command_done_test_Click() {

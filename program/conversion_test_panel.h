@@ -1,9 +1,10 @@
 #pragma once
 // The conversion test panel "Frame_transform_test": on top the source side, at the bottom the map
 // side, each converting a point between latitude/longitude and easting/northing, and between them
-// the two buttons that move a point through the current datum shift. Beside its "Done", "Convert
-// File..." converts a whole file of points along the same path. It changes nothing outside itself
-// but the file the user chooses to write.
+// the two buttons that move a point through the current datum shift. Under a result, a note says
+// when its point lies outside the area of use of the published systems or transformation it was
+// converted with. Beside its "Done", "Convert File..." converts a whole file of points along the
+// same path. It changes nothing outside itself but the file the user chooses to write.
 
 #include <QFrame>
 #include <array>
@@ -12,18 +13,23 @@
 #include "point_pair_dialog.h"
 #include "program_state.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QGroupBox;
 
 namespace korv {
 
+class CatalogueOnDemand;
+
 class ConversionTestPanel : public QFrame {
     Q_OBJECT
 
 public:
     // The panel reads the program's coordinate systems and current shift; it never changes them.
-    explicit ConversionTestPanel(const ProgramState& state, QWidget* parent = nullptr);
+    // The areas of use come from `catalogue`.
+    ConversionTestPanel(const ProgramState& state, CatalogueOnDemand& catalogue,
+                        QWidget* parent = nullptr);
 
     // Puts the keyboard focus on the source side's longitude.
     void focus_first_field();
@@ -52,6 +58,7 @@ private:
         QLineEdit* Text_elevation = nullptr;
         QPushButton* Command_geo_to_grid = nullptr;
         QPushButton* Command_grid_to_geo = nullptr;
+        QLabel* Label_area = nullptr;  // the note on the area of use
     };
 
     QGroupBox* build_side(int index, const QString& caption);
@@ -59,7 +66,13 @@ private:
     // why.
     Result<GeographicPoint> read_point(int index);
     void show_geographic(int index, const GeographicPoint& point);
+    // Clears both sides' notes; the next result brings its own.
+    void clear_area_notes();
+    // The note beside side `index`'s result when the point it projected or unprojected lies
+    // outside the area of use of the systems the side's coordinate system is.
+    void note_system_area(int index, const GeographicPoint& point);
 
+    CatalogueOnDemand& catalogue_;
     const ProgramState& state_;
     std::array<SideControls, 2> sides_;
     std::array<QPushButton*, 2> Command_transform_{};

@@ -7,6 +7,7 @@
 
 #include "numeric_text.h"
 #include "pick_list_combo_box.h"
+#include "shift_identity_line.h"
 #include "shown_number.h"
 #include "trim.h"
 
@@ -41,7 +42,7 @@ constexpr int kValueDecimals = 4;
 
 }  // namespace
 
-DatumShiftFrame::DatumShiftFrame(QWidget* parent)
+DatumShiftFrame::DatumShiftFrame(CatalogueOnDemand& catalogue, QWidget* parent)
     : QGroupBox(tr("Optional Datum shift between source datum and map display datum"), parent) {
     setObjectName(QStringLiteral("Frame_datum_shift"));
 
@@ -55,31 +56,45 @@ DatumShiftFrame::DatumShiftFrame(QWidget* parent)
     Command_inverse = new QPushButton(tr("Calculate Inverse"), this);
     Command_inverse->setObjectName(QStringLiteral("Command_inverse"));
     Command_inverse->setEnabled(false);  // until an entry is selected
+    Command_epsg_shift = new QPushButton(tr("Add from EPSG..."), this);
+    Command_epsg_shift->setObjectName(QStringLiteral("Command_epsg_shift"));
+    Command_epsg_shift->setToolTip(
+        tr("Add a published Helmert transformation of the EPSG dataset to the list"));
+    Label_epsg_shift = new ShiftIdentityLine(
+        catalogue, [this] { return chosen_shift(); }, this);
 
     // Every pick, the selected entry's too, puts the entry's name and values back.
     connect(Combo_transform, &QComboBox::activated, this, [this](int index) {
         select_position(index);
         Combo_transform_Click();
+        Label_epsg_shift->identify();
     });
     // Typing makes the text a name of the user's own: no list entry is selected any more.
-    connect(Combo_transform->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { select_position(-1); });
+    connect(Combo_transform->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        select_position(-1);
+        Label_epsg_shift->identify();
+    });
     connect(Command_inverse, &QPushButton::clicked, this, &DatumShiftFrame::Command_inverse_Click);
+    connect(Command_epsg_shift, &QPushButton::clicked, this,
+            &DatumShiftFrame::addFromEpsgRequested);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(transform_label, 0, 0);
     grid->addWidget(Combo_transform, 0, 1, 1, 5);
-    grid->addWidget(Command_inverse, 0, 6, 1, 2);
+    grid->addWidget(Command_inverse, 0, 6);
+    grid->addWidget(Command_epsg_shift, 0, 7);
+    grid->addWidget(Label_epsg_shift, 1, 1, 1, 7);
     // Translations on the first row of values, rotations on the second, the scale below.
     for (size_t i = 0; i < kBoxes.size(); ++i) {
         auto* box = new QLineEdit(QStringLiteral("0.0000"), this);
         box->setObjectName(QString::fromLatin1(kBoxes[i].name));
         auto* label = new QLabel(tr(kBoxes[i].caption), this);
         label->setBuddy(box);
-        const int row = 1 + static_cast<int>(i) / 3;
+        const int row = 2 + static_cast<int>(i) / 3;
         const int column = 2 * (static_cast<int>(i) % 3);
         grid->addWidget(label, row, column);
         grid->addWidget(box, row, column + 1);
+        connect(box, &QLineEdit::textEdited, Label_epsg_shift, &ShiftIdentityLine::identify);
         boxes_[i] = box;
     }
     for (int column : {1, 3, 5}) {
@@ -88,24 +103,43 @@ DatumShiftFrame::DatumShiftFrame(QWidget* parent)
 }
 
 void DatumShiftFrame::fill(const DatumList& list, const std::string& current_name) {
-    list_ = &list;
-    const QSignalBlocker quiet(Combo_transform);
-    Combo_transform->clear();
-    // Not translated: the entry's text becomes the current shift's name when taken, and the
-    // conversion test knows a shift by the name "None".
-    Combo_transform->addItem(QStringLiteral("None"));
     int32_t position = 0;
     for (int32_t k = 1; k <= list.count(); ++k) {
-        Combo_transform->addItem(QString::fromStdString(list.entry(k).name));
         if (same_name(list.entry(k).name, current_name)) {
             position = k;
         }
     }
-    // Through "nothing selected" so that the boxes are always filled from the selection.
-    Combo_transform->setCurrentIndex(-1);
-    Combo_transform->setCurrentIndex(position);
+    fill_and_select(list, position);
+}
+
+bool DatumShiftFrame::select_entry_named(const DatumList& list, const std::string& name) {
+    for (int32_t k = 1; k <= list.count(); ++k) {
+        if (same_name(list.entry(k).name, name)) {
+            fill_and_select(list, k);
+            return true;
+        }
+    }
+    return false;
+}
+
+void DatumShiftFrame::fill_and_select(const DatumList& list, int32_t position) {
+    list_ = &list;
+    {
+        const QSignalBlocker quiet(Combo_transform);
+        Combo_transform->clear();
+        // Not translated: the entry's text becomes the current shift's name when taken, and the
+        // conversion test knows a shift by the name "None".
+        Combo_transform->addItem(QStringLiteral("None"));
+        for (int32_t k = 1; k <= list.count(); ++k) {
+            Combo_transform->addItem(QString::fromStdString(list.entry(k).name));
+        }
+        // Through "nothing selected" so that the boxes are always filled from the selection.
+        Combo_transform->setCurrentIndex(-1);
+        Combo_transform->setCurrentIndex(position);
+    }
     select_position(position);
     Combo_transform_Click();
+    Label_epsg_shift->refresh();
 }
 
 std::string DatumShiftFrame::trimmed_name() const {
@@ -157,6 +191,7 @@ void DatumShiftFrame::entry_stored(const DatumShift& entry) {
     picked_ = entry;
     if (!typed_shift().same_values(entry, 0)) {
         show_values(entry);
+        Label_epsg_shift->refresh();
     }
 }
 
@@ -168,6 +203,11 @@ QString DatumShiftFrame::captions_of(const std::array<bool, kDatumValues.size()>
         }
     }
     return captions.join(QStringLiteral(", "));
+}
+
+std::optional<DatumShift> DatumShiftFrame::chosen_shift() const {
+    DatumShift shift = typed_shift();
+    return shift.is_none() ? std::nullopt : std::optional<DatumShift>(std::move(shift));
 }
 
 void DatumShiftFrame::select_position(int32_t position) {
@@ -208,6 +248,7 @@ void DatumShiftFrame::Command_inverse_Click() {
     const DatumShift inverse = entry->inverted();
     Combo_transform->setEditText(QString::fromStdString(inverse.name));
     show_values(inverse);
+    Label_epsg_shift->identify();
 }
 
 }  // namespace korv

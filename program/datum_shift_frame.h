@@ -1,6 +1,7 @@
 #pragma once
 // The frame "Frame_datum_shift": the datum shift drop-down `Combo_transform` (editable, "None"
-// first, then the list's entries), the seven value boxes and "Calculate Inverse".
+// first, then the list's entries) with the line that identifies the shift under it, the seven
+// value boxes, "Calculate Inverse" and "Add from EPSG...".
 
 #include <QGroupBox>
 #include <array>
@@ -14,17 +15,24 @@ class QPushButton;
 
 namespace korv {
 
+class CatalogueOnDemand;
 class PickListComboBox;
+class ShiftIdentityLine;
 
 class DatumShiftFrame : public QGroupBox {
     Q_OBJECT
 
 public:
-    explicit DatumShiftFrame(QWidget* parent = nullptr);
+    // The identification line reaches the EPSG catalogue through `catalogue`.
+    explicit DatumShiftFrame(CatalogueOnDemand& catalogue, QWidget* parent = nullptr);
 
     // Fills the drop-down from the list and selects the last entry named as `current_name`
     // (case aside), or "None"; the boxes then show the selection.
     void fill(const DatumList& list, const std::string& current_name);
+
+    // Fills the drop-down from the list again and selects the first entry named `name` (case
+    // aside), as the user's pick does; false, changing nothing, when the list holds none.
+    bool select_entry_named(const DatumList& list, const std::string& name);
 
     // The position of the selected list entry (1 to count), 0 for "None", -1 once the user has
     // typed into the drop-down. Only the user's pick from the list selects an entry; "Calculate
@@ -59,8 +67,15 @@ public:
     void Combo_transform_Click();
     void Command_inverse_Click();
 
+signals:
+    // "Add from EPSG..." was pressed.
+    void addFromEpsgRequested();
+
 private:
+    void fill_and_select(const DatumList& list, int32_t position);
     void select_position(int32_t position);
+    // The shift the drop-down and the boxes state; nothing for "None" or an empty name.
+    std::optional<DatumShift> chosen_shift() const;
     // The list entry at the selected position; null for "None", a typed name, or a position the
     // list no longer holds.
     const DatumShift* selected_entry() const;
@@ -71,6 +86,8 @@ private:
     DatumShift shown_;   // the values the boxes were last filled with
     PickListComboBox* Combo_transform = nullptr;
     QPushButton* Command_inverse = nullptr;
+    QPushButton* Command_epsg_shift = nullptr;
+    ShiftIdentityLine* Label_epsg_shift = nullptr;
     // Text_dx, Text_dy, Text_dz, Text_rx, Text_ry, Text_rz, Text_sc.
     std::array<QLineEdit*, 7> boxes_{};
     int32_t selected_position_ = -1;

@@ -11,15 +11,20 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "catalogue_on_demand.h"
 #include "conversion_test_panel.h"
 #include "datum_list_place.h"
 #include "datum_shift_frame.h"
 #include "error_message.h"
 #include "message_box.h"
+#include "pick_from_catalogue.h"
 #include "projection_binding.h"
 #include "settings_store.h"
+#include "shift_picker_dialog.h"
 #include "source_settings.h"
 #include "startup_steps.h"
+#include "system_identity_line.h"
+#include "system_picker_dialog.h"
 
 namespace korv {
 namespace {
@@ -39,11 +44,12 @@ bool report_unsaved(const Result<T>& result, const std::string& name) {
 
 }  // namespace
 
-Form_projections::Form_projections(QWidget* parent) : QDialog(parent) {
+Form_projections::Form_projections(QWidget* parent)
+    : QDialog(parent), catalogue_(new CatalogueOnDemand(this)) {
     setObjectName(QStringLiteral("Form_projections"));
     build_panel();
 
-    Frame_transform_test = new ConversionTestPanel(state_, this);
+    Frame_transform_test = new ConversionTestPanel(state_, *catalogue_, this);
     Frame_transform_test->setVisible(false);
     connect(Frame_transform_test, &ConversionTestPanel::closed, this, [this] {
         Frame_projection->setEnabled(true);
@@ -80,8 +86,25 @@ void Form_projections::build_panel() {
         missing->setWordWrap(true);
         source_layout->addWidget(missing);
     }
+    // Under the control, the published systems its definition is, and the button that fills it
+    // with one.
+    Label_epsg_system =
+        new SystemIdentityLine(*catalogue_, vxProjection, Frame_source_data_coordinate_system);
+    Command_epsg_system = new QPushButton(tr("From EPSG..."), Frame_source_data_coordinate_system);
+    Command_epsg_system->setObjectName(QStringLiteral("Command_epsg_system"));
+    Command_epsg_system->setToolTip(
+        tr("Fill in a published projected coordinate system of the EPSG dataset"));
+    Command_epsg_system->setEnabled(vxProjection != nullptr);
+    connect(Command_epsg_system, &QPushButton::clicked, this,
+            &Form_projections::Command_epsg_system_Click);
+    auto* epsg_row = new QHBoxLayout;
+    epsg_row->addWidget(Label_epsg_system, 1);
+    epsg_row->addWidget(Command_epsg_system, 0, Qt::AlignTop);
+    source_layout->addLayout(epsg_row);
 
-    Frame_datum_shift = new DatumShiftFrame(Frame_projection);
+    Frame_datum_shift = new DatumShiftFrame(*catalogue_, Frame_projection);
+    connect(Frame_datum_shift, &DatumShiftFrame::addFromEpsgRequested, this,
+            &Form_projections::Command_epsg_shift_Click);
 
     Command_done[1] = new QPushButton(tr("Test Transform"), Frame_projection);
     Command_done[1]->setObjectName(QStringLiteral("Command_done1"));
@@ -217,6 +240,32 @@ bool Form_projections::store_list_entry() {
         }
     }
     return false;
+}
+
+void Form_projections::Command_epsg_system_Click() {
+    const std::optional<PickedSystem> picked =
+        pick_from_catalogue<SystemPickerDialog>(catalogue_->catalogue(), this);
+    if (!picked) {
+        return;
+    }
+    // Named as published: the name is what the settings keep of the definition.
+    (void)assign_coordinate_system(vxProjection,
+                                   as_record(picked->definition, picked->system.name));
+    // Also when the control held that record already and so told of no change: its fields may
+    // have held edits.
+    Label_epsg_system->refresh();
+}
+
+void Form_projections::Command_epsg_shift_Click() {
+    const std::optional<epsg::PublishedShift> picked =
+        pick_from_catalogue<ShiftPickerDialog>(catalogue_->catalogue(), this);
+    if (!picked || datum_list_ == nullptr) {
+        return;
+    }
+    // Added as a shift the user defines: an entry of that name, case aside, takes its values, a
+    // full list takes nothing, and a list that cannot be written holds it for the run.
+    report_unsaved(datum_list_->define_datum_shift(picked->shift), picked->shift.name);
+    Frame_datum_shift->select_entry_named(*datum_list_, picked->shift.name);
 }
 
 void Form_projections::show_test_panel() {

@@ -1,10 +1,11 @@
 #pragma once
 // The program's one window, "Define Source Datum Definitions". Its panel holds the source
-// coordinate system (the Projection control), the datum shift frame and the buttons "Test
-// Transform", "Cancel" and "Done"; the conversion test panel lies over it when shown. The source
-// coordinate system is read from the settings store at start-up and written back whenever the
-// window closes. It is shown modeless; Enter presses "Done" (but not in the datum shift
-// drop-down) and Escape "Cancel", or the test panel's "Done" while that panel is shown.
+// coordinate system (the Projection control, "From EPSG..." and the line naming the published
+// systems it is), the datum shift frame and the buttons "Test Transform", "Cancel" and "Done"; the
+// conversion test panel lies over it when shown. The source coordinate system is read from the
+// settings store at start-up and written back whenever the window closes. It is shown modeless;
+// Enter presses "Done" (but not in the datum shift drop-down) and Escape "Cancel", or the test
+// panel's "Done" while that panel is shown.
 
 #include <QDialog>
 #include <memory>
@@ -19,8 +20,10 @@ class QPushButton;
 
 namespace korv {
 
+class CatalogueOnDemand;
 class ConversionTestPanel;
 class DatumShiftFrame;
+class SystemIdentityLine;
 
 class Form_projections : public QDialog {
     Q_OBJECT
@@ -39,6 +42,11 @@ public:
 
     // "Done" (index 0) and "Test Transform" (index 1).
     void Command_done_Click(int Index);
+
+    // "From EPSG...": the system picked from the published ones fills the Projection control.
+    void Command_epsg_system_Click();
+    // "Add from EPSG...": the published shift picked joins the datum list and is selected.
+    void Command_epsg_shift_Click();
 
     // Escape: hides the test panel as its "Done" does while it is shown, else leaves the dialog
     // as "Cancel" does.
@@ -65,11 +73,14 @@ private:
     QFrame* Frame_projection = nullptr;
     QGroupBox* Frame_source_data_coordinate_system = nullptr;
     QWidget* vxProjection = nullptr;  // null when the control library cannot be loaded
+    QPushButton* Command_epsg_system = nullptr;
+    SystemIdentityLine* Label_epsg_system = nullptr;
     DatumShiftFrame* Frame_datum_shift = nullptr;
     QPushButton* Command_done[2] = {nullptr, nullptr};
     QPushButton* Cancel = nullptr;
     ConversionTestPanel* Frame_transform_test = nullptr;
 
+    CatalogueOnDemand* catalogue_ = nullptr;
     ProgramState state_;
     std::unique_ptr<DatumList> datum_list_;
     bool unloaded_ = false;

@@ -1,6 +1,7 @@
 #include "projection_binding.h"
 
 #include <QCoreApplication>
+#include <QMetaMethod>
 #include <QMetaObject>
 #include <QVariant>
 
@@ -49,6 +50,54 @@ Result<CoordSystem> read_coordinate_system(QWidget* control) {
         return Error{"no definition from the coordinate system control"};
     }
     return value.value<CoordSystem>();
+}
+
+std::optional<CoordSystem> entered_coordinate_system(QWidget* control) {
+    QVariant entered;
+    if (control == nullptr ||
+        !QMetaObject::invokeMethod(control, "entriesCoordinateSystem", Qt::DirectConnection,
+                                   Q_RETURN_ARG(QVariant, entered)) ||
+        !entered.canConvert<CoordSystem>()) {
+        return std::nullopt;
+    }
+    return entered.value<CoordSystem>();
+}
+
+QString entries_problem(QWidget* control) {
+    if (control == nullptr) {
+        return {};
+    }
+    // The control answers a text that is empty when the entries pass, or an optional text that
+    // is then empty: the answer is taken in whichever type the control declares.
+    const QMetaObject* meta = control->metaObject();
+    const QMetaMethod method = meta->method(meta->indexOfMethod("entriesProblem()"));
+    QVariant problem(method.returnMetaType());
+    if (!method.isValid() ||
+        !method.invoke(control, Qt::DirectConnection,
+                       QGenericReturnArgument(method.typeName(), problem.data()))) {
+        return {};
+    }
+    if (QByteArray(method.typeName()) == QMetaType::fromType<std::optional<QString>>().name()) {
+        return static_cast<const std::optional<QString>*>(problem.constData())->value_or(QString());
+    }
+    return problem.toString();
+}
+
+bool connect_control_signal(QWidget* control, const char* signal, QObject* receiver,
+                            const char* slot) {
+    if (control == nullptr) {
+        return false;
+    }
+    // The control's class is known by name only: its signal is found through the meta-object
+    // system.
+    const QMetaObject* sender_meta = control->metaObject();
+    const QMetaObject* receiver_meta = receiver->metaObject();
+    const QMetaMethod raised = sender_meta->method(
+        sender_meta->indexOfSignal(QMetaObject::normalizedSignature(signal).constData()));
+    const QMetaMethod called = receiver_meta->method(
+        receiver_meta->indexOfSlot(QMetaObject::normalizedSignature(slot).constData()));
+    return raised.isValid() && called.isValid() &&
+           static_cast<bool>(QObject::connect(control, raised, receiver, called));
 }
 
 Status assign_coordinate_system(QWidget* control, const CoordSystem& record) {

@@ -326,6 +326,20 @@ std::optional<QString> Projection::entriesProblem() const {
     return checked ? std::nullopt : std::optional<QString>(error_message(checked.error()));
 }
 
+QVariant Projection::entriesCoordinateSystem() const {
+    try {
+        const ProjectionEntries typed = entries();
+        if (!check_entries(typed, utilities_)) {
+            return {};
+        }
+        CoordSystem entered = record_;
+        read_entries(typed, shown_, utilities_, entered);
+        return QVariant::fromValue(entered);
+    } catch (const std::exception&) {
+        return {};  // acceptEntries tells the user why
+    }
+}
+
 bool Projection::acceptEntries() {
     try {
         const ProjectionEntries typed = entries();

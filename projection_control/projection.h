@@ -7,8 +7,8 @@
 // directly. Its typed members serve both, linked or late-bound through Qt's meta-object system:
 // the property `coordinateSystem` (the control's record; assigning it shows it), `acceptEntries`
 // (checks the entries and takes them into the record), `entriesProblem` (why they would not be
-// accepted, shown to nobody) and the signals `coordinateSystemChanged`, `entriesEdited` and
-// `coordinateSystemNotShown`:
+// accepted, shown to nobody), `entriesCoordinateSystem` (the record they would give) and the
+// signals `coordinateSystemChanged`, `entriesEdited` and `coordinateSystemNotShown`:
 //
 //     control->setProperty("coordinateSystem", QVariant::fromValue(record));
 //     QObject::connect(control, SIGNAL(entriesEdited()), host, SLOT(entries_edited()));
@@ -76,6 +76,11 @@ public:
     // The message acceptEntries would show for the entries as they stand, or nothing when they
     // pass the checks. Shows nothing and changes nothing.
     Q_INVOKABLE std::optional<QString> entriesProblem() const;
+
+    // The record acceptEntries would take the entries into (its derived constants and `defined`
+    // as the record holds them), as a korv::CoordSystem; an invalid value when the entries fail
+    // the checks. Stores nothing and shows nothing, so a host may ask on every edit.
+    Q_INVOKABLE QVariant entriesCoordinateSystem() const;
 
     // The members in the form outside callers have always used (projection_legacy_members.cpp).
 

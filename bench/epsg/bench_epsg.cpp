@@ -1,16 +1,26 @@
 // The EPSG lists against their time limits: opening either list, with the database read on that
 // first use (300 ms), a search as the user types one more character (50 ms), and identifying a
-// selected datum shift or an edited definition (20 ms). Run offscreen, or under xvfb-run with
-// QT_QPA_PLATFORM=xcb for a real display.
+// selected datum shift or an edited definition (20 ms), by the catalogue alone and through the
+// dialog's path: a key typed into the Projection control or pressed on the datum shift drop-down,
+// the line under it following. Run offscreen, or under xvfb-run with QT_QPA_PLATFORM=xcb for a
+// real display.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <memory>
 
+#include "form_projections.h"
+#include "program_folder.h"
 #include "proj_database_catalogue.h"
+#include "settings_store.h"
 #include "shift_picker_dialog.h"
+#include "source_settings.h"
 #include "system_picker_dialog.h"
 
 namespace {
@@ -66,6 +76,75 @@ void BM_identify_edited_definition(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_identify_edited_definition)->Unit(benchmark::kMillisecond);
+
+// The dialog as the program starts it, on MGA zone 55, its settings and datum list in a folder of
+// its own, the EPSG catalogue already in use (as it is after the first edit).
+class DialogOnMgaZone55 {
+public:
+    DialogOnMgaZone55() {
+        korv::set_settings_folder(folder_.path());
+        korv::set_program_folder(folder_.path());
+        korv::SettingsStore store(korv::kSettingsApplication);
+        (void)korv::save_source_system(
+            store, {"MGA zone 55",
+                    {korv::kUniversalTransverseMercator, 12, korv::kSouthernHemisphere, -177, 0, 0,
+                     0, 500000, 10000000, 0.9996, 6, 55}});
+        form_.Form_Load();
+        form_.show();
+    }
+
+    // Sends the key to the widget as the keyboard does, so the dialog's own handlers follow it.
+    void press(const char* widget, int key, const QString& text = {}) {
+        QWidget* target = form_.findChild<QWidget*>(QString::fromLatin1(widget));
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &event);
+    }
+    QString line(const char* name) {
+        return form_.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+
+private:
+    QTemporaryDir folder_;
+    korv::Form_projections form_;
+};
+
+// One keystroke in the zone number, alternately deleting its last digit and typing it again.
+void BM_identify_edited_definition_in_dialog(benchmark::State& state) {
+    DialogOnMgaZone55 dialog;
+    dialog.press("Text_zone_number", Qt::Key_End);
+    bool typed = true;
+    const auto keystroke = [&] {
+        typed ? dialog.press("Text_zone_number", Qt::Key_Backspace)
+              : dialog.press("Text_zone_number", Qt::Key_5, QStringLiteral("5"));
+        typed = !typed;
+        QApplication::processEvents();  // the line drawn anew
+    };
+    keystroke();  // the first edit binds the engine and reads the catalogue
+    keystroke();
+    for (auto _ : state) {
+        keystroke();
+    }
+    if (!dialog.line("Label_epsg_system").startsWith(QStringLiteral("EPSG:"))) {
+        state.SkipWithError("the line under the control names no system");
+    }
+}
+BENCHMARK(BM_identify_edited_definition_in_dialog)->Unit(benchmark::kMillisecond);
+
+// One arrow key on the datum shift drop-down, alternately selecting the two seeded entries.
+void BM_identify_selected_entry_in_dialog(benchmark::State& state) {
+    DialogOnMgaZone55 dialog;
+    dialog.press("Combo_transform", Qt::Key_Down);  // binds the engine and reads the catalogue
+    bool first = true;
+    for (auto _ : state) {
+        dialog.press("Combo_transform", first ? Qt::Key_Down : Qt::Key_Up);
+        first = !first;
+        QApplication::processEvents();
+    }
+    if (!dialog.line("Label_epsg_shift").startsWith(QStringLiteral("EPSG:"))) {
+        state.SkipWithError("the line under the drop-down names no transformation");
+    }
+}
+BENCHMARK(BM_identify_selected_entry_in_dialog)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

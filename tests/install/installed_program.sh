@@ -25,9 +25,10 @@ else
     chmod 555 "$work/prefix/bin"
 fi
 
-# Keys from the window's first field: thirteen Tabs reach the datum shift list; Alt+Down opens
-# it, Down and Enter pick "AGD84 to GDA 94".
-pick_agd84='Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab alt+Down'
+# Keys from the window's first field: fifteen Tabs (the Projection control's fields, the EPSG
+# line's link and "From EPSG...") reach the datum shift list; Alt+Down opens it, Down and Enter
+# pick "AGD84 to GDA 94".
+pick_agd84='Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab alt+Down'
 start() {  # start <keys after the pick>
     env HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
         XDG_RUNTIME_DIR="$work/home/runtime" QT_QPA_PLATFORM=xcb \
@@ -45,16 +46,18 @@ start() {  # start <keys after the pick>
         ' bash "$work/prefix" "$pick_agd84" "$1" || fail "the program did not end with Done"
 }
 
-# First start: Tab past "Calculate Inverse" and DX, DY to DZ, type 140, Enter presses Done.
-start 'xdotool key --delay 40 Tab Tab Tab Tab ctrl+a; xdotool type "140.0000"; xdotool key Return'
+# First start: Tab past "Calculate Inverse", "Add from EPSG...", DX and DY to DZ, type 140, Enter
+# presses Done.
+start 'xdotool key --delay 40 Tab Tab Tab Tab Tab ctrl+a; xdotool type "140.0000"; xdotool key Return'
 list="$work/home/data/Halvern/Quarrow/datum.csv"
 [ -f "$list" ] || fail "no datum list in the user's data folder"
 [ ! -e "$work/prefix/bin/datum.csv" ] || fail "a datum list beside the program"
 grep -q '^AGD84 to GDA 94,-117.7630,-51.5100,140.0000,' "$list" || fail "edit not kept: $(cat "$list")"
 
-# Second start: "Calculate Inverse" on the entry, then Tab to DX and Enter presses Done. The
-# inverse is derived from the entry as this start read it: its DZ comes out near -140, not -139.06.
-start 'xdotool key Tab space; sleep 0.3; xdotool key Tab Return'
+# Second start: "Calculate Inverse" on the entry, then Tab past "Add from EPSG..." to DX and Enter
+# presses Done. The inverse is derived from the entry as this start read it: its DZ comes out near
+# -140, not -139.06.
+start 'xdotool key Tab space; sleep 0.3; xdotool key Tab Tab Return'
 grep -q '^AGD84 to GDA 94,-117.7630,-51.5100,140.0000,' "$list" || fail "edit lost: $(cat "$list")"
 grep -Eq '^AGD84 to GDA 94 Inverse,[^,]*,[^,]*,-1(39\.9|40\.0)' "$list" ||
     fail "the second start did not use the edit: $(cat "$list")"

@@ -6,12 +6,14 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <cmath>
 
 #include "angle_text.h"
+#include "conversion_engine_binding.h"
 #include "datum_list.h"
 #include "datum_shift_frame.h"
 #include "file_dialog.h"
@@ -99,7 +101,7 @@ private:
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, value);
     }
-    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
     QComboBox* combo() { return find<QComboBox>("Combo_transform"); }
     void select_shift(int position) { pick(combo(), position, "mouse"); }
 
@@ -129,6 +131,24 @@ private:
         QTRY_VERIFY(!view->isVisible());
     }
     std::string datum_file() const { return sandbox_->path("datum.csv"); }
+    QString line(const char* name) { return find<QLabel>(name)->text(); }
+
+    // Presses the button that opens an EPSG list and works the list, once it is open, as `use`
+    // says; the list must be closed by then.
+    void in_epsg_list(const char* button, const std::function<void(QWidget* list)>& use) {
+        QTimer::singleShot(0, [&use] { use(QApplication::activeModalWidget()); });
+        click(button);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+    static void search(QWidget* list, const QString& words) {
+        QTest::keyClicks(list->findChild<QLineEdit*>("Text_search"), words);
+    }
+    static void double_click_first(QWidget* list) {
+        auto* view = list->findChild<QAbstractItemView*>();
+        const QPoint row = view->visualRect(view->model()->index(0, 1)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, row);
+    }
 
     void start() {
         form_ = std::make_unique<Form_projections>();
@@ -709,6 +729,176 @@ private slots:
         type("Text_east0", "x");
         click("Command_grid_to_geo0");
         QCOMPARE(messages_->messages(), QStringList{"Easting is invalid"});
+    }
+    // "From EPSG...": searched by code or words, picked with the keys or the mouse. The control
+    // holds the published definition to its last digit, though its fields show it rounded.
+    void from_epsg_fills_the_control_data() {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("code");
+        QTest::newRow("words, Down and Enter") << "MGA zone 55"
+                                               << "keys" << 28355;
+        QTest::newRow("scale factor of many digits, mouse") << "27700"
+                                                            << "mouse" << 27700;
+        QTest::newRow("parallels in minutes, Enter") << "32139"
+                                                     << "enter" << 32139;
+    }
+    void from_epsg_fills_the_control() {
+        QFETCH(QString, words);
+        QFETCH(QString, how);
+        QFETCH(int, code);
+        start();
+        in_epsg_list("Command_epsg_system", [&](QWidget* list) {
+            search(list, words);
+            if (how == "mouse") {
+                double_click_first(list);
+                return;
+            }
+            if (how == "keys") {
+                QTest::keyClick(list->focusWidget(), Qt::Key_Down);
+            }
+            QTest::keyClick(list->focusWidget(), Qt::Key_Return);
+        });
+        QVERIFY(line("Label_epsg_system").contains(QStringLiteral("EPSG:%1 ").arg(code)));
+        click("Command_done1");
+        const auto catalogue = conversion_engine();
+        const epsg::PublishedSystem published = *(*catalogue)->catalogue().system(code);
+        QCOMPARE(as_definition(form_->state().source_coord_system),
+                 *(*catalogue)->catalogue().system_definition(code));
+        QCOMPARE(form_->state().source_coord_system.name, published.name);
+    }
+
+    void from_epsg_says_why_a_system_cannot_be_filled() {
+        store_zone55();
+        start();
+        QString note;
+        in_epsg_list("Command_epsg_system", [&note](QWidget* list) {
+            search(list, "3857");
+            QTest::keyClick(list->focusWidget(), Qt::Key_Return);
+            note = list->findChild<QLabel*>("Label_note")->text();
+            QTest::keyClick(list->focusWidget(), Qt::Key_Escape);
+        });
+        QCOMPARE(note, QStringLiteral("EPSG:3857 uses the Popular Visualisation Pseudo-Mercator "
+                                      "projection, which this dialog does not define"));
+        QCOMPARE(text("Text_zone_number"), QStringLiteral("55"));
+    }
+
+    // "Add from EPSG...": the shift joins "datum.csv" in the file's convention and is selected;
+    // adding it again changes nothing.
+    void add_from_epsg_adds_the_shift_and_selects_it() {
+        start();
+        for (int times = 0; times < 2; ++times) {
+            in_epsg_list("Command_epsg_shift", [](QWidget* list) {
+                search(list, "agd66 gda94 (4)");
+                double_click_first(list);
+            });
+        }
+        QCOMPARE(combo()->count(), 4);
+        QCOMPARE(combo()->currentText(), QStringLiteral("AGD66 to GDA94 (4) EPSG:1460"));
+        QCOMPARE(text("Text_rx"), QStringLiteral("-0.4150"));
+        QCOMPARE(line("Label_epsg_shift"),
+                 QStringLiteral("EPSG:1460 · 1 m · Australia - New South Wales and Victoria"));
+        QCOMPARE(testing::read_file(datum_file()),
+                 kBuiltInFile +
+                     "AGD66 to GDA94 (4) EPSG:1460,-119.3530,-48.3010,139.4840,"
+                     "-4.1500e-01,-2.6000e-01,-4.3700e-01,-0.6130\r\n");
+        QVERIFY(messages_->messages().isEmpty());
+    }
+
+    // Nothing is read at start-up, where the line offers to look up; from then on both lines
+    // follow every change.
+    void the_lines_follow_the_edits() {
+        store_zone55();
+        start();
+        QCOMPARE(line("Label_epsg_system"), QString());
+        click("Command_look_up_system");
+        QVERIFY(line("Label_epsg_system").endsWith("EPSG:28355 GDA94 / MGA zone 55"));
+        QVERIFY(!find("Command_look_up_system")->isVisible());
+        QCOMPARE(line("Label_epsg_shift"), QString());
+        type_keys("Text_zone_number", "56");
+        QVERIFY(line("Label_epsg_system").contains("EPSG:7856 GDA2020 / MGA zone 56, "));
+        type_keys("Text_scale_factor", "0");
+        QCOMPARE(line("Label_epsg_system"),
+                 QStringLiteral("not identified: The scale factor must be positive"));
+        select_shift(2);
+        QCOMPARE(line("Label_epsg_shift"),
+                 QStringLiteral("EPSG:15979 · 3 m · Australia - offshore"));
+        type_keys("Text_dx", "-117.9");
+        QCOMPARE(line("Label_epsg_shift"), QStringLiteral("not a published transformation"));
+        select_shift(0);
+        QCOMPARE(line("Label_epsg_shift"), QString());
+    }
+
+    // Beside the result, the panel notes a point outside the area of use of the systems the
+    // definition is or of the shift; the conversion is made all the same.
+    void the_panel_notes_points_outside_the_areas_of_use_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("longitude");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("inside") << "Command_geo_to_grid0"
+                                << "144 25 29.5244" << QString();
+        QTest::newRow("outside the systems")
+            << "Command_geo_to_grid0"
+            << "138 36 0"
+            << "The point lies outside the area of use of EPSG:5551, EPSG:7855, EPSG:28355 (";
+        QTest::newRow("outside the shift")
+            << "Command_transform0"
+            << "138 36 0"
+            << "The point lies outside the area of use of EPSG:1460 AGD66 to GDA94 (4) "
+               "(Australia - New South Wales and Victoria).";
+    }
+    void the_panel_notes_points_outside_the_areas_of_use() {
+        QFETCH(QString, button);
+        QFETCH(QString, longitude);
+        QFETCH(QString, note);
+        store_zone55();
+        testing::write_file(datum_file(),
+                            kBuiltInFile +
+                                "AGD66 to GDA94 (4) EPSG:1460,-119.3530,-48.3010,"
+                                "139.4840,-4.1500e-01,-2.6000e-01,-4.3700e-01,-0.6130\r\n");
+        start();
+        select_shift(3);
+        click("Command_done1");
+        type_keys("Text_lon0", longitude);
+        type_keys("Text_lat0", "-34 55 0");
+        click(button.toLatin1());
+        const bool shifted = button == "Command_transform0";
+        const QString shown = line(shifted ? "Label_area1" : "Label_area0");
+        QVERIFY2(note.isEmpty() ? shown.isEmpty() : shown.startsWith(note), qPrintable(shown));
+        QVERIFY(shifted ? text("Text_lon1") != "000 00 00.000" : text("Text_east0") != "0");
+        QVERIFY(messages_->messages().isEmpty());
+    }
+
+    // Run as its own test with PROJ_DATA naming a folder without the database: the lines and the
+    // lists say so, and the dialog converts as before.
+    void without_the_epsg_database_the_features_say_so() {
+        const QString data = qEnvironmentVariable("PROJ_DATA");
+        if (data.isEmpty() || QFile::exists(data + "/proj.db")) {
+            QSKIP("needs PROJ_DATA naming a folder without proj.db");
+        }
+        store_zone55();
+        start();
+        type_keys("Text_zone_number", "55");
+        QVERIFY(line("Label_epsg_system")
+                    .startsWith("not identified: the EPSG dataset is not available ("));
+        select_shift(2);
+        QVERIFY(line("Label_epsg_shift")
+                    .startsWith("not identified: the EPSG dataset is not available ("));
+        QString note;
+        in_epsg_list("Command_epsg_shift", [&note](QWidget* list) {
+            note = list->findChild<QLabel*>("Label_note")->text();
+            QTest::keyClick(list, Qt::Key_Escape);
+        });
+        QVERIFY(note.startsWith("the EPSG dataset is not available ("));
+        click("Command_done1");
+        type_keys("Text_lon0", "144 25 29.5244");
+        type_keys("Text_lat0", "-37 57 3.7203");
+        click("Command_geo_to_grid0");
+        QCOMPARE(text("Text_east0"), QStringLiteral("273741.3"));
+        QVERIFY(line("Label_area0")
+                    .startsWith(
+                        "The area of use cannot be checked: the EPSG dataset is not available ("));
+        QVERIFY(messages_->messages().isEmpty());
     }
 };
 
