@@ -11,7 +11,7 @@ namespace {
 const QString kLibraryName = QStringLiteral("QuarrowConvert");
 
 Result<convert::ConversionEngine*> bind() {
-    QString reason = QStringLiteral("the library %1 cannot be found").arg(kLibraryName);
+    Error reason{ErrorCode::kEngineLibraryNotFound, {kLibraryName.toStdString()}};
     for (const QString& candidate : library_candidates(kLibraryName)) {
         // The loader's library stays loaded for the rest of the run.
         QPluginLoader loader(candidate);
@@ -23,10 +23,10 @@ Result<convert::ConversionEngine*> bind() {
         if (auto* engine = qobject_cast<convert::ConversionEngine*>(loader.instance())) {
             return engine;
         }
-        reason = QStringLiteral("the library %1 cannot be loaded: %2")
-                     .arg(loader.fileName(), loader.errorString());
+        reason = Error{ErrorCode::kEngineLibraryNotLoaded,
+                       {loader.fileName().toStdString(), loader.errorString().toStdString()}};
     }
-    return Error{reason.toStdString()};
+    return reason;
 }
 
 }  // namespace

@@ -16,12 +16,12 @@
 #include "area_of_use_notes.h"
 #include "catalogue_on_demand.h"
 #include "conversion_engine_binding.h"
+#include "error_message.h"
 #include "file_conversion.h"
 #include "file_dialog.h"
 #include "message_box.h"
 #include "numeric_text.h"
 #include "shown_number.h"
-#include "trim.h"
 
 namespace korv {
 namespace {
@@ -53,7 +53,7 @@ constexpr int kDecimals = 1;
 template <typename T>
 const T* value_or_report(const Result<T>& result) {
     if (!result) {
-        show_message(ConversionTestPanel::tr(result.message().c_str()));
+        show_message(error_message(result.error()));
         return nullptr;
     }
     return &result.value();
@@ -264,9 +264,7 @@ void ConversionTestPanel::Command_transform_Click(int Index) {
     const Result<GeodeticPoint> moved =
         convert_between_datums(state_, Side{Index}, {*point, height});
     if (!moved) {
-        show_message(tr(moved.message().c_str())
-                         .arg(QString::fromStdString(
-                             std::string(trimmed(state_.current_datum_shift.name)))));
+        show_message(error_message(moved.error()));
         return;
     }
     const auto other = static_cast<size_t>(1 - Index);
@@ -316,19 +314,19 @@ void ConversionTestPanel::Command_convert_file_Click() {
     const bool map_grid = points->first == convert::PointKind::kMapGrid ||
                           points->second == convert::PointKind::kMapGrid;
     if (const Status taken = map_system_taken(state_.committed_coord_system); map_grid && !taken) {
-        show_message(tr(taken.message().c_str()));
+        show_message(error_message(taken.error()));
         return;
     }
     const Result<convert::ConversionSetup> setup =
         panel_conversion_setup(state_, points->first, points->second);
     if (!setup) {
-        show_message(FileConversion::tr(setup.message().c_str()));
+        show_message(error_message(setup.error()));
         return;
     }
     const Result<convert::ConversionEngine*> engine = conversion_engine();
     if (!engine) {
         show_message(FileConversion::tr("The file could not be converted: %1")
-                         .arg(QString::fromStdString(engine.message())));
+                         .arg(error_message(engine.error())));
         return;
     }
     convert::FileConversionJob job{*setup, QFile::encodeName(*input).toStdString(),

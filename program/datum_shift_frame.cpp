@@ -18,24 +18,17 @@ namespace {
 struct Box {
     const char* name;
     const char* caption;
-    const char* invalid_message;
+    ErrorCode invalid;
 };
 
 constexpr std::array<Box, kDatumValues.size()> kBoxes = {{
-    {"Text_dx", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DX"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dx value is invalid")},
-    {"Text_dy", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DY"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dy value is invalid")},
-    {"Text_dz", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DZ"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The dz value is invalid")},
-    {"Text_rx", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RX"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The rx value is invalid")},
-    {"Text_ry", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RY"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The ry value is invalid")},
-    {"Text_rz", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RZ"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The rz value is invalid")},
-    {"Text_sc", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "SC"),
-     QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "The SC value is invalid")},
+    {"Text_dx", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DX"), ErrorCode::kShiftDxInvalid},
+    {"Text_dy", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DY"), ErrorCode::kShiftDyInvalid},
+    {"Text_dz", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "DZ"), ErrorCode::kShiftDzInvalid},
+    {"Text_rx", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RX"), ErrorCode::kShiftRxInvalid},
+    {"Text_ry", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RY"), ErrorCode::kShiftRyInvalid},
+    {"Text_rz", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "RZ"), ErrorCode::kShiftRzInvalid},
+    {"Text_sc", QT_TRANSLATE_NOOP("korv::DatumShiftFrame", "SC"), ErrorCode::kShiftScInvalid},
 }};
 
 constexpr int kValueDecimals = 4;
@@ -149,20 +142,20 @@ std::string DatumShiftFrame::trimmed_name() const {
 Status DatumShiftFrame::check_boxes() const {
     const std::string name = trimmed_name();
     if (name.empty()) {
-        return Error{QT_TR_NOOP("A name must be supplied for the transform")};
+        return Error{ErrorCode::kTransformNameMissing};
     }
     if (name.find(',') != std::string::npos) {
         // "datum.csv" separates its fields with commas and has no quoting.
-        return Error{QT_TR_NOOP("A transform name cannot contain a comma")};
+        return Error{ErrorCode::kTransformNameHasComma};
     }
     for (size_t i = 0; i < kBoxes.size(); ++i) {
         if (!is_numeric(boxes_[i]->text().toStdString())) {
-            return Error{kBoxes[i].invalid_message};
+            return Error{kBoxes[i].invalid};
         }
     }
     if (name_that_fits(name, typed_shift()) != name) {
         // Its line in "datum.csv" would be longer than the list reads back whole.
-        return Error{QT_TR_NOOP("The transform name is too long to be kept in the datum list")};
+        return Error{ErrorCode::kTransformNameTooLong};
     }
     return kSuccess;
 }

@@ -60,7 +60,7 @@ FileConversion::FileConversion(convert::ConversionEngine& engine, convert::FileC
         try {
             result_ = engine.convert_file(job, progress, cancel_);
         } catch (const std::exception& exception) {
-            result_ = Error{exception.what()};
+            result_ = Error{ErrorCode::kConversionStopped, {exception.what()}};
         }
     });
     thread_->setParent(this);

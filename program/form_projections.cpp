@@ -80,9 +80,8 @@ void Form_projections::build_panel() {
         vxProjection->setObjectName(QStringLiteral("vxProjection"));
         source_layout->addWidget(vxProjection);
     } else {
-        auto* missing = new QLabel(tr("The coordinate system control cannot be shown: %1")
-                                       .arg(QString::fromStdString(control.message())),
-                                   Frame_source_data_coordinate_system);
+        auto* missing =
+            new QLabel(error_message(control.error()), Frame_source_data_coordinate_system);
         missing->setWordWrap(true);
         source_layout->addWidget(missing);
     }
@@ -178,7 +177,7 @@ Status Form_projections::validate_source_definition() {
     if (Frame_datum_shift->selected_position() >= 1) {
         const Status boxes = Frame_datum_shift->check_boxes();
         if (!boxes) {
-            show_message(DatumShiftFrame::tr(boxes.message().c_str()));
+            show_message(error_message(boxes.error()));
             return boxes;
         }
     }

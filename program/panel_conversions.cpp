@@ -1,11 +1,10 @@
 #include "panel_conversions.h"
 
-#include <QtGlobal>
-
 #include "angle_text.h"
 #include "conversion_engine_binding.h"
 #include "input_limits.h"
 #include "numeric_text.h"
+#include "trim.h"
 
 namespace korv {
 namespace {
@@ -13,13 +12,8 @@ namespace {
 using convert::PointKind;
 
 Error cannot_convert(Side side) {
-    return {side == Side::kSource
-                ? QT_TRANSLATE_NOOP(
-                      "korv::ConversionTestPanel",
-                      "The point cannot be converted with the coordinate system of the source data")
-                : QT_TRANSLATE_NOOP("korv::ConversionTestPanel",
-                                    "The point cannot be converted with the coordinate system of "
-                                    "the map")};
+    return {side == Side::kSource ? ErrorCode::kPointNotConvertedWithSource
+                                  : ErrorCode::kPointNotConvertedWithMap};
 }
 
 bool within(std::optional<double> value, double limit) {
@@ -60,39 +54,35 @@ Result<GeographicPoint> read_geographic_point(std::string_view longitude_text,
                                               std::string_view latitude_text) {
     const std::optional<double> longitude = angle_from_text(longitude_text, kLongitudeAngle);
     if (!within(longitude, kLongitudeLimit)) {
-        return Error{QT_TRANSLATE_NOOP("korv::ConversionTestPanel", "Longitude is invalid")};
+        return Error{ErrorCode::kPanelLongitudeInvalid};
     }
     const std::optional<double> latitude = angle_from_text(latitude_text, kLatitudeAngle);
     if (!within(latitude, kPanelLatitudeLimit)) {
-        return Error{QT_TRANSLATE_NOOP("korv::ConversionTestPanel", "Latitude is invalid")};
+        return Error{ErrorCode::kPanelLatitudeInvalid};
     }
     return GeographicPoint{*longitude, *latitude};
 }
 
 Result<GridPoint> read_grid_point(std::string_view east_text, std::string_view north_text) {
     if (!is_numeric(east_text)) {
-        return Error{QT_TRANSLATE_NOOP("korv::ConversionTestPanel", "Easting is invalid")};
+        return Error{ErrorCode::kPanelEastingInvalid};
     }
     if (!is_numeric(north_text)) {
-        return Error{QT_TRANSLATE_NOOP("korv::ConversionTestPanel", "Northing is invalid")};
+        return Error{ErrorCode::kPanelNorthingInvalid};
     }
     return GridPoint{leading_number(east_text), leading_number(north_text)};
 }
 
 Result<double> read_elevation(std::string_view text) {
     if (!is_numeric(text)) {
-        return Error{QT_TRANSLATE_NOOP("korv::ConversionTestPanel", "Elevation is invalid")};
+        return Error{ErrorCode::kPanelElevationInvalid};
     }
     return leading_number(text);
 }
 
 Status map_system_taken(const CoordSystem& map_system) {
     if (map_system.defined == kFalse) {
-        return Error{QT_TRANSLATE_NOOP(
-            "korv::ConversionTestPanel",
-            "The map coordinates have no coordinate system yet: \"Test Transform\" takes the "
-            "source data's one for them only while a transform is named. Pick a transform, or "
-            "\"None\" for no datum shift, and press \"Test Transform\" again.")};
+        return Error{ErrorCode::kMapSystemNotTaken};
     }
     return kSuccess;
 }
@@ -104,9 +94,7 @@ Result<convert::ConversionSetup> panel_conversion_setup(const ProgramState& stat
     const std::optional<CoordinateSystemDefinition> map =
         definition_of(state.committed_coord_system);
     if (!source || !map) {
-        return Error{QT_TRANSLATE_NOOP("korv::FileConversion",
-                                       "The coordinate system holds a projection that the list "
-                                       "does not know")};
+        return Error{ErrorCode::kSystemProjectionNotListed};
     }
     convert::ConversionSetup setup;
     setup.source = *source;
@@ -157,8 +145,8 @@ Result<GeodeticPoint> convert_between_datums(const ProgramState& state, Side fro
         convert_on_path(state, geographic_kind(from), geographic_kind(to),
                         {point.position.longitude, point.position.latitude, point.height});
     if (!moved) {
-        return Error{QT_TRANSLATE_NOOP("korv::ConversionTestPanel",
-                                       "The point cannot be moved through the datum shift \"%1\"")};
+        return Error{ErrorCode::kPointNotMovedThroughShift,
+                     {std::string(trimmed(state.current_datum_shift.name))}};
     }
     return GeodeticPoint{{moved->x, moved->y}, moved->height};
 }

@@ -1,11 +1,11 @@
 #include "projection_binding.h"
 
-#include <QCoreApplication>
 #include <QMetaMethod>
 #include <QMetaObject>
 #include <QVariant>
 
 #include "control_factory.h"
+#include "error_message.h"
 #include "message_box.h"
 #include "record_metatypes.h"
 
@@ -24,7 +24,7 @@ Result<QWidget*> create_projection_control(QWidget* parent) {
     QString error;
     QWidget* control = create_control(class_name(), parent, &error);
     if (control == nullptr) {
-        return Error{error.toStdString()};
+        return Error{ErrorCode::kControlNotCreated, {error.toStdString()}};
     }
     return control;
 }
@@ -34,20 +34,18 @@ Result<CoordSystem> read_coordinate_system(QWidget* control) {
     if (control == nullptr ||
         !QMetaObject::invokeMethod(control, "acceptEntries", Qt::DirectConnection,
                                    Q_RETURN_ARG(bool, accepted))) {
-        show_message(QCoreApplication::translate(
-                         "korv::Form_projections",
-                         "The coordinate system cannot be read: the control %1 is not available.")
-                         .arg(class_name()));
-        return Error{"no coordinate system control"};
+        const Error missing{ErrorCode::kControlNotAvailable, {class_name().toStdString()}};
+        show_message(error_message(missing));
+        return missing;
     }
     if (!accepted) {
-        return Error{"the entries were refused"};  // the control has told the user why
+        return Error{ErrorCode::kControlEntriesRefused};  // the control has told the user why
     }
     const QVariant value = control->property(kProperty);
     if (!value.canConvert<CoordSystem>()) {
-        show_message(QCoreApplication::translate(
-            "korv::Form_projections", "The coordinate system control handed back no definition."));
-        return Error{"no definition from the coordinate system control"};
+        const Error none{ErrorCode::kControlGaveNoDefinition};
+        show_message(error_message(none));
+        return none;
     }
     return value.value<CoordSystem>();
 }
@@ -102,7 +100,7 @@ bool connect_control_signal(QWidget* control, const char* signal, QObject* recei
 
 Status assign_coordinate_system(QWidget* control, const CoordSystem& record) {
     if (control == nullptr || !control->setProperty(kProperty, QVariant::fromValue(record))) {
-        return Error{"the control " + class_name().toStdString() + " is not available"};
+        return Error{ErrorCode::kControlNotAvailable, {class_name().toStdString()}};
     }
     return kSuccess;
 }

@@ -16,9 +16,6 @@ struct Error {
     // A failure that happened because of `cause`, whose words take the place after the values.
     Error(ErrorCode code, std::vector<std::string> values, Error cause)
         : code(code), values(std::move(values)), cause{std::move(cause)} {}
-    // A failure still worded where it happens, until it has a code of its own.
-    Error(std::string words) : code(ErrorCode::kUnconverted), values{std::move(words)} {}
-    Error(const char* words) : Error(std::string(words)) {}
 
     ErrorCode code;
     std::vector<std::string> values;  // in the order its words name them: %1, %2, ...

@@ -158,8 +158,34 @@ enum class ErrorCode : uint16_t {
     kCoordinateFileNotWritten,  // %1 the file
     kCoordinateValuesNotFinite,
 
-    // Failures not yet given a code of their own: %1 holds their words.
-    kUnconverted,
+    // The dialog's own checks and bindings (program/).
+    kPanelLongitudeInvalid,
+    kPanelLatitudeInvalid,
+    kPanelEastingInvalid,
+    kPanelNorthingInvalid,
+    kPanelElevationInvalid,
+    kMapSystemNotTaken,
+    kSystemProjectionNotListed,
+    kPointNotConvertedWithSource,
+    kPointNotConvertedWithMap,
+    kPointNotMovedThroughShift,  // %1 the datum shift's name
+    kTransformNameMissing,
+    kTransformNameHasComma,
+    kTransformNameTooLong,
+    kShiftDxInvalid,
+    kShiftDyInvalid,
+    kShiftDzInvalid,
+    kShiftRxInvalid,
+    kShiftRyInvalid,
+    kShiftRzInvalid,
+    kShiftScInvalid,
+    kEngineLibraryNotFound,   // %1 the library
+    kEngineLibraryNotLoaded,  // %1 the library file, %2 why
+    kControlNotCreated,       // %1 why, in the control factory's words
+    kControlNotAvailable,     // %1 the control's class
+    kControlEntriesRefused,   // the control has told the user why
+    kControlGaveNoDefinition,
+    kConversionStopped,  // %1 what stopped it
 };
 
 }  // namespace korv

@@ -359,8 +359,77 @@ constexpr std::string_view error_text(ErrorCode code) {
                 "korv::Errors",
                 "The transform holds a value that is not a finite number and cannot be saved.");
 
-        case kUnconverted:
-            return "%1";
+        case kPanelLongitudeInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Longitude is invalid");
+        case kPanelLatitudeInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Latitude is invalid");
+        case kPanelEastingInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Easting is invalid");
+        case kPanelNorthingInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Northing is invalid");
+        case kPanelElevationInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "Elevation is invalid");
+        case kMapSystemNotTaken:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The map coordinates have no coordinate system yet: \"Test Transform\" takes the "
+                "source data's one for them only while a transform is named. Pick a transform, or "
+                "\"None\" for no datum shift, and press \"Test Transform\" again.");
+        case kSystemProjectionNotListed:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The coordinate system holds a projection that the list does not know");
+        case kPointNotConvertedWithSource:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The point cannot be converted with the coordinate system of the source data");
+        case kPointNotConvertedWithMap:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The point cannot be converted with the coordinate system of the map");
+        case kPointNotMovedThroughShift:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The point cannot be moved through the datum shift \"%1\"");
+        case kTransformNameMissing:
+            return QT_TRANSLATE_NOOP("korv::Errors", "A name must be supplied for the transform");
+        case kTransformNameHasComma:
+            return QT_TRANSLATE_NOOP("korv::Errors", "A transform name cannot contain a comma");
+        case kTransformNameTooLong:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The transform name is too long to be kept in the datum list");
+        case kShiftDxInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The dx value is invalid");
+        case kShiftDyInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The dy value is invalid");
+        case kShiftDzInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The dz value is invalid");
+        case kShiftRxInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The rx value is invalid");
+        case kShiftRyInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The ry value is invalid");
+        case kShiftRzInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The rz value is invalid");
+        case kShiftScInvalid:
+            return QT_TRANSLATE_NOOP("korv::Errors", "The SC value is invalid");
+        case kEngineLibraryNotFound:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the library %1 cannot be found");
+        case kEngineLibraryNotLoaded:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the library %1 cannot be loaded: %2");
+        case kControlNotCreated:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The coordinate system control cannot be shown: %1");
+        case kControlNotAvailable:
+            return QT_TRANSLATE_NOOP(
+                "korv::Errors",
+                "The coordinate system cannot be read: the control %1 is not available.");
+        case kControlEntriesRefused:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The coordinate system control refused its entries.");
+        case kControlGaveNoDefinition:
+            return QT_TRANSLATE_NOOP("korv::Errors",
+                                     "The coordinate system control handed back no definition.");
+        case kConversionStopped:
+            return QT_TRANSLATE_NOOP("korv::Errors", "the conversion stopped: %1");
     }
     return "%1";
 }

@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>korv::ConversionTestPanel</name>
+    <name>korv::Errors</name>
     <message>
         <source>Easting is invalid</source>
         <translation>Der Rechtswert ist ungültig</translation>
