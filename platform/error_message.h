@@ -1,6 +1,7 @@
 #pragma once
 // A failure in the user's language, as the widgets show it: the words of its code translated in
-// the context "korv::Errors", with its values put in.
+// the context "korv::Errors" (the translation "korv_errors", loaded on first use), with its
+// values put in.
 
 #include <QString>
 

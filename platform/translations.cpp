@@ -35,11 +35,12 @@ bool install_translation(const QString& name, const QLocale& locale) {
     if (application == nullptr || installed.contains(name)) {
         return false;
     }
+    // Looked for once: a language without a file is not searched for again at every message.
+    installed.insert(name);
     // Owned by the application, so it lives as long as the texts it translates.
     auto* translator = new QTranslator(application);
     for (const QString& folder : translation_folders()) {
         if (translator->load(locale, name, QStringLiteral("_"), folder)) {
-            installed.insert(name);
             QCoreApplication::installTranslator(translator);
             return true;
         }

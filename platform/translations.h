@@ -14,8 +14,8 @@ namespace korv {
 
 // Installs the translation of `name` ("quarrow", "korv_projection", "korv_point_transform") for
 // `locale` into the running application, once per name; later calls for the same name do
-// nothing. The default locale is the system's unless the host set another. False when no file
-// of that name fits the locale (or no application runs yet).
+// nothing, whether the first found a file or not. The default locale is the system's unless the
+// host set another. False when no file of that name fits the locale (or no application runs yet).
 KORV_PLATFORM_EXPORT bool install_translation(const QString& name, const QLocale& locale = {});
 
 // Where the translation files are looked for, most likely first: the folder "translations"

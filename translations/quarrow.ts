@@ -2,6 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>korv::CatalogueListDialog</name>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A code, or words of the name or area</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korv::CatalogueTexts</name>
+    <message>
+        <source>the EPSG dataset is not available (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a published transformation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no published EPSG system</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>korv::ControlFactory</name>
     <message>
         <source>The control library %1 cannot be found</source>
@@ -119,38 +161,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The point cannot be converted with the coordinate system of the source data</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The point cannot be converted with the coordinate system of the map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Longitude is invalid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Latitude is invalid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Easting is invalid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Northing is invalid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Elevation is invalid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The point cannot be moved through the datum shift &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Convert File...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -186,6 +196,18 @@
         <source>-converted</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The area of use cannot be checked: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The point lies outside the area of use of %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>area of use</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korv::DatumShiftFrame</name>
@@ -206,15 +228,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The dx value is invalid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>DY</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The dy value is invalid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -222,15 +236,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The dz value is invalid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>RX</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The rx value is invalid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -238,15 +244,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The ry value is invalid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>RZ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The rz value is invalid</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -254,19 +252,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The SC value is invalid</source>
+        <source>Add from EPSG...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A name must be supplied for the transform</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A transform name cannot contain a comma</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The transform name is too long to be kept in the datum list</source>
+        <source>Add a published Helmert transformation of the EPSG dataset to the list</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -274,10 +264,6 @@
     <name>korv::FileConversion</name>
     <message>
         <source>The file could not be converted: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The coordinate system holds a projection that the list does not know</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -315,59 +301,8 @@ Written to &quot;%3&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>converted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the line does not hold two or three values, optionally led by a label</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the line is too long to be a point</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the easting is not a number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the northing is not a number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the longitude is no angle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the latitude is no angle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the height is not a number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the longitude lies outside -360..360</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the latitude lies outside -89..89</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the point cannot be converted with the coordinate system of the source data</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the point cannot be converted with the coordinate system of the map</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the point cannot be moved through the datum shift</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>refused</source>
+        <source>Points converted: 0 of %1
+Nothing was written to &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -375,10 +310,6 @@ Written to &quot;%3&quot;</source>
     <name>korv::Form_projections</name>
     <message>
         <source>Coordinate System for Source Data</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The coordinate system control cannot be shown: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -406,19 +337,30 @@ Written to &quot;%3&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The coordinate system cannot be read: the control %1 is not available.</source>
+        <source>From EPSG...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The coordinate system control handed back no definition.</source>
+        <source>Fill in a published projected coordinate system of the EPSG dataset</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The datum shift list could not be written to &quot;%1&quot;. &quot;%2&quot; is used for this session only.</source>
+        <source>&quot;%1&quot; was changed in &quot;%3&quot; by another program while it was edited here. For %2 the value entered here replaced the one saved there; every other value saved there was kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korv::IdentityLine</name>
+    <message>
+        <source>Look up in the EPSG dataset</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The datum shift list is full (%1 entries). &quot;%2&quot; is used for this session only and not added to the list.</source>
+        <source>%1: look up in the EPSG dataset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not identified: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -470,17 +412,82 @@ Written to &quot;%3&quot;</source>
     </message>
 </context>
 <context>
-    <name>korv::SettingsStore</name>
+    <name>korv::ShiftIdentityLine</name>
     <message>
-        <source>the settings file %1 cannot be written</source>
+        <source>Published transformation of this datum shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korv::ShiftPickerDialog</name>
+    <message>
+        <source>Add from EPSG</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the settings file %1 is damaged</source>
+        <source>&amp;Helmert datum shifts:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>unknown error</source>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area of use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deprecated</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korv::SystemIdentityLine</name>
+    <message>
+        <source>Published EPSG systems of this definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korv::SystemPickerDialog</name>
+    <message>
+        <source>From EPSG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Projected coordinate systems:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area of use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deprecated</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -24,7 +24,7 @@ private slots:
         testing::MessageRecorder messages;
         // The program looks in "translations" beside itself, here the sandbox.
         QVERIFY(QDir().mkpath(sandbox.folder() + "/translations"));
-        for (const char* name : {"quarrow_de.qm", "korv_projection_de.qm"}) {
+        for (const char* name : {"quarrow_de.qm", "korv_projection_de.qm", "korv_errors_de.qm"}) {
             QVERIFY(QFile::copy(QStringLiteral(KORV_TEST_TRANSLATIONS "/") + name,
                                 sandbox.folder() + "/translations/" + name));
         }

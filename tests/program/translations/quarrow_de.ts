@@ -8,11 +8,4 @@
         <translation>Transformation testen</translation>
     </message>
 </context>
-<context>
-    <name>korv::Errors</name>
-    <message>
-        <source>Easting is invalid</source>
-        <translation>Der Rechtswert ist ungültig</translation>
-    </message>
-</context>
 </TS>
