@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
-#include "line_reader.h"
 #include "file_numbers.h"
+#include "line_reader.h"
 
 namespace {
 

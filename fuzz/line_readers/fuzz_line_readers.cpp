@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "file_numbers.h"
 #include "fuzz_check.h"
 #include "line_reader.h"
 #include "scratch_folder.h"
-#include "file_numbers.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QDir>
 #include <cmath>
 
+#include "file_numbers.h"
 #include "files.h"
 #include "test_sandbox.h"
-#include "file_numbers.h"
 
 namespace korv {
 namespace {

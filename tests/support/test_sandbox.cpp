@@ -12,7 +12,9 @@ namespace korv::testing {
 MessageRecorder::MessageRecorder()
     : previous_(set_message_sink([this](const QString& text) { messages_ << text; })) {}
 
-MessageRecorder::~MessageRecorder() { set_message_sink(std::move(previous_)); }
+MessageRecorder::~MessageRecorder() {
+    set_message_sink(std::move(previous_));
+}
 
 Sandbox::Sandbox() {
     set_settings_folder(folder_.path());

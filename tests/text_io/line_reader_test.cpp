@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "test_sandbox.h"
 #include "file_numbers.h"
+#include "test_sandbox.h"
 
 namespace korv {
 namespace {
