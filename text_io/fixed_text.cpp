@@ -5,13 +5,31 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace korv {
 namespace {
 
-constexpr std::uint64_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
-                                          100000, 1000000, 10000000, 100000000, 1000000000};
+constexpr std::uint64_t kPowersOfTen[] = {1,
+                                          10,
+                                          100,
+                                          1000,
+                                          10000,
+                                          100000,
+                                          1000000,
+                                          10000000,
+                                          100000000,
+                                          1000000000,
+                                          10000000000,
+                                          100000000000,
+                                          1000000000000,
+                                          10000000000000,
+                                          100000000000000,
+                                          1000000000000000,
+                                          10000000000000000,
+                                          100000000000000000,
+                                          1000000000000000000};
 constexpr std::uint64_t kPowersOfFive[] = {1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125};
 
 // Below this magnitude value * 10^9 stays below 10^18, well within 64 bits.
@@ -42,20 +60,55 @@ std::uint64_t scaled_magnitude(double value, int decimals) {
     return dropped >= half ? rounded + 1 : rounded;
 }
 
+// "00" to "99": digits are written two at a time, which halves the chain of divisions.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the two digits of `value` (below 100) at `at`.
+void write_pair(char* at, std::uint64_t value) {
+    std::memcpy(at, kDigitPairs + 2 * value, 2);
+}
+
+// Writes the eight digits of `value` (below 10^8), leading zeros included, at `at`. Its halves
+// are independent, so the processor works on both at once.
+void write_eight(char* at, std::uint64_t value) {
+    const std::uint64_t high = value / 10000;
+    const std::uint64_t low = value % 10000;
+    write_pair(at, high / 100);
+    write_pair(at + 2, high % 100);
+    write_pair(at + 4, low / 100);
+    write_pair(at + 6, low % 100);
+}
+
+// Decimal digits of `value` (below 10^18), at least 1: from its binary length, log10(2) being
+// close to 1233 / 4096, then one comparison.
+int digit_count(std::uint64_t value) {
+    const int bits = 64 - std::countl_zero(value | 1);
+    const int below = (bits * 1233) >> 12;
+    return below + (value >= kPowersOfTen[below] ? 1 : 0);
+}
+
+// Writes scaled / 10^decimals with its decimals; `scaled` is below 10^18. All eighteen digits are
+// written at once, with constant divisors, and the significant ones copied out.
 char* write_scaled(char* text, bool negative, std::uint64_t scaled, int decimals) {
+    constexpr int kDigits = 18;
+    char digits[kDigits];
+    constexpr std::uint64_t kEightDigits = 100000000;
+    write_pair(digits, scaled / (kEightDigits * kEightDigits));
+    write_eight(digits + 2, scaled / kEightDigits % kEightDigits);
+    write_eight(digits + 10, scaled % kEightDigits);
+    const int integer_digits = std::max(digit_count(scaled) - decimals, 1);
     char* at = text;
     if (negative && scaled != 0) {
         *at++ = '-';
     }
-    at = std::to_chars(at, text + kLongestFixedText, scaled / kPowersOfTen[decimals]).ptr;
+    char* const point = digits + kDigits - decimals;
+    at = std::copy(point - integer_digits, point, at);
     if (decimals > 0) {
         *at++ = '.';
-        std::uint64_t fraction = scaled % kPowersOfTen[decimals];
-        for (int i = decimals - 1; i >= 0; --i) {
-            at[i] = static_cast<char>('0' + fraction % 10);
-            fraction /= 10;
-        }
-        at += decimals;
+        at = std::copy(point, digits + kDigits, at);
     }
     return at;
 }
