@@ -5,7 +5,6 @@
 
 #include "angle_text.h"
 #include "field_split.h"
-#include "line_breaks.h"
 #include "numeric_text.h"
 
 namespace korv::convert {
@@ -17,33 +16,6 @@ bool is_blank(char c) {
 
 bool holds_digit(std::string_view text) {
     return text.find_first_of("0123456789") != std::string_view::npos;
-}
-
-// The separator of a line and where its comment starts. The separator is a semicolon when the
-// text before the comment holds one, else a comma, else a tab, else blanks.
-struct Shape {
-    char separator = ' ';
-    std::size_t comment = 0;  // the text's size when there is none
-};
-
-Shape shape_of(std::string_view text) {
-    Shape shape{' ', text.size()};
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '#' &&
-            (i == 0 || is_blank(text[i - 1]) || text[i - 1] == ',' || text[i - 1] == ';')) {
-            shape.comment = i;
-            break;
-        }
-        if (c == ';') {
-            shape.separator = ';';
-        } else if (c == ',' && shape.separator != ';') {
-            shape.separator = ',';
-        } else if (c == '\t' && shape.separator == ' ') {
-            shape.separator = '\t';
-        }
-    }
-    return shape;
 }
 
 // How many fields the text holds, and the last three of them (the last in last[2]); only those
@@ -63,6 +35,53 @@ struct Fields {
         ++count;
     }
 };
+
+// The separator of a line, where its comment starts, and, as the same pass finds them, its
+// fields when blanks separate them. The separator is a semicolon when the text before the
+// comment holds one, else a comma, else a tab, else blanks.
+struct Shape {
+    char separator = ' ';
+    std::size_t comment = 0;  // the text's size when there is none
+    bool empty = true;        // nothing but blanks and tabs before the comment: the line passes
+    Fields blank_fields;      // the runs of other characters; the fields when blanks separate
+};
+
+Shape shape_of(std::string_view text) {
+    Shape shape;
+    shape.comment = text.size();
+    std::size_t field_begin = 0;
+    bool in_field = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (is_blank(c)) {
+            if (in_field) {
+                shape.blank_fields.add(field_begin, i);
+                in_field = false;
+            }
+            shape.separator = c == '\t' && shape.separator == ' ' ? '\t' : shape.separator;
+            continue;
+        }
+        if (c == '#' &&
+            (i == 0 || is_blank(text[i - 1]) || text[i - 1] == ',' || text[i - 1] == ';')) {
+            shape.comment = i;
+            break;
+        }
+        if (!in_field) {
+            field_begin = i;
+            shape.empty = false;
+            in_field = true;
+        }
+        if (c == ';') {
+            shape.separator = ';';
+        } else if (c == ',' && shape.separator != ';') {
+            shape.separator = ',';
+        }
+    }
+    if (in_field) {
+        shape.blank_fields.add(field_begin, shape.comment);
+    }
+    return shape;
+}
 
 // Blanks separate as a run (the line then holds no comma); any other separator ends a field at
 // each occurrence, and blanks and tabs around it go.
@@ -119,7 +138,8 @@ std::string_view field(std::string_view text, Fields::Span span) {
 PointLine read_point_line(std::string_view text, PointKind from, const LineFormat& format,
                           bool first, double (&read)[3]) {
     PointLine line;
-    if (passes_unchanged(text)) {
+    const Shape shape = shape_of(text);
+    if (shape.empty) {
         return line;
     }
     if (first && format.header == HeaderReading::kFirstLine) {
@@ -127,7 +147,6 @@ PointLine read_point_line(std::string_view text, PointKind from, const LineForma
         return line;
     }
     line.kind = PointLine::Kind::kPoint;
-    const Shape shape = shape_of(text);
     line.separator = shape.separator;
     std::string_view content = text.substr(0, shape.comment);
     if (shape.separator != ' ') {
@@ -136,7 +155,8 @@ PointLine read_point_line(std::string_view text, PointKind from, const LineForma
         const std::size_t last = content.find_last_not_of(std::string_view(around, 3));
         content = content.substr(0, last == std::string_view::npos ? 0 : last + 1);
     }
-    const Fields fields = split(content, shape.separator);
+    const Fields fields =
+        shape.separator == ' ' ? shape.blank_fields : split(content, shape.separator);
     line.fields_end = fields.count > 0 ? fields.last[2].end : 0;
     const bool header_possible = first && format.header == HeaderReading::kAuto;
 
