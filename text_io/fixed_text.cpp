@@ -54,10 +54,10 @@ std::uint64_t scaled_magnitude(double value, int decimals) {
     if (shift <= -127) {
         return 0;  // the product is below 2^74, far less than half of 2^127
     }
-    const Wide dropped = product & ((Wide{1} << -shift) - 1);
+    // Adding half of the unit dropped carries into the units kept exactly when what is dropped
+    // is a half or more.
     const Wide half = Wide{1} << (-shift - 1);
-    const std::uint64_t rounded = static_cast<std::uint64_t>(product >> -shift);
-    return dropped >= half ? rounded + 1 : rounded;
+    return static_cast<std::uint64_t>((product + half) >> -shift);
 }
 
 // "00" to "99": digits are written two at a time, which halves the chain of divisions.
@@ -91,11 +91,14 @@ int digit_count(std::uint64_t value) {
 }
 
 // Writes scaled / 10^decimals with its decimals; `scaled` is below 10^18. All eighteen digits are
-// written at once, with constant divisors, and the significant ones copied out.
+// written at once, with constant divisors, and the significant ones copied out in pieces of a
+// fixed size, which the compiler copies without a call: `text` holds far more than the pieces,
+// and what they bring beyond the number's end is left there, unused.
 char* write_scaled(char* text, bool negative, std::uint64_t scaled, int decimals) {
     constexpr int kDigits = 18;
-    char digits[kDigits];
+    constexpr int kPiece = 24;  // at least kDigits, the integer digits and the decimals
     constexpr std::uint64_t kEightDigits = 100000000;
+    char digits[kDigits + kPiece] = {};
     write_pair(digits, scaled / (kEightDigits * kEightDigits));
     write_eight(digits + 2, scaled / kEightDigits % kEightDigits);
     write_eight(digits + 10, scaled % kEightDigits);
@@ -104,13 +107,15 @@ char* write_scaled(char* text, bool negative, std::uint64_t scaled, int decimals
     if (negative && scaled != 0) {
         *at++ = '-';
     }
-    char* const point = digits + kDigits - decimals;
-    at = std::copy(point - integer_digits, point, at);
-    if (decimals > 0) {
-        *at++ = '.';
-        at = std::copy(point, digits + kDigits, at);
+    const char* const point = digits + kDigits - decimals;
+    std::memcpy(at, point - integer_digits, kPiece);
+    at += integer_digits;
+    if (decimals == 0) {
+        return at;
     }
-    return at;
+    *at++ = '.';
+    std::memcpy(at, point, kPiece);
+    return at + decimals;
 }
 #endif
 
