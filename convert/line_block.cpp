@@ -6,6 +6,7 @@
 #include "angle_text.h"
 #include "fixed_text.h"
 #include "line_breaks.h"
+#include "output_cursor.h"
 
 namespace korv::convert {
 namespace {
@@ -14,20 +15,16 @@ constexpr int kGridDecimals = 4;
 constexpr int kDegreeDecimals = 9;
 constexpr int kHeightDecimals = 4;
 
-void append_fixed(std::string& out, double value, int decimals) {
-    char text[kLongestFixedText];
-    out.append(text, write_fixed(text, value, decimals));
-}
-
 // Degrees, minutes and seconds as the dialog writes them; on a line whose values blanks separate,
 // joined by colons instead ("144:57:16.00"), so that each angle stays one field and the line
 // reads back.
-void append_dialog_angle(std::string& out, double value, char separator) {
+void put_dialog_angle(OutputCursor& out, double value, char separator) {
     std::string text = angle_to_text(value);
     if (separator == ' ') {
         std::replace(text.begin(), text.end(), ' ', ':');
     }
-    out += text;
+    out.reserve(text.size());
+    out.put(text.data(), text.size());
 }
 
 }  // namespace
@@ -53,10 +50,12 @@ void LineBlock::read_line(Line& line, PointKind from, const LineFormat& format, 
     }
 }
 
-void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& format) {
+void LineBlock::write_line(OutputCursor& out, const Line& line, PointKind to,
+                           const LineFormat& format) {
+    out.reserve_line(line.next - line.begin);
     // Copies the input from `from` up to `to`.
     auto copy = [&](std::uint32_t from, std::uint32_t to) {
-        output.append(input.data() + from, to - from);
+        out.put(input.data() + from, to - from);
     };
     const PointLine& shape = line.shape;
     if (shape.kind != PointLine::Kind::kPoint) {
@@ -64,7 +63,7 @@ void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& for
         return;
     }
     if (shape.refusal == Refusal::kLineTooLong) {
-        output += "* *";  // nothing of the line is kept but its line end
+        out.put("* *", 3);  // nothing of the line is kept but its line end
         copy(line.end, line.next);
         return;
     }
@@ -72,11 +71,11 @@ void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& for
         const std::uint32_t fields_end = line.begin + shape.fields_end;
         copy(line.begin, fields_end);
         if (fields_end > line.begin) {
-            output += shape.separator;
+            out.put(shape.separator);
         }
-        output += '*';
-        output += shape.separator;
-        output += '*';
+        out.put('*');
+        out.put(shape.separator);
+        out.put('*');
         copy(fields_end, line.next);
         return;
     }
@@ -86,19 +85,19 @@ void LineBlock::write_line(const Line& line, PointKind to, const LineFormat& for
         copy(at, line.begin + shape.values[v].begin);
         at = line.begin + shape.values[v].end;
         if (!converted) {
-            output += '*';
+            out.put('*');
             continue;
         }
         const PointCoordinates& point = points_[line.point];
         const double value = v == 0 ? point.x : v == 1 ? point.y : point.height;
         if (v == 2) {
-            append_fixed(output, value, kHeightDecimals);
+            out.put_fixed(value, kHeightDecimals);
         } else if (!is_geographic(to)) {
-            append_fixed(output, value, kGridDecimals);
+            out.put_fixed(value, kGridDecimals);
         } else if (format.dialog_angles) {
-            append_dialog_angle(output, value, shape.separator);
+            put_dialog_angle(out, value, shape.separator);
         } else {
-            append_fixed(output, value, kDegreeDecimals);
+            out.put_fixed(value, kDegreeDecimals);
         }
     }
     copy(at, line.next);
@@ -159,21 +158,23 @@ void LineBlock::convert(const Conversion& conversion, const LineFormat& format) 
     conversion.convert_all(points_, point_refusals_);
 
     const PointKind to = conversion.setup().to;
+    OutputCursor out(output);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         Line& line = lines_[i];
         if (line.shape.kind != PointLine::Kind::kPoint) {
-            write_line(line, to, format);
+            write_line(out, line, to, format);
             continue;
         }
         ++point_count;
         if (line.shape.refusal == Refusal::kNone) {
             line.shape.refusal = point_refusals_[line.point];
         }
-        write_line(line, to, format);
+        write_line(out, line, to, format);
         if (line.shape.refusal != Refusal::kNone) {
             refusals.push_back({first_line + i, line.shape.refusal});
         }
     }
+    out.finish();
     line_count = lines_.size();
 }
 

@@ -16,6 +16,8 @@
 
 namespace korv::convert {
 
+class OutputCursor;
+
 // Lines longer than this are refused without being read, wherever the reads end: no point line
 // comes near it.
 inline constexpr std::size_t kLongestLine = 64 * 1024;
@@ -60,7 +62,7 @@ private:
     };
 
     void read_line(Line& line, PointKind from, const LineFormat& format, bool& first);
-    void write_line(const Line& line, PointKind to, const LineFormat& format);
+    void write_line(OutputCursor& out, const Line& line, PointKind to, const LineFormat& format);
 
     std::vector<Line> lines_;
     std::vector<PointCoordinates> points_;
