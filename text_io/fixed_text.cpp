@@ -11,25 +11,8 @@
 namespace korv {
 namespace {
 
-constexpr std::uint64_t kPowersOfTen[] = {1,
-                                          10,
-                                          100,
-                                          1000,
-                                          10000,
-                                          100000,
-                                          1000000,
-                                          10000000,
-                                          100000000,
-                                          1000000000,
-                                          10000000000,
-                                          100000000000,
-                                          1000000000000,
-                                          10000000000000,
-                                          100000000000000,
-                                          1000000000000000,
-                                          10000000000000000,
-                                          100000000000000000,
-                                          1000000000000000000};
+constexpr std::uint64_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                          100000, 1000000, 10000000, 100000000, 1000000000};
 constexpr std::uint64_t kPowersOfFive[] = {1, 5, 25, 125, 625, 3125, 15625, 78125, 390625, 1953125};
 
 // Below this magnitude value * 10^9 stays below 10^18, well within 64 bits.
@@ -71,52 +54,43 @@ void write_pair(char* at, std::uint64_t value) {
     std::memcpy(at, kDigitPairs + 2 * value, 2);
 }
 
-// Writes the eight digits of `value` (below 10^8), leading zeros included, at `at`. Its halves
-// are independent, so the processor works on both at once.
-void write_eight(char* at, std::uint64_t value) {
-    const std::uint64_t high = value / 10000;
-    const std::uint64_t low = value % 10000;
-    write_pair(at, high / 100);
-    write_pair(at + 2, high % 100);
-    write_pair(at + 4, low / 100);
-    write_pair(at + 6, low % 100);
+// Writes the `Count` digits of `value` (below 10^Count), leading zeros included, ending at
+// `end`: two at a time from the last, dividing by a constant, which the compiler turns into a
+// multiplication.
+template <int Count>
+void write_digits(char* end, std::uint64_t value) {
+    for (int i = 0; i < Count / 2; ++i) {
+        end -= 2;
+        write_pair(end, value % 100);
+        value /= 100;
+    }
+    if constexpr (Count % 2 == 1) {
+        end[-1] = static_cast<char>('0' + value);
+    }
 }
 
-// Decimal digits of `value` (below 10^18), at least 1: from its binary length, log10(2) being
-// close to 1233 / 4096, then one comparison.
-int digit_count(std::uint64_t value) {
-    const int bits = 64 - std::countl_zero(value | 1);
-    const int below = (bits * 1233) >> 12;
-    return below + (value >= kPowersOfTen[below] ? 1 : 0);
+// Writes scaled / 10^Decimals with its decimals at `at`; returns the end. The digits are stored
+// straight into the text: building them elsewhere and copying them over costs more than writing
+// them.
+template <int Decimals>
+char* write_scaled(char* at, std::uint64_t scaled) {
+    constexpr std::uint64_t kUnit = kPowersOfTen[Decimals];
+    constexpr int kMostIntegerDigits = 20;
+    at = std::to_chars(at, at + kMostIntegerDigits, scaled / kUnit).ptr;
+    if constexpr (Decimals > 0) {
+        *at++ = '.';
+        write_digits<Decimals>(at + Decimals, scaled % kUnit);
+        at += Decimals;
+    }
+    return at;
 }
 
-// Writes scaled / 10^decimals with its decimals; `scaled` is below 10^18. All eighteen digits are
-// written at once, with constant divisors, and the significant ones copied out in pieces of a
-// fixed size, which the compiler copies without a call: `text` holds far more than the pieces,
-// and what they bring beyond the number's end is left there, unused.
-char* write_scaled(char* text, bool negative, std::uint64_t scaled, int decimals) {
-    constexpr int kDigits = 18;
-    constexpr int kPiece = 24;  // at least kDigits, the integer digits and the decimals
-    constexpr std::uint64_t kEightDigits = 100000000;
-    char digits[kDigits + kPiece] = {};
-    write_pair(digits, scaled / (kEightDigits * kEightDigits));
-    write_eight(digits + 2, scaled / kEightDigits % kEightDigits);
-    write_eight(digits + 10, scaled % kEightDigits);
-    const int integer_digits = std::max(digit_count(scaled) - decimals, 1);
-    char* at = text;
-    if (negative && scaled != 0) {
-        *at++ = '-';
-    }
-    const char* const point = digits + kDigits - decimals;
-    std::memcpy(at, point - integer_digits, kPiece);
-    at += integer_digits;
-    if (decimals == 0) {
-        return at;
-    }
-    *at++ = '.';
-    std::memcpy(at, point, kPiece);
-    return at + decimals;
-}
+// One writer for each number of decimals, so that each divides by a constant rather than by a
+// power of ten looked up, a division several times slower.
+using ScaledWriter = char* (*)(char*, std::uint64_t);
+constexpr ScaledWriter kScaledWriters[kMostFixedDecimals + 1] = {
+    write_scaled<0>, write_scaled<1>, write_scaled<2>, write_scaled<3>, write_scaled<4>,
+    write_scaled<5>, write_scaled<6>, write_scaled<7>, write_scaled<8>, write_scaled<9>};
 #endif
 
 // Adds one unit in the last place to the digits from `begin` to `end` ("9.99" becomes "10.00");
@@ -168,7 +142,12 @@ char* write_fixed(char* text, double value, int decimals) {
     decimals = std::clamp(decimals, 0, kMostFixedDecimals);
 #if defined(__SIZEOF_INT128__)
     if (std::fabs(value) < kFastLimit) {
-        return write_scaled(text, value < 0, scaled_magnitude(value, decimals), decimals);
+        const std::uint64_t scaled = scaled_magnitude(value, decimals);
+        char* at = text;
+        if (value < 0 && scaled != 0) {
+            *at++ = '-';
+        }
+        return kScaledWriters[decimals](at, scaled);
     }
 #endif
     return write_large(text, value, decimals);
