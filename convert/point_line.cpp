@@ -155,8 +155,13 @@ PointLine read_point_line(std::string_view text, PointKind from, const LineForma
         const std::size_t last = content.find_last_not_of(std::string_view(around, 3));
         content = content.substr(0, last == std::string_view::npos ? 0 : last + 1);
     }
-    const Fields fields =
-        shape.separator == ' ' ? shape.blank_fields : split(content, shape.separator);
+    // Taken where they are, not copied: copying them right after the pass that wrote them
+    // stalled every line.
+    Fields separated;
+    if (shape.separator != ' ') {
+        separated = split(content, shape.separator);
+    }
+    const Fields& fields = shape.separator == ' ' ? shape.blank_fields : separated;
     line.fields_end = fields.count > 0 ? fields.last[2].end : 0;
     const bool header_possible = first && format.header == HeaderReading::kAuto;
 
