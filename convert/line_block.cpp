@@ -107,16 +107,18 @@ void LineBlock::convert(const Conversion& conversion, const LineFormat& format) 
     lines_.clear();
     points_.clear();
     point_refusals_.clear();
-    output.clear();
+    output_size_ = 0;
     refusals.clear();
     line_count = point_count = 0;
 
     const PointKind from = conversion.setup().from;
     const std::size_t size = input.size();
+    OutputCursor out(output_);
     std::size_t at = 0;
     if (first_line == 1 && std::string_view(input).starts_with(kByteOrderMark)) {
         // Skipped when reading, kept in the output, which is text of the same kind.
-        output += kByteOrderMark;
+        out.reserve(kByteOrderMark.size());
+        out.put(kByteOrderMark.data(), kByteOrderMark.size());
         at = kByteOrderMark.size();
     }
     bool first = header_possible;
@@ -158,7 +160,6 @@ void LineBlock::convert(const Conversion& conversion, const LineFormat& format) 
     conversion.convert_all(points_, point_refusals_);
 
     const PointKind to = conversion.setup().to;
-    OutputCursor out(output);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         Line& line = lines_[i];
         if (line.shape.kind != PointLine::Kind::kPoint) {
@@ -174,7 +175,7 @@ void LineBlock::convert(const Conversion& conversion, const LineFormat& format) 
             refusals.push_back({first_line + i, line.shape.refusal});
         }
     }
-    out.finish();
+    output_size_ = out.size();
     line_count = lines_.size();
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "conversion.h"
@@ -47,7 +48,8 @@ public:
     // Converts every line of `input` into `output`.
     void convert(const Conversion& conversion, const LineFormat& format);
 
-    std::string output;
+    // The converted lines.
+    std::string_view output() const { return {output_.data(), output_size_}; }
     std::uint64_t line_count = 0;
     std::uint64_t point_count = 0;      // lines that hold a point, converted or refused
     std::vector<RefusedLine> refusals;  // every refused line, in order
@@ -64,6 +66,9 @@ private:
     void read_line(Line& line, PointKind from, const LineFormat& format, bool& first);
     void write_line(OutputCursor& out, const Line& line, PointKind to, const LineFormat& format);
 
+    // Its size is the room made so far: only the first output_size_ characters are the output.
+    std::string output_;
+    std::size_t output_size_ = 0;
     std::vector<Line> lines_;
     std::vector<PointCoordinates> points_;
     std::vector<Refusal> point_refusals_;

@@ -12,36 +12,35 @@ namespace korv::convert {
 
 class OutputCursor {
 public:
-    // Writes after what `text` holds, using the room it has already grown to.
-    explicit OutputCursor(std::string& text) : text_(text), used_(text.size()) {
-        text_.resize(std::max(text_.capacity(), used_));
-    }
+    // Writes into `room` from its start. Its size is the room made so far, kept from one use to
+    // the next, so that the string is not filled again each time it is made larger.
+    explicit OutputCursor(std::string& room) : room_(room) {}
 
     // Makes room for `count` more characters.
     void reserve(std::size_t count) {
-        if (text_.size() - used_ < count) {
-            text_.resize(std::max(used_ + count, 2 * text_.size()));
+        if (room_.size() - used_ < count) {
+            room_.resize(std::max(used_ + count, 2 * room_.size()));
         }
     }
     // Room for the line of `size` characters with each of its three values written in full.
     void reserve_line(std::size_t size) { reserve(size + 3 * kLongestFixedText + 3); }
 
     void put(const char* from, std::size_t count) {
-        std::memcpy(text_.data() + used_, from, count);
+        std::memcpy(room_.data() + used_, from, count);
         used_ += count;
     }
-    void put(char c) { text_[used_++] = c; }
+    void put(char c) { room_[used_++] = c; }
     void put_fixed(double value, int decimals) {
-        used_ = static_cast<std::size_t>(write_fixed(text_.data() + used_, value, decimals) -
-                                         text_.data());
+        used_ = static_cast<std::size_t>(write_fixed(room_.data() + used_, value, decimals) -
+                                         room_.data());
     }
 
-    // Drops the room not used.
-    void finish() { text_.resize(used_); }
+    // The characters written.
+    std::size_t size() const { return used_; }
 
 private:
-    std::string& text_;
-    std::size_t used_;
+    std::string& room_;
+    std::size_t used_ = 0;
 };
 
 }  // namespace korv::convert

@@ -173,7 +173,7 @@ Result<Summary> convert_stream(const Conversion& conversion, ByteSource& source,
             continue;
         }
         const LineBlock& block = slot->block;
-        if (const Status written = sink.write(block.output); !written) {
+        if (const Status written = sink.write(block.output()); !written) {
             failure = Error{ErrorCode::kOutputUnwritableDuringConversion, {}, written.error()};
             continue;
         }
