@@ -124,9 +124,9 @@ void LineBlock::convert(const Conversion& conversion, const LineFormat& format) 
     bool first = header_possible;
     LineBreaks breaks(input, at);
     std::size_t overlong = 0;
-    auto stood_in = [&] {
-        const bool is =
-            overlong < overlong_lines.size() && overlong_lines[overlong] == lines_.size();
+    // True when the line of this index within the block stands in for an overlong one.
+    auto stood_in = [&](std::size_t index) {
+        const bool is = overlong < overlong_lines.size() && overlong_lines[overlong] == index;
         overlong += is ? 1 : 0;
         return is;
     };
@@ -137,19 +137,19 @@ void LineBlock::convert(const Conversion& conversion, const LineFormat& format) 
     };
     while (at < size) {
         const LineBreaks::Line found = breaks.line_at(at);
-        Line line;
+        // Built in place: copying a line in right after its parts were stored stalled every line.
+        Line& line = lines_.emplace_back();
         line.begin = static_cast<std::uint32_t>(at);
         line.end = static_cast<std::uint32_t>(found.end);
         line.next = static_cast<std::uint32_t>(found.next);
-        if (stood_in() || line.end - line.begin > kLongestLine) {
+        if (stood_in(lines_.size() - 1) || line.end - line.begin > kLongestLine) {
             refuse_as_too_long(line);
         } else {
             read_line(line, from, format, first);
         }
-        lines_.push_back(line);
         at = line.next;
     }
-    if (stood_in()) {
+    if (stood_in(lines_.size())) {
         // The input's last line, too long and without a line end: nothing of it is left.
         Line line;
         line.begin = line.end = line.next = static_cast<std::uint32_t>(size);
