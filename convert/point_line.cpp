@@ -1,5 +1,6 @@
 #include "point_line.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -46,12 +47,41 @@ struct Shape {
     Fields blank_fields;      // the runs of other characters; the fields when blanks separate
 };
 
+// True for the characters that neither separate nor start a comment: most of a line, which the
+// pass over it then takes at one test a character.
+constexpr std::array<bool, 256> kPlain = [] {
+    std::array<bool, 256> plain{};
+    plain.fill(true);
+    for (const unsigned char c : std::string_view(" \t#,;")) {
+        plain[c] = false;
+    }
+    return plain;
+}();
+
+bool is_plain(char c) {
+    return kPlain[static_cast<unsigned char>(c)];
+}
+
 Shape shape_of(std::string_view text) {
     Shape shape;
     shape.comment = text.size();
     std::size_t field_begin = 0;
     bool in_field = false;
+    auto enter_field = [&](std::size_t at) {
+        if (!in_field) {
+            field_begin = at;
+            shape.empty = false;
+            in_field = true;
+        }
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (is_plain(text[i])) {
+            enter_field(i);
+            while (i + 1 < text.size() && is_plain(text[i + 1])) {
+                ++i;
+            }
+            continue;
+        }
         const char c = text[i];
         if (is_blank(c)) {
             if (in_field) {
@@ -66,11 +96,7 @@ Shape shape_of(std::string_view text) {
             shape.comment = i;
             break;
         }
-        if (!in_field) {
-            field_begin = i;
-            shape.empty = false;
-            in_field = true;
-        }
+        enter_field(i);
         if (c == ';') {
             shape.separator = ';';
         } else if (c == ',' && shape.separator != ';') {
