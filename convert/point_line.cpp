@@ -43,8 +43,10 @@ struct Fields {
 struct Shape {
     char separator = ' ';
     std::size_t comment = 0;  // the text's size when there is none
-    bool empty = true;        // nothing but blanks and tabs before the comment: the line passes
-    Fields blank_fields;      // the runs of other characters; the fields when blanks separate
+    // Nothing but blanks and tabs before the comment: the lines passes_unchanged() tells, found
+    // in this pass rather than another.
+    bool empty = true;
+    Fields blank_fields;  // the runs of other characters; the fields when blanks separate
 };
 
 // True for the characters that neither separate nor start a comment: most of a line, which the

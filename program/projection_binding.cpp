@@ -61,24 +61,13 @@ std::optional<CoordSystem> entered_coordinate_system(QWidget* control) {
     return entered.value<CoordSystem>();
 }
 
-QString entries_problem(QWidget* control) {
-    if (control == nullptr) {
-        return {};
+std::optional<QString> entries_problem(QWidget* control) {
+    std::optional<QString> problem;
+    if (control != nullptr) {
+        QMetaObject::invokeMethod(control, "entriesProblem", Qt::DirectConnection,
+                                  Q_RETURN_ARG(std::optional<QString>, problem));
     }
-    // The control answers a text that is empty when the entries pass, or an optional text that
-    // is then empty: the answer is taken in whichever type the control declares.
-    const QMetaObject* meta = control->metaObject();
-    const QMetaMethod method = meta->method(meta->indexOfMethod("entriesProblem()"));
-    QVariant problem(method.returnMetaType());
-    if (!method.isValid() ||
-        !method.invoke(control, Qt::DirectConnection,
-                       QGenericReturnArgument(method.typeName(), problem.data()))) {
-        return {};
-    }
-    if (QByteArray(method.typeName()) == QMetaType::fromType<std::optional<QString>>().name()) {
-        return static_cast<const std::optional<QString>*>(problem.constData())->value_or(QString());
-    }
-    return problem.toString();
+    return problem;
 }
 
 bool connect_control_signal(QWidget* control, const char* signal, QObject* receiver,

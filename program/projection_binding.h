@@ -24,8 +24,9 @@ Result<CoordSystem> read_coordinate_system(QWidget* control);
 // anything: nothing when they fail the control's checks or there is no control.
 std::optional<CoordSystem> entered_coordinate_system(QWidget* control);
 
-// Why the control would refuse its entries, translated; empty when it would take them.
-QString entries_problem(QWidget* control);
+// Why the control would refuse its entries, translated; nothing when it would take them or there
+// is no control.
+std::optional<QString> entries_problem(QWidget* control);
 
 // Calls the slot of `receiver` named by its signature ("refresh()") whenever the control raises the
 // signal so named ("entriesEdited()"); false when either is missing.

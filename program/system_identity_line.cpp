@@ -27,7 +27,7 @@ QString SystemIdentityLine::identity(const epsg::Catalogue& catalogue) const {
     }
     const std::optional<CoordSystem> entered = entered_coordinate_system(control_);
     if (!entered) {
-        return not_identified(entries_problem(control_));
+        return not_identified(entries_problem(control_).value_or(QString()));
     }
     const std::optional<CoordinateSystemDefinition> definition = definition_of(*entered);
     return system_identity(definition ? catalogue.matching_systems(*definition)
